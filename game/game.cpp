@@ -1,0 +1,232 @@
+#include "game.h"
+
+#include "number_text.h"
+
+#include <algorithm>
+#include <cassert>
+
+// The sheet's state, its setters and the chains of change handlers. The box
+// rules are in boxes.cpp, the turn and the game's course in turn.cpp.
+
+namespace daxo {
+namespace {
+
+std::size_t indexOf(Cell c) { return static_cast<std::size_t>(number(c) - 1); }
+std::size_t indexOf(Button b) { return static_cast<std::size_t>(number(b) - 1); }
+std::size_t indexOf(Label l) { return static_cast<std::size_t>(l); }
+
+std::size_t dieIndex(int die)
+{
+    assert(die >= 1 && die <= kDieCount);
+    return static_cast<std::size_t>(die - 1);
+}
+
+std::size_t panelIndex(int panel)
+{
+    assert(panel >= 1 && panel <= kPanelCount);
+    return static_cast<std::size_t>(panel - 1);
+}
+
+// The face whose picture a die cell shows: 1 to 6, 0 for the blank die, or -1
+// for any other text, which leaves the picture as it is.
+int faceShownFor(const std::string& text)
+{
+    if (text.empty())
+        return 0;
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '6')
+        return text[0] - '0';
+    return -1;
+}
+
+// The sum of the cells from `first` to `last`, inclusive.
+double sumOf(const Game& game, Cell first, Cell last)
+{
+    double sum = 0.0;
+    for (int n = number(first); n <= number(last); ++n)
+        sum += readNumber(game.text(cell(n)));
+    return limitNumber(sum);
+}
+
+} // namespace
+
+Game::Game(DiceSource& dice, QuestionPort& questions)
+    : dice_(dice)
+    , questions_(questions)
+{
+    for (int die = 1; die <= kDieCount; ++die)
+        texts_[indexOf(dieCell(die))] = "Dé " + std::to_string(die);
+    texts_[indexOf(Cell::Text12)] = "0";
+    texts_[indexOf(Cell::Text20)] = "0";
+    playerSheet_[indexOf(Cell::Text12)] = "0";
+    playerSheet_[indexOf(Cell::Text20)] = "0";
+
+    enabled_.fill(true);
+
+    captions_[indexOf(Label::Label1)] = "Label1";
+    captions_[indexOf(Label::Label17)] = "1";
+    captions_[indexOf(Label::Label18)] = "Image 1";
+    captions_[indexOf(Label::Label19)] = "Label19";
+    captions_[indexOf(Label::Label20)] = "Test";
+
+    panels_ = {"Partie n°1", "Sous Total : ", "Reste pour bonus : ", "Bonus : ", "Total : ", "Total des dés : "};
+}
+
+void Game::addListener(GameListener& listener) { listeners_.push_back(&listener); }
+
+void Game::removeListener(GameListener& listener)
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+}
+
+const std::string& Game::text(Cell c) const { return texts_[indexOf(c)]; }
+bool Game::isEnabled(Button b) const { return enabled_[indexOf(b)]; }
+const HoldBox& Game::holdBox(int die) const { return holdBoxes_[dieIndex(die)]; }
+const std::string& Game::caption(Label l) const { return captions_[indexOf(l)]; }
+const std::string& Game::panel(int index) const { return panels_[panelIndex(index)]; }
+int Game::diePicture(int die) const { return diePictures_[dieIndex(die)]; }
+
+const std::string& Game::playerSheetText(Cell c) const
+{
+    assert(number(c) >= number(Cell::Text6)); // the sheet has no dice
+    return playerSheet_[indexOf(c)];
+}
+
+Dice Game::dice() const
+{
+    return {text(Cell::Text1), text(Cell::Text2), text(Cell::Text3), text(Cell::Text4), text(Cell::Text5)};
+}
+
+double Game::value(Cell c) const { return readNumber(text(c)); }
+
+void Game::setText(Cell c, std::string newText)
+{
+    std::string& stored = texts_[indexOf(c)];
+    if (stored == newText)
+        return;
+    stored = std::move(newText);
+    notify([&](GameListener& l) { l.textChanged(c, stored); });
+    runChangeHandler(c);
+}
+
+void Game::setHeld(int die, bool held)
+{
+    HoldBox box = holdBox(die);
+    box.checked = held;
+    setHoldBox(die, box);
+}
+
+void Game::setCaption(Label l, std::string newCaption)
+{
+    std::string& stored = captions_[indexOf(l)];
+    if (stored == newCaption)
+        return;
+    stored = std::move(newCaption);
+    notify([&](GameListener& listener) { listener.captionChanged(l, stored); });
+}
+
+void Game::setPanel(int index, std::string newText)
+{
+    std::string& stored = panels_[panelIndex(index)];
+    if (stored == newText)
+        return;
+    stored = std::move(newText);
+    notify([&](GameListener& l) { l.panelChanged(index, stored); });
+}
+
+void Game::setEnabled(Button b, bool enabled)
+{
+    if (enabled_[indexOf(b)] == enabled)
+        return;
+    enabled_[indexOf(b)] = enabled;
+    notify([&](GameListener& l) { l.buttonEnabledChanged(b, enabled); });
+}
+
+void Game::setHoldBox(int die, HoldBox box)
+{
+    HoldBox& stored = holdBoxes_[dieIndex(die)];
+    if (stored == box)
+        return;
+    stored = box;
+    notify([&](GameListener& l) { l.holdBoxChanged(die, stored); });
+}
+
+void Game::setDiePicture(int die, int face)
+{
+    diePictures_[dieIndex(die)] = face;
+    notify([&](GameListener& l) { l.diePictureChanged(die, face); });
+}
+
+void Game::setPlayerSheetText(Cell c, const std::string& newText)
+{
+    std::string& stored = playerSheet_[indexOf(c)];
+    if (stored == newText)
+        return;
+    stored = newText;
+    notify([&](GameListener& l) { l.playerSheetChanged(c, stored); });
+}
+
+void Game::runChangeHandler(Cell c)
+{
+    const int n = number(c);
+    if (n <= number(Cell::Text5))
+        Text5_Change(); // any die cell redraws all five dice
+    else if (n <= number(Cell::Text11))
+        Text6_Change();
+    else if (c == Cell::Text12)
+        Text12_Change();
+    else if (c == Cell::Text13)
+        Text13_Change();
+    else if (n <= number(Cell::Text19))
+        Text14_Change();
+    else
+        Text20_Change();
+}
+
+// The dice display: the dice total, then every die picture from its text.
+void Game::Text5_Change()
+{
+    setPanel(6, std::string(texts().diceTotal) + writeNumber(diceSum(dice())));
+    for (int die = 1; die <= kDieCount; ++die) {
+        const int face = faceShownFor(text(dieCell(die)));
+        if (face >= 0)
+            setDiePicture(die, face);
+    }
+}
+
+void Game::Text6_Change()
+{
+    setText(Cell::Text12, writeNumber(sumOf(*this, Cell::Text6, Cell::Text11)));
+}
+
+void Game::Text12_Change()
+{
+    const double subtotal = value(Cell::Text12);
+    setText(Cell::Text13, subtotal > 59 ? "30" : "0");
+    const double missing = 60 - subtotal;
+    Text14_Change();
+    setPanel(2, std::string(texts().subtotal) + text(Cell::Text12));
+    setPanel(3, std::string(texts().missingBonus) + writeNumber(missing));
+}
+
+void Game::Text13_Change()
+{
+    setPanel(4, std::string(texts().bonus) + text(Cell::Text13));
+    Text14_Change();
+}
+
+void Game::Text14_Change()
+{
+    setText(Cell::Text20, writeNumber(sumOf(*this, Cell::Text12, Cell::Text19)));
+}
+
+void Game::Text20_Change()
+{
+    setPanel(5, std::string(texts().total) + text(Cell::Text20));
+    // The printable player's sheet follows the total, in this order.
+    for (Cell c : {Cell::Text10, Cell::Text11, Cell::Text12, Cell::Text13, Cell::Text14, Cell::Text15,
+                   Cell::Text16, Cell::Text17, Cell::Text18, Cell::Text19, Cell::Text20, Cell::Text9,
+                   Cell::Text8, Cell::Text7, Cell::Text6})
+        setPlayerSheetText(c, text(c));
+}
+
+} // namespace daxo

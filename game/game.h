@@ -1,0 +1,113 @@
+#pragma once
+
+#include "dice_rules.h"
+#include "game_texts.h"
+#include "ports.h"
+#include "sheet.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace daxo {
+
+// One game of Daxo after another: the score sheet as texts and flags, and
+// every rule that changes it.
+//
+// Setting a cell's text runs that cell's change handler at once, before the
+// setter returns, and the handler may set further cells whose handlers run
+// nested in turn; every step therefore sees the effects of the steps before
+// it. A handler runs only when the text really changes, as with the text
+// cells of a window.
+class Game {
+public:
+    Game(DiceSource& dice, QuestionPort& questions);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Listeners must outlive the game or be removed first.
+    void addListener(GameListener& listener);
+    void removeListener(GameListener& listener);
+
+    const std::string& text(Cell cell) const;
+    bool isEnabled(Button button) const;
+    const HoldBox& holdBox(int die) const;          // die 1 to 5
+    const std::string& caption(Label label) const;
+    const std::string& panel(int index) const;      // panel 1 to 6
+    int diePicture(int die) const;                  // face shown, 0 for none
+    const std::string& playerSheetText(Cell cell) const; // Text6 to Text20
+    const std::string& languageCode() const { return caption(Label::Label20); }
+    Dice dice() const;
+
+    // What the player (or another window) changes directly.
+    void setText(Cell cell, std::string text);
+    void setHeld(int die, bool held);
+    void setCaption(Label label, std::string caption);
+    void setPanel(int index, std::string text);
+
+    // Runs the click handler of `button`, as a click on it does.
+    void click(Button button);
+
+    // The throw.
+    void Command1_Click();
+    // The number boxes, ones to sixes.
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    // Full, Suite, Carré, Daxo, Plus, Moins.
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+
+    void ScoreSuite();
+    void ResetTurn();
+    void CheckEndOfGame();
+    void Nouveau_Click();
+
+private:
+    void Text5_Change();
+    void Text6_Change();
+    void Text12_Change();
+    void Text13_Change();
+    void Text14_Change();
+    void Text20_Change();
+    void runChangeHandler(Cell cell);
+
+    void scoreNumberBox(Button button, Cell cell, int face);
+    void scoreCombination(Button button, Cell cell, bool holds, const char* score, std::string_view missing);
+    void finishBox(Button button);
+
+    void setEnabled(Button button, bool enabled);
+    void setHoldBox(int die, HoldBox box);
+    void setDiePicture(int die, int face);
+    void setPlayerSheetText(Cell cell, const std::string& text);
+    double value(Cell cell) const;
+    const GameTexts& texts() const { return gameTexts(languageCode()); }
+
+    template <typename Notify>
+    void notify(Notify&& call)
+    {
+        for (GameListener* listener : listeners_)
+            call(*listener);
+    }
+
+    DiceSource& dice_;
+    QuestionPort& questions_;
+    std::vector<GameListener*> listeners_;
+
+    std::array<std::string, kCellCount> texts_;
+    std::array<bool, kButtonCount> enabled_{};
+    std::array<HoldBox, kDieCount> holdBoxes_{};
+    std::array<std::string, kLabelCount> captions_;
+    std::array<std::string, kPanelCount> panels_;
+    std::array<int, kDieCount> diePictures_{};
+    std::array<std::string, kCellCount> playerSheet_;
+};
+
+} // namespace daxo

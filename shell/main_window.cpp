@@ -1,0 +1,244 @@
+#include "main_window.h"
+
+#include "app_icon.h"
+#include "picture_box.h"
+#include "player_messages.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+
+namespace daxo {
+namespace {
+
+constexpr const char* kHomepage = DAXO_HOMEPAGE_URL;
+constexpr const char* kAuthorPages = DAXO_AUTHOR_URL;
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// The menu caption of a web address: the address without its scheme and
+// trailing slash, with its first letter as the access key.
+QString addressCaption(const QString& address)
+{
+    const QUrl url(address);
+    return "&" + url.host() + (url.path() == "/" ? QString() : url.path());
+}
+
+} // namespace
+
+MainWindow::MainWindow(DiceSource& dice, PlayerMessages& messages, QWidget* parent)
+    : QMainWindow(parent)
+    , game_(dice, messages)
+    , messages_(messages)
+    , openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+{
+    setObjectName("Daxo");
+    setWindowTitle("Daxo");
+    setWindowIcon(appIcon());
+    // A fixed board: it can be minimised but not maximised.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    buildBoard();
+    showGameState();
+    game_.addListener(*this);
+    connectControls();
+
+    // The fixed size is declared to the window manager; Form_Resize keeps it
+    // where no window manager enforces it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fixedSize_ = sizeHint();
+    setFixedSize(fixedSize_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+MainWindow::~MainWindow()
+{
+    game_.removeListener(*this);
+}
+
+void MainWindow::buildMenus()
+{
+    auto addMenu = [](QWidget* parent, const char* name, const char* caption) {
+        auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+        menu->setObjectName(QString::fromUtf8(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setShortcut(shortcut);
+        // The shortcut works from anywhere in the window.
+        addAction(action);
+        return action;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromUtf8(name)); };
+
+    QMenu* file = addMenu(menuBar(), "Fichier", "&Fichier");
+    connect(addItem(file, "Nouveau", "&Nouvelle partie", Qt::Key_F2), &QAction::triggered, this,
+            [this] { game_.Nouveau_Click(); });
+    addSeparator(file, "Sep");
+    addItem(file, "Imprimer", "&Imprimer", Qt::CTRL | Qt::Key_P);
+    addItem(file, "prop", QString::fromUtf8("&Propiété Imprimante"));
+    addSeparator(file, "sep2");
+    connect(addItem(file, "quit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
+    menuBar()->addMenu(file);
+
+    QMenu* options = addMenu(menuBar(), "Option", "&Options");
+    addItem(options, "langues", "&Langues");
+    addSeparator(options, "Sep3");
+    addItem(options, "Image12", "&Images");
+    menuBar()->addMenu(options);
+
+    QMenu* help = addMenu(menuBar(), "Aide", "&Aide");
+    addItem(help, "regle", QString::fromUtf8("&Règle"), Qt::Key_F1);
+    addSeparator(help, "Sep4");
+    QMenu* sites = addMenu(help, "site", "&Sites");
+    connect(addItem(sites, "Daxo", addressCaption(kHomepage)), &QAction::triggered, this, &MainWindow::Daxo_Click);
+    connect(addItem(sites, "Mespages", "&Les pages de Tomas QUERNEL"), &QAction::triggered, this,
+            &MainWindow::Mespages_Click);
+    help->addMenu(sites);
+    addSeparator(help, "Sep5");
+    addItem(help, "apropos", "&A propos");
+    menuBar()->addMenu(help);
+}
+
+void MainWindow::connectControls()
+{
+    for (int n = 1; n <= kButtonCount; ++n) {
+        connect(commands_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this,
+                [this, n] { game_.click(button(n)); });
+    }
+    connect(commands_[kButtonCount], &QPushButton::clicked, this, &QWidget::close); // Command14, Quit
+    for (int die = 1; die <= kDieCount; ++die) {
+        connect(holds_[static_cast<std::size_t>(die - 1)], &QCheckBox::clicked, this,
+                [this, die](bool held) { game_.setHeld(die, held); });
+    }
+}
+
+// Brings every control in line with the game, as it stands before the first
+// change arrives through the listener.
+void MainWindow::showGameState()
+{
+    for (int n = 1; n <= kCellCount; ++n)
+        textChanged(cell(n), game_.text(cell(n)));
+    for (int n = 1; n <= kButtonCount; ++n)
+        buttonEnabledChanged(button(n), game_.isEnabled(button(n)));
+    for (int die = 1; die <= kDieCount; ++die) {
+        holdBoxChanged(die, game_.holdBox(die));
+        diePictureChanged(die, game_.diePicture(die));
+    }
+    for (Label label : {Label::Label1, Label::Label17, Label::Label18, Label::Label19, Label::Label20})
+        captionChanged(label, game_.caption(label));
+    for (int panel = 1; panel <= kPanelCount; ++panel)
+        panelChanged(panel, game_.panel(panel));
+}
+
+void MainWindow::Form_Load()
+{
+    game_.setCaption(Label::Label19, "0");
+    // No settings file is read yet: the picture set and the language code
+    // start empty, as on a first start.
+    game_.setCaption(Label::Label18, "");
+    game_.setCaption(Label::Label20, "");
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void MainWindow::Form_Resize()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (fixedSize_.isValid() && size() != fixedSize_)
+        resize(fixedSize_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+// Closing the board ends the program, and every other window goes with it.
+void MainWindow::Form_Unload()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Daxo_Click() { openAddress(kHomepage); }
+
+void MainWindow::Mespages_Click() { openAddress(kAuthorPages); }
+
+void MainWindow::openAddress(const QString& address)
+{
+    if (openUrl_(QUrl(address)))
+        return;
+    const bool french = game_.languageCode() == "F";
+    messages_.inform("Daxo", french ? QString::fromUtf8("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(address)
+                                    : QString("The address %1 could not be opened in the browser.").arg(address));
+}
+
+void MainWindow::textChanged(Cell c, const std::string& text)
+{
+    QLineEdit* edit = cells_[static_cast<std::size_t>(number(c) - 1)];
+    const QString shown = fromStd(text);
+    // A cell the player is typing into already shows its text; setting it
+    // again would move the cursor.
+    if (edit->text() != shown)
+        edit->setText(shown);
+}
+
+void MainWindow::buttonEnabledChanged(Button b, bool enabled)
+{
+    commands_[static_cast<std::size_t>(number(b) - 1)]->setEnabled(enabled);
+}
+
+void MainWindow::holdBoxChanged(int die, const HoldBox& box)
+{
+    QCheckBox* hold = holds_[static_cast<std::size_t>(die - 1)];
+    hold->setEnabled(box.enabled);
+    hold->setChecked(box.checked);
+}
+
+void MainWindow::captionChanged(Label label, const std::string& caption)
+{
+    stateLabels_[static_cast<std::size_t>(label)]->setText(fromStd(caption));
+}
+
+void MainWindow::panelChanged(int panel, const std::string& text)
+{
+    panels_[static_cast<std::size_t>(panel - 1)]->setText(fromStd(text));
+}
+
+void MainWindow::diePictureChanged(int die, int face)
+{
+    // Picture1 to Picture6 hold the faces of the current set, Picture7 the
+    // blank die; Picture8 to Picture12 are the five dice.
+    const PictureBox* source = pictures_[static_cast<std::size_t>(face == 0 ? 6 : face - 1)];
+    PictureBox* shown = pictures_[static_cast<std::size_t>(6 + die)];
+    shown->setPicture(source->picture());
+    shown->setAccessibleDescription(face == 0 ? QString() : QString("Face %1").arg(face));
+}
+
+void MainWindow::quitRequested() { close(); }
+
+} // namespace daxo

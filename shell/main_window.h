@@ -1,0 +1,81 @@
+#pragma once
+
+#include "game/game.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QUrl;
+
+namespace daxo {
+
+class PictureBox;
+class PlayerMessages;
+
+// The game board, window `Daxo`: the score sheet, the dice column, the
+// hidden cheat panel, the status bar and the menu. It shows the game and
+// forwards the player's actions to it; the rules are the game's.
+class MainWindow final : public QMainWindow, private GameListener {
+    Q_OBJECT
+public:
+    MainWindow(DiceSource& dice, PlayerMessages& messages, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+
+    // Opens web addresses; the default hands them to the desktop's browser.
+    void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
+
+    void Daxo_Click();
+    void Mespages_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Building the board (main_window_layout.cpp).
+    void buildBoard();
+    void buildScoreFrame(QWidget* board);
+    void buildDiceFrame(QWidget* board);
+    void buildCheatFrame(QWidget* board);
+    void buildStatusBar();
+    void buildMenus();
+    void setTabOrder();
+
+    void connectControls();
+    void showGameState();
+
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload();
+    void openAddress(const QString& address);
+
+    // GameListener
+    void textChanged(Cell cell, const std::string& text) override;
+    void buttonEnabledChanged(Button button, bool enabled) override;
+    void holdBoxChanged(int die, const HoldBox& box) override;
+    void captionChanged(Label label, const std::string& caption) override;
+    void panelChanged(int panel, const std::string& text) override;
+    void diePictureChanged(int die, int face) override;
+    void quitRequested() override;
+
+    Game game_;
+    PlayerMessages& messages_;
+    std::function<bool(const QUrl&)> openUrl_;
+    QSize fixedSize_;
+
+    std::array<QLineEdit*, kCellCount> cells_{};        // Text1 to Text20
+    std::array<QPushButton*, kButtonCount + 1> commands_{}; // Command1 to Command14
+    std::array<QCheckBox*, kDieCount> holds_{};         // Check1 to Check5
+    std::array<PictureBox*, 12> pictures_{};            // Picture1 to Picture12
+    std::array<QLabel*, kLabelCount> stateLabels_{};    // in the order of Label
+    std::array<QLabel*, kPanelCount> panels_{};
+};
+
+} // namespace daxo
