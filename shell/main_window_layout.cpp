@@ -31,6 +31,18 @@ void paintGreen(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
+// A frame of the board: green, etched, its caption set into the top border.
+template <typename Frame>
+Frame* placeFrame(QWidget* board, const char* name, QRect geometry, const QString& caption)
+{
+    auto* frame = placeControl<Frame>(board, name, geometry);
+    frame->setTitle(caption);
+    paintGreen(frame);
+    frame->setStyleSheet("QGroupBox { border: 2px groove rgb(96, 176, 96); margin-top: 6px; }"
+                         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+    return frame;
+}
+
 QLineEdit* placeCell(QWidget* parent, Cell cell, QRect geometry, const QFont& font)
 {
     auto* edit = placeControl<QLineEdit>(parent, name(cell).c_str(), geometry);
@@ -139,9 +151,7 @@ void MainWindow::buildBoard()
 
 void MainWindow::buildScoreFrame(QWidget* board)
 {
-    auto* frame = placeControl<ShapesFrame>(board, "Frame3", twipsRect(120, 120, 6255, 6135));
-    frame->setTitle("Points");
-    paintGreen(frame);
+    auto* frame = placeFrame<ShapesFrame>(board, "Frame3", twipsRect(120, 120, 6255, 6135), "Points");
     frame->setShapes({
         .lines = {QLine(fromTwips(360), fromTwips(4680), fromTwips(3480), fromTwips(4680)),
                   QLine(fromTwips(360), fromTwips(5280), fromTwips(3480), fromTwips(5280))},
@@ -162,6 +172,8 @@ void MainWindow::buildScoreFrame(QWidget* board)
             auto* box = placeControl<QPushButton>(frame, name(command).c_str(),
                                                   twipsRect(row.buttonLeft, row.top, 1095, 375));
             box->setText(row.caption);
+            if (row.command >= 12) // "+" and "-" mean nothing read out
+                box->setAccessibleName(row.command == 12 ? "Plus" : "Moins");
             commands_[static_cast<std::size_t>(row.command - 1)] = box;
         }
         QLineEdit* cell = placeCell(frame, row.cell, twipsRect(row.cellLeft, row.top, 1335, 375), sheetFont);
@@ -172,9 +184,7 @@ void MainWindow::buildScoreFrame(QWidget* board)
 
 void MainWindow::buildDiceFrame(QWidget* board)
 {
-    auto* frame = placeControl<QGroupBox>(board, "Frame1", twipsRect(6480, 720, 2175, 5055));
-    frame->setTitle("Dés");
-    paintGreen(frame);
+    auto* frame = placeFrame<QGroupBox>(board, "Frame1", twipsRect(6480, 720, 2175, 5055), "Dés");
 
     auto* go = placeControl<QPushButton>(frame, "Command1", twipsRect(480, 240, 1215, 375));
     go->setText("&Go");
@@ -207,9 +217,7 @@ void MainWindow::buildDiceFrame(QWidget* board)
 
 void MainWindow::buildCheatFrame(QWidget* board)
 {
-    auto* frame = placeControl<QGroupBox>(board, "Frame4", twipsRect(6480, 120, 2175, 6135));
-    frame->setTitle("Triche");
-    paintGreen(frame);
+    auto* frame = placeFrame<QGroupBox>(board, "Frame4", twipsRect(6480, 120, 2175, 6135), "Triche");
     placeControl<QRadioButton>(frame, "Option1", twipsRect(120, 240, 855, 255))->setText("Tricher");
     placeControl<QRadioButton>(frame, "Option2", twipsRect(120, 5760, 1335, 315))->setText("Ne plus tricher");
     frame->hide();
