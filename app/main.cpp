@@ -2,6 +2,9 @@
 #include "shell/app_icon.h"
 #include "shell/main_window.h"
 #include "shell/player_messages.h"
+#include "shell/secondary_window.h"
+#include "shell/splash_window.h"
+#include "shell/windows.h"
 #include "version.h"
 
 #include <QApplication>
@@ -15,7 +18,9 @@ int main(int argc, char* argv[])
 
     daxo::RandomDiceSource dice;
     daxo::MessageBoxes messages;
-    daxo::MainWindow window(dice, messages);
-    window.show();
+    daxo::Windows windows(dice, messages);
+
+    auto* splash = new daxo::SplashWindow([&windows] { daxo::showNotModal(windows.main()); }); // destroys itself
+    daxo::showNotModal(*splash);
     return QApplication::exec();
 }

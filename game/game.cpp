@@ -96,6 +96,17 @@ Dice Game::dice() const
     return {text(Cell::Text1), text(Cell::Text2), text(Cell::Text3), text(Cell::Text4), text(Cell::Text5)};
 }
 
+bool Game::isLocked(Cell c) const { return c == Cell::Text20 || cellsLocked_; }
+
+void Game::setCellsLocked(bool locked)
+{
+    if (cellsLocked_ == locked)
+        return;
+    cellsLocked_ = locked;
+    for (int n = 1; n < kCellCount; ++n)
+        notify([&](GameListener& l) { l.lockChanged(cell(n), locked); });
+}
+
 double Game::value(Cell c) const { return readNumber(text(c)); }
 
 void Game::setText(Cell c, std::string newText)

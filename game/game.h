@@ -38,12 +38,17 @@ public:
     const std::string& playerSheetText(Cell cell) const; // Text6 to Text20
     const std::string& languageCode() const { return caption(Label::Label20); }
     Dice dice() const;
+    // Whether the player is kept from typing into the cell.
+    bool isLocked(Cell cell) const;
 
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
     void setHeld(int die, bool held);
     void setCaption(Label label, std::string caption);
     void setPanel(int index, std::string text);
+    // Cheat mode: locks or unlocks Text1 to Text19, in that order. The grand
+    // total Text20 stays locked whatever happens.
+    void setCellsLocked(bool locked);
 
     // Runs the click handler of `button`, as a click on it does.
     void click(Button button);
@@ -102,6 +107,7 @@ private:
     std::vector<GameListener*> listeners_;
 
     std::array<std::string, kCellCount> texts_;
+    bool cellsLocked_ = true;
     std::array<bool, kButtonCount> enabled_{};
     std::array<HoldBox, kDieCount> holdBoxes_{};
     std::array<std::string, kLabelCount> captions_;

@@ -39,6 +39,7 @@ class GameListener {
 public:
     virtual ~GameListener() = default;
     virtual void textChanged(Cell, const std::string& /*text*/) {}
+    virtual void lockChanged(Cell, bool /*locked*/) {}
     virtual void buttonEnabledChanged(Button, bool /*enabled*/) {}
     virtual void holdBoxChanged(int /*die*/, const HoldBox&) {}
     virtual void captionChanged(Label, const std::string& /*caption*/) {}

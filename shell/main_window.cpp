@@ -1,8 +1,12 @@
 #include "main_window.h"
 
+#include "about_window.h"
 #include "app_icon.h"
 #include "picture_box.h"
 #include "player_messages.h"
+#include "rules_window.h"
+#include "secondary_window.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QUrl>
 
@@ -34,8 +39,8 @@ QString addressCaption(const QString& address)
 
 } // namespace
 
-MainWindow::MainWindow(DiceSource& dice, PlayerMessages& messages, QWidget* parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(Windows& windows, DiceSource& dice, PlayerMessages& messages)
+    : windows_(windows)
     , game_(dice, messages)
     , messages_(messages)
     , openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
@@ -102,7 +107,8 @@ void MainWindow::buildMenus()
     menuBar()->addMenu(options);
 
     QMenu* help = addMenu(menuBar(), "Aide", "&Aide");
-    addItem(help, "regle", QString::fromUtf8("&Règle"), Qt::Key_F1);
+    connect(addItem(help, "regle", QString::fromUtf8("&Règle"), Qt::Key_F1), &QAction::triggered, this,
+            &MainWindow::regle_Click);
     addSeparator(help, "Sep4");
     QMenu* sites = addMenu(help, "site", "&Sites");
     connect(addItem(sites, "Daxo", addressCaption(kHomepage)), &QAction::triggered, this, &MainWindow::Daxo_Click);
@@ -110,7 +116,7 @@ void MainWindow::buildMenus()
             &MainWindow::Mespages_Click);
     help->addMenu(sites);
     addSeparator(help, "Sep5");
-    addItem(help, "apropos", "&A propos");
+    connect(addItem(help, "apropos", "&A propos"), &QAction::triggered, this, &MainWindow::apropos_Click);
     menuBar()->addMenu(help);
 }
 
@@ -125,14 +131,24 @@ void MainWindow::connectControls()
         connect(holds_[static_cast<std::size_t>(die - 1)], &QCheckBox::clicked, this,
                 [this, die](bool held) { game_.setHeld(die, held); });
     }
+    // What the player types in cheat mode goes through the game's chains
+    // like what the game writes itself.
+    for (int n = 1; n <= kCellCount; ++n) {
+        connect(cells_[static_cast<std::size_t>(n - 1)], &QLineEdit::textEdited, this,
+                [this, n](const QString& text) { game_.setText(cell(n), text.toStdString()); });
+    }
+    connect(cheat_, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
+    connect(uncheat_, &QRadioButton::clicked, this, &MainWindow::Option2_Click);
 }
 
 // Brings every control in line with the game, as it stands before the first
 // change arrives through the listener.
 void MainWindow::showGameState()
 {
-    for (int n = 1; n <= kCellCount; ++n)
+    for (int n = 1; n <= kCellCount; ++n) {
         textChanged(cell(n), game_.text(cell(n)));
+        lockChanged(cell(n), game_.isLocked(cell(n)));
+    }
     for (int n = 1; n <= kButtonCount; ++n)
         buttonEnabledChanged(button(n), game_.isEnabled(button(n)));
     for (int die = 1; die <= kDieCount; ++die) {
@@ -184,6 +200,22 @@ void MainWindow::Form_Unload()
     QCoreApplication::exit(0);
 }
 
+void MainWindow::regle_Click() { showNotModal(windows_.rules()); }
+
+void MainWindow::apropos_Click() { showNotModal(windows_.about()); }
+
+void MainWindow::showCheatControls(bool shown)
+{
+    cheatPanel_->setVisible(shown);
+    for (int die = 1; die <= kDieCount; ++die)
+        cells_[static_cast<std::size_t>(die - 1)]->setVisible(shown);
+    commands_[kButtonCount]->setVisible(!shown); // Command14
+}
+
+void MainWindow::Option1_Click() { game_.setCellsLocked(!cheat_->isChecked()); }
+
+void MainWindow::Option2_Click() { Option1_Click(); }
+
 void MainWindow::Daxo_Click() { openAddress(kHomepage); }
 
 void MainWindow::Mespages_Click() { openAddress(kAuthorPages); }
@@ -207,6 +239,14 @@ void MainWindow::textChanged(Cell c, const std::string& text)
         edit->setText(shown);
 }
 
+void MainWindow::lockChanged(Cell c, bool locked)
+{
+    QLineEdit* edit = cells_[static_cast<std::size_t>(number(c) - 1)];
+    edit->setReadOnly(locked);
+    // Open cells take part in the tab chain; locked ones are only read.
+    edit->setFocusPolicy(locked ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
 void MainWindow::buttonEnabledChanged(Button b, bool enabled)
 {
     commands_[static_cast<std::size_t>(number(b) - 1)]->setEnabled(enabled);
@@ -226,7 +266,9 @@ void MainWindow::captionChanged(Label label, const std::string& caption)
 
 void MainWindow::panelChanged(int panel, const std::string& text)
 {
-    panels_[static_cast<std::size_t>(panel - 1)]->setText(fromStd(text));
+    QLabel* label = panels_[static_cast<std::size_t>(panel - 1)];
+    label->setText(fromStd(text));
+    label->setToolTip(label->text()); // the whole text, where the panel cuts it short
 }
 
 void MainWindow::diePictureChanged(int die, int face)

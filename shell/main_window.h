@@ -10,12 +10,14 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QUrl;
 
 namespace daxo {
 
 class PictureBox;
 class PlayerMessages;
+class Windows;
 
 // The game board, window `Daxo`: the score sheet, the dice column, the
 // hidden cheat panel, the status bar and the menu. It shows the game and
@@ -23,16 +25,24 @@ class PlayerMessages;
 class MainWindow final : public QMainWindow, private GameListener {
     Q_OBJECT
 public:
-    MainWindow(DiceSource& dice, PlayerMessages& messages, QWidget* parent = nullptr);
+    MainWindow(Windows& windows, DiceSource& dice, PlayerMessages& messages);
     ~MainWindow() override;
 
     Game& game() { return game_; }
+
+    // The cheat reveal: shows or hides the cheat panel and the dice cells,
+    // and the Quit button the panel would lie under.
+    void showCheatControls(bool shown);
 
     // Opens web addresses; the default hands them to the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
     void Daxo_Click();
     void Mespages_Click();
+    void regle_Click();
+    void apropos_Click();
+    void Option1_Click();
+    void Option2_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +68,7 @@ private:
 
     // GameListener
     void textChanged(Cell cell, const std::string& text) override;
+    void lockChanged(Cell cell, bool locked) override;
     void buttonEnabledChanged(Button button, bool enabled) override;
     void holdBoxChanged(int die, const HoldBox& box) override;
     void captionChanged(Label label, const std::string& caption) override;
@@ -65,6 +76,7 @@ private:
     void diePictureChanged(int die, int face) override;
     void quitRequested() override;
 
+    Windows& windows_;
     Game game_;
     PlayerMessages& messages_;
     std::function<bool(const QUrl&)> openUrl_;
@@ -76,6 +88,9 @@ private:
     std::array<PictureBox*, 12> pictures_{};            // Picture1 to Picture12
     std::array<QLabel*, kLabelCount> stateLabels_{};    // in the order of Label
     std::array<QLabel*, kPanelCount> panels_{};
+    QWidget* cheatPanel_ = nullptr;                     // Frame4
+    QRadioButton* cheat_ = nullptr;                     // Option1
+    QRadioButton* uncheat_ = nullptr;                   // Option2
 };
 
 } // namespace daxo

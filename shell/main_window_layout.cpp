@@ -3,11 +3,11 @@
 #include "main_window.h"
 
 #include "app_icon.h"
+#include "board_frame.h"
 #include "controls.h"
 #include "fonts.h"
 #include "picture_box.h"
 #include "settings/face_images.h"
-#include "shapes_frame.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,26 +31,19 @@ void paintGreen(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-// A frame of the board: green, etched, its caption set into the top border.
-template <typename Frame>
-Frame* placeFrame(QWidget* board, const char* name, QRect geometry, const QString& caption)
+BoardFrame* placeFrame(QWidget* board, const char* name, QRect geometry, const QString& caption)
 {
-    auto* frame = placeControl<Frame>(board, name, geometry);
+    auto* frame = placeControl<BoardFrame>(board, name, geometry);
     frame->setTitle(caption);
     paintGreen(frame);
-    frame->setStyleSheet("QGroupBox { border: 2px groove rgb(96, 176, 96); margin-top: 6px; }"
-                         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
     return frame;
 }
 
 QLineEdit* placeCell(QWidget* parent, Cell cell, QRect geometry, const QFont& font)
 {
     auto* edit = placeControl<QLineEdit>(parent, name(cell).c_str(), geometry);
-    edit->setReadOnly(true);
     edit->setAlignment(Qt::AlignCenter);
     edit->setFont(font);
-    // Locked cells are read, not typed into: keep them out of the tab chain.
-    edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
 }
 
@@ -151,7 +144,7 @@ void MainWindow::buildBoard()
 
 void MainWindow::buildScoreFrame(QWidget* board)
 {
-    auto* frame = placeFrame<ShapesFrame>(board, "Frame3", twipsRect(120, 120, 6255, 6135), "Points");
+    auto* frame = placeFrame(board, "Frame3", twipsRect(120, 120, 6255, 6135), "Points");
     frame->setShapes({
         .lines = {QLine(fromTwips(360), fromTwips(4680), fromTwips(3480), fromTwips(4680)),
                   QLine(fromTwips(360), fromTwips(5280), fromTwips(3480), fromTwips(5280))},
@@ -184,7 +177,7 @@ void MainWindow::buildScoreFrame(QWidget* board)
 
 void MainWindow::buildDiceFrame(QWidget* board)
 {
-    auto* frame = placeFrame<QGroupBox>(board, "Frame1", twipsRect(6480, 720, 2175, 5055), "Dés");
+    auto* frame = placeFrame(board, "Frame1", twipsRect(6480, 720, 2175, 5055), "Dés");
 
     auto* go = placeControl<QPushButton>(frame, "Command1", twipsRect(480, 240, 1215, 375));
     go->setText("&Go");
@@ -217,10 +210,13 @@ void MainWindow::buildDiceFrame(QWidget* board)
 
 void MainWindow::buildCheatFrame(QWidget* board)
 {
-    auto* frame = placeFrame<QGroupBox>(board, "Frame4", twipsRect(6480, 120, 2175, 6135), "Triche");
-    placeControl<QRadioButton>(frame, "Option1", twipsRect(120, 240, 855, 255))->setText("Tricher");
-    placeControl<QRadioButton>(frame, "Option2", twipsRect(120, 5760, 1335, 315))->setText("Ne plus tricher");
+    auto* frame = placeFrame(board, "Frame4", twipsRect(6480, 120, 2175, 6135), "Triche");
+    cheat_ = placeControl<QRadioButton>(frame, "Option1", twipsRect(120, 240, 855, 255));
+    cheat_->setText("Tricher");
+    uncheat_ = placeControl<QRadioButton>(frame, "Option2", twipsRect(120, 5760, 1335, 315));
+    uncheat_->setText("Ne plus tricher");
     frame->hide();
+    cheatPanel_ = frame;
 }
 
 void MainWindow::buildStatusBar()

@@ -11,8 +11,8 @@ namespace daxo {
 // The lines and framed rectangles drawn on the surface of a sheet, beneath
 // its controls.
 struct Shapes {
-    std::vector<QLine> lines;
-    std::vector<QRect> rectangles; // drawn with a border two pixels wide
+    std::vector<QLine> lines = {};
+    std::vector<QRect> rectangles = {}; // drawn with a border two pixels wide
 
     void paint(QPainter& painter) const;
 };

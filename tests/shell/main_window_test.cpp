@@ -1,7 +1,4 @@
-#include "shell/main_window.h"
-
-#include "shell/picture_box.h"
-#include "support/scripted_messages.h"
+#include "support/board_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -19,67 +16,7 @@
 namespace daxo {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
-        EXPECT_TRUE(dice.exhausted());
-        EXPECT_TRUE(messages.answers.exhausted());
-    }
-
-    template <typename Widget>
-    Widget* find(const QString& name)
-    {
-        auto* widget = window.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
-    }
-
-    void click(const QString& name)
-    {
-        QPushButton* button = find<QPushButton>(name);
-        ASSERT_TRUE(button->isEnabled()) << name.toStdString();
-        button->click();
-    }
-
-    void throwDice(std::initializer_list<int> faces)
-    {
-        dice.queue(faces);
-        click("Command1");
-    }
-
-    QString cellText(Cell cell) { return find<QLineEdit>(QString::fromStdString(name(cell)))->text(); }
-    QString panelText(int panel) { return find<QLabel>(QString("Panel%1").arg(panel))->text(); }
-
-    // The die picture shows the image its face picture held when it was copied.
-    bool dieShows(int die, int face)
-    {
-        const QString source = QString("Picture%1").arg(face == 0 ? 7 : face);
-        return find<PictureBox>(QString("Picture%1").arg(7 + die))->picture().cacheKey() ==
-               find<PictureBox>(source)->picture().cacheKey();
-    }
-
-    // Scores the boxes Command2 to Command13 but `skip`, one a turn with
-    // four 6s and a 5: Full, Suite and Daxo are refused, and confirmed. All
-    // twelve make 127 points. `endAnswers` answer the end of the game.
-    void playBoxes(std::initializer_list<Answer> endAnswers, int skip = 0)
-    {
-        for (int n = 2; n <= 13; ++n) {
-            if (n == skip)
-                continue;
-            if (n == 8 || n == 9 || n == 11)
-                messages.answers.queue({Answer::Yes});
-            if (n == 13)
-                messages.answers.queue(endAnswers);
-            throwDice({6, 6, 6, 6, 5});
-            click(QString::fromStdString(name(button(n))));
-        }
-    }
-
-    test::ScriptedDice dice;
-    test::ScriptedMessages messages;
-    MainWindow window{dice, messages};
-};
+using MainWindowTest = test::BoardFixture;
 
 TEST_F(MainWindowTest, EveryControlCarriesItsName)
 {

@@ -1,0 +1,54 @@
+#include "about_window.h"
+
+#include "app_icon.h"
+#include "controls.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "picture_box.h"
+#include "secondary_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace daxo {
+
+AboutWindow::AboutWindow(MainWindow& board)
+    : SecondaryWindow(board, "Apropos", twipsRect(0, 0, 3135, 1530).size())
+    , board_(board)
+{
+    setWindowTitle("A propos");
+    setFont(sansFont(8.25));
+
+    auto* image = placeControl<PictureBox>(this, "Image", twipsRect(120, 480, 480, 480));
+    image->setFrameStyle(QFrame::NoFrame);
+    image->setPicture(appIcon());
+    image->setPictureSize(image->size());
+    connect(image, &PictureBox::clicked, this, &AboutWindow::Image_Click);
+
+    auto* maker = placeControl<QLabel>(this, "Label3", twipsRect(600, 120, 2295, 255));
+    maker->setText("Ondrak Games");
+    maker->setFont(sansFont(12, QFont::Bold));
+    maker->setAlignment(Qt::AlignCenter);
+    placeControl<QLabel>(this, "Label1", twipsRect(1200, 480, 975, 225))->setText("29/05/2002");
+    placeControl<QLabel>(this, "Label2", twipsRect(1200, 720, 1455, 225))->setText("Version 2.05");
+
+    auto* ok = placeControl<QPushButton>(this, "btnOK", twipsRect(1320, 1080, 1095, 375));
+    ok->setText("OK");
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
+
+    centreOnScreen(*this);
+    Form_Load();
+}
+
+void AboutWindow::Form_Load() { cheatShown_ = false; }
+
+void AboutWindow::Image_Click()
+{
+    cheatShown_ = !cheatShown_;
+    board_.showCheatControls(cheatShown_);
+}
+
+void AboutWindow::btnOK_Click() { hide(); }
+
+} // namespace daxo

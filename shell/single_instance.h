@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPointer>
+#include <functional>
+
+namespace daxo {
+
+// One window of a kind for the whole run, created the first time something
+// needs it. Creating it runs its load step before anything else touches it;
+// a window that its close button destroys is created anew the next time.
+template <typename Window>
+class SingleInstance {
+public:
+    using Factory = std::function<Window*()>;
+
+    explicit SingleInstance(Factory create)
+        : create_(std::move(create))
+    {
+    }
+
+    // The window, created hidden when there is none.
+    Window& get()
+    {
+        if (!window_)
+            window_ = create_();
+        return *window_;
+    }
+
+    // The window, or nullptr while there is none.
+    Window* find() const { return window_.data(); }
+
+private:
+    Factory create_;
+    QPointer<Window> window_; // the window belongs to its Qt parent
+};
+
+} // namespace daxo

@@ -1,0 +1,34 @@
+#include "windows.h"
+
+#include "about_window.h"
+#include "main_window.h"
+#include "rules_window.h"
+
+namespace daxo {
+
+Windows::Windows(DiceSource& dice, PlayerMessages& messages)
+    : dice_(dice)
+    , messages_(messages)
+    , about_([this] { return new AboutWindow(main()); })
+    , rules_([this] { return new RulesWindow(main()); })
+{
+}
+
+Windows::~Windows() = default;
+
+MainWindow& Windows::main()
+{
+    if (!main_)
+        main_ = std::make_unique<MainWindow>(*this, dice_, messages_);
+    return *main_;
+}
+
+AboutWindow& Windows::about() { return about_.get(); }
+
+RulesWindow& Windows::rules() { return rules_.get(); }
+
+AboutWindow* Windows::findAbout() const { return about_.find(); }
+
+RulesWindow* Windows::findRules() const { return rules_.find(); }
+
+} // namespace daxo

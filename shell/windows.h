@@ -1,0 +1,43 @@
+#pragma once
+
+#include "single_instance.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace daxo {
+
+class AboutWindow;
+class DiceSource;
+class MainWindow;
+class PlayerMessages;
+class RulesWindow;
+
+// Every window of the program, each a single instance for the run, created
+// the first time it is needed. The secondary windows belong to the board and
+// go with it.
+class Windows {
+public:
+    Windows(DiceSource& dice, PlayerMessages& messages);
+    ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
+
+    MainWindow& main();       // `Daxo`, the board
+    AboutWindow& about();     // `Apropos`
+    RulesWindow& rules();     // `Règle`
+
+    // The window if it exists now, or nullptr.
+    AboutWindow* findAbout() const;
+    RulesWindow* findRules() const;
+
+private:
+    DiceSource& dice_;
+    PlayerMessages& messages_;
+    std::unique_ptr<MainWindow> main_;
+    SingleInstance<AboutWindow> about_;
+    SingleInstance<RulesWindow> rules_;
+};
+
+} // namespace daxo
