@@ -6,6 +6,7 @@
 #include "player_messages.h"
 #include "rules_window.h"
 #include "secondary_window.h"
+#include "settings/pictures_window.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ void MainWindow::buildMenus()
     QMenu* options = addMenu(menuBar(), "Option", "&Options");
     addItem(options, "langues", "&Langues");
     addSeparator(options, "Sep3");
-    addItem(options, "Image12", "&Images");
+    connect(addItem(options, "Image12", "&Images"), &QAction::triggered, this, &MainWindow::Image12_Click);
     menuBar()->addMenu(options);
 
     QMenu* help = addMenu(menuBar(), "Aide", "&Aide");
@@ -200,9 +201,16 @@ void MainWindow::Form_Unload()
     QCoreApplication::exit(0);
 }
 
+void MainWindow::Image12_Click() { showNotModal(windows_.pictures()); }
+
 void MainWindow::regle_Click() { showNotModal(windows_.rules()); }
 
 void MainWindow::apropos_Click() { showNotModal(windows_.about()); }
+
+PictureBox& MainWindow::facePicture(int face)
+{
+    return *pictures_[static_cast<std::size_t>(face - 1)];
+}
 
 void MainWindow::showCheatControls(bool shown)
 {

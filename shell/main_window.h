@@ -30,6 +30,10 @@ public:
 
     Game& game() { return game_; }
 
+    // The image of `face` (1 to 6) in the current picture set, Picture1 to
+    // Picture6, from which the dice take their pictures.
+    PictureBox& facePicture(int face);
+
     // The cheat reveal: shows or hides the cheat panel and the dice cells,
     // and the Quit button the panel would lie under.
     void showCheatControls(bool shown);
@@ -39,6 +43,7 @@ public:
 
     void Daxo_Click();
     void Mespages_Click();
+    void Image12_Click();
     void regle_Click();
     void apropos_Click();
     void Option1_Click();

@@ -3,6 +3,7 @@
 #include "about_window.h"
 #include "main_window.h"
 #include "rules_window.h"
+#include "settings/pictures_window.h"
 
 namespace daxo {
 
@@ -11,6 +12,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages)
     , messages_(messages)
     , about_([this] { return new AboutWindow(main()); })
     , rules_([this] { return new RulesWindow(main()); })
+    , pictures_([this] { return new PicturesWindow(main()); })
 {
 }
 
@@ -27,8 +29,12 @@ AboutWindow& Windows::about() { return about_.get(); }
 
 RulesWindow& Windows::rules() { return rules_.get(); }
 
+PicturesWindow& Windows::pictures() { return pictures_.get(); }
+
 AboutWindow* Windows::findAbout() const { return about_.find(); }
 
 RulesWindow* Windows::findRules() const { return rules_.find(); }
+
+PicturesWindow* Windows::findPictures() const { return pictures_.find(); }
 
 } // namespace daxo

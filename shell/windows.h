@@ -11,6 +11,7 @@ namespace daxo {
 class AboutWindow;
 class DiceSource;
 class MainWindow;
+class PicturesWindow;
 class PlayerMessages;
 class RulesWindow;
 
@@ -27,10 +28,12 @@ public:
     MainWindow& main();       // `Daxo`, the board
     AboutWindow& about();     // `Apropos`
     RulesWindow& rules();     // `Règle`
+    PicturesWindow& pictures(); // `Pictures`
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
     RulesWindow* findRules() const;
+    PicturesWindow* findPictures() const;
 
 private:
     DiceSource& dice_;
@@ -38,6 +41,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<RulesWindow> rules_;
+    SingleInstance<PicturesWindow> pictures_;
 };
 
 } // namespace daxo
