@@ -40,9 +40,9 @@ QString addressCaption(const QString& address)
 
 } // namespace
 
-MainWindow::MainWindow(Windows& windows, DiceSource& dice, PlayerMessages& messages)
+MainWindow::MainWindow(Windows& windows, Game& game, PlayerMessages& messages)
     : windows_(windows)
-    , game_(dice, messages)
+    , game_(game)
     , messages_(messages)
     , openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {

@@ -25,7 +25,8 @@ class Windows;
 class MainWindow final : public QMainWindow, private GameListener {
     Q_OBJECT
 public:
-    MainWindow(Windows& windows, DiceSource& dice, PlayerMessages& messages);
+    // The game must outlive the window.
+    MainWindow(Windows& windows, Game& game, PlayerMessages& messages);
     ~MainWindow() override;
 
     Game& game() { return game_; }
@@ -82,7 +83,7 @@ private:
     void quitRequested() override;
 
     Windows& windows_;
-    Game game_;
+    Game& game_;
     PlayerMessages& messages_;
     std::function<bool(const QUrl&)> openUrl_;
     QSize fixedSize_;

@@ -3,13 +3,14 @@
 #include "about_window.h"
 #include "main_window.h"
 #include "rules_window.h"
+#include "player_messages.h"
 #include "settings/pictures_window.h"
 
 namespace daxo {
 
 Windows::Windows(DiceSource& dice, PlayerMessages& messages)
-    : dice_(dice)
-    , messages_(messages)
+    : messages_(messages)
+    , game_(dice, messages)
     , about_([this] { return new AboutWindow(main()); })
     , rules_([this] { return new RulesWindow(main()); })
     , pictures_([this] { return new PicturesWindow(main()); })
@@ -21,7 +22,7 @@ Windows::~Windows() = default;
 MainWindow& Windows::main()
 {
     if (!main_)
-        main_ = std::make_unique<MainWindow>(*this, dice_, messages_);
+        main_ = std::make_unique<MainWindow>(*this, game_, messages_);
     return *main_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/game.h"
 #include "single_instance.h"
 
 #include <memory>
@@ -9,15 +10,14 @@ class QWidget;
 namespace daxo {
 
 class AboutWindow;
-class DiceSource;
 class MainWindow;
 class PicturesWindow;
 class PlayerMessages;
 class RulesWindow;
 
-// Every window of the program, each a single instance for the run, created
-// the first time it is needed. The secondary windows belong to the board and
-// go with it.
+// The game and every window of the program, each window a single instance
+// for the run, created the first time it is needed. The secondary windows
+// belong to the board and go with it; the game outlives them all.
 class Windows {
 public:
     Windows(DiceSource& dice, PlayerMessages& messages);
@@ -25,6 +25,7 @@ public:
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
+    Game& game() { return game_; }
     MainWindow& main();       // `Daxo`, the board
     AboutWindow& about();     // `Apropos`
     RulesWindow& rules();     // `Règle`
@@ -36,8 +37,8 @@ public:
     PicturesWindow* findPictures() const;
 
 private:
-    DiceSource& dice_;
     PlayerMessages& messages_;
+    Game game_;
     std::unique_ptr<MainWindow> main_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<RulesWindow> rules_;
