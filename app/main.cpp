@@ -1,4 +1,5 @@
 #include "game/random_dice_source.h"
+#include "print/printer_port.h"
 #include "shell/app_icon.h"
 #include "shell/main_window.h"
 #include "shell/player_messages.h"
@@ -18,7 +19,8 @@ int main(int argc, char* argv[])
 
     daxo::RandomDiceSource dice;
     daxo::MessageBoxes messages;
-    daxo::Windows windows(dice, messages);
+    daxo::PrintDialogs printers;
+    daxo::Windows windows(dice, messages, printers);
 
     auto* splash = new daxo::SplashWindow([&windows] { daxo::showNotModal(windows.main()); }); // destroys itself
     daxo::showNotModal(*splash);

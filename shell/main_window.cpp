@@ -4,9 +4,12 @@
 #include "app_icon.h"
 #include "picture_box.h"
 #include "player_messages.h"
+#include "print/print_window.h"
+#include "print/printer_port.h"
 #include "rules_window.h"
 #include "secondary_window.h"
 #include "settings/pictures_window.h"
+#include "shell_texts.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -17,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -95,8 +99,10 @@ void MainWindow::buildMenus()
     connect(addItem(file, "Nouveau", "&Nouvelle partie", Qt::Key_F2), &QAction::triggered, this,
             [this] { game_.Nouveau_Click(); });
     addSeparator(file, "Sep");
-    addItem(file, "Imprimer", "&Imprimer", Qt::CTRL | Qt::Key_P);
-    addItem(file, "prop", QString::fromUtf8("&Propiété Imprimante"));
+    connect(addItem(file, "Imprimer", "&Imprimer", Qt::CTRL | Qt::Key_P), &QAction::triggered, this,
+            &MainWindow::Imprimer_Click);
+    connect(addItem(file, "prop", QString::fromUtf8("&Propiété Imprimante")), &QAction::triggered, this,
+            &MainWindow::prop_Click);
     addSeparator(file, "sep2");
     connect(addItem(file, "quit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
     menuBar()->addMenu(file);
@@ -201,6 +207,11 @@ void MainWindow::Form_Unload()
     QCoreApplication::exit(0);
 }
 
+void MainWindow::Imprimer_Click() { showNotModal(windows_.print()); }
+
+// The printer set-up alone; the printer chosen is offered first next time.
+void MainWindow::prop_Click() { windows_.printers().choosePrinter(this); }
+
 void MainWindow::Image12_Click() { showNotModal(windows_.pictures()); }
 
 void MainWindow::regle_Click() { showNotModal(windows_.rules()); }
@@ -232,9 +243,8 @@ void MainWindow::openAddress(const QString& address)
 {
     if (openUrl_(QUrl(address)))
         return;
-    const bool french = game_.languageCode() == "F";
-    messages_.inform("Daxo", french ? QString::fromUtf8("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(address)
-                                    : QString("The address %1 could not be opened in the browser.").arg(address));
+    const ShellTexts& texts = shellTexts(game_.languageCode());
+    messages_.inform(QString::fromUtf8(texts.title), QString::fromUtf8(texts.addressFailed).arg(address));
 }
 
 void MainWindow::textChanged(Cell c, const std::string& text)

@@ -44,6 +44,8 @@ public:
 
     void Daxo_Click();
     void Mespages_Click();
+    void Imprimer_Click();
+    void prop_Click();
     void Image12_Click();
     void regle_Click();
     void apropos_Click();

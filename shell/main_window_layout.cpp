@@ -3,7 +3,7 @@
 #include "main_window.h"
 
 #include "app_icon.h"
-#include "board_frame.h"
+#include "etched_frame.h"
 #include "controls.h"
 #include "fonts.h"
 #include "picture_box.h"
@@ -31,9 +31,9 @@ void paintGreen(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
-BoardFrame* placeFrame(QWidget* board, const char* name, QRect geometry, const QString& caption)
+EtchedFrame* placeFrame(QWidget* board, const char* name, QRect geometry, const QString& caption)
 {
-    auto* frame = placeControl<BoardFrame>(board, name, geometry);
+    auto* frame = placeControl<EtchedFrame>(board, name, geometry);
     frame->setTitle(caption);
     paintGreen(frame);
     return frame;

@@ -10,39 +10,60 @@ class QWidget;
 namespace daxo {
 
 class AboutWindow;
+class BlankSheet;
 class MainWindow;
 class PicturesWindow;
 class PlayerMessages;
+class PlayerSheet;
+class PrinterPort;
+class PrintWindow;
+class RulesSheet;
 class RulesWindow;
+class Sheet;
 
 // The game and every window of the program, each window a single instance
 // for the run, created the first time it is needed. The secondary windows
 // belong to the board and go with it; the game outlives them all.
 class Windows {
 public:
-    Windows(DiceSource& dice, PlayerMessages& messages);
+    Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
     Game& game() { return game_; }
+    PlayerMessages& messages() { return messages_; }
+    PrinterPort& printers() { return printers_; }
+
     MainWindow& main();       // `Daxo`, the board
     AboutWindow& about();     // `Apropos`
     RulesWindow& rules();     // `Règle`
     PicturesWindow& pictures(); // `Pictures`
+    PrintWindow& print();     // `Printer1`
+    // The printable sheets, never shown.
+    Sheet& blankSheet();      // `printPoints`
+    Sheet& rulesSheet();      // `PrintRegle`
+    Sheet& playerSheet();     // `PrintVosPoints`
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
     RulesWindow* findRules() const;
     PicturesWindow* findPictures() const;
+    PrintWindow* findPrint() const;
+    PlayerSheet* findPlayerSheet() const;
 
 private:
     PlayerMessages& messages_;
+    PrinterPort& printers_;
     Game game_;
     std::unique_ptr<MainWindow> main_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<RulesWindow> rules_;
     SingleInstance<PicturesWindow> pictures_;
+    SingleInstance<PrintWindow> print_;
+    SingleInstance<BlankSheet> blankSheet_;
+    SingleInstance<RulesSheet> rulesSheet_;
+    SingleInstance<PlayerSheet> playerSheet_;
 };
 
 } // namespace daxo

@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
 #include "shell/windows.h"
+#include "support/pdf_printers.h"
 #include "support/scripted_messages.h"
 
 #include <QLabel>
@@ -21,6 +22,7 @@ protected:
     {
         EXPECT_TRUE(dice.exhausted());
         EXPECT_TRUE(messages.answers.exhausted());
+        EXPECT_TRUE(printers.exhausted());
     }
 
     template <typename Widget>
@@ -74,7 +76,8 @@ protected:
 
     ScriptedDice dice;
     ScriptedMessages messages;
-    Windows windows{dice, messages};
+    PdfPrinters printers;
+    Windows windows{dice, messages, printers};
     MainWindow& window = windows.main();
 };
 

@@ -1,21 +1,21 @@
-#include "board_frame.h"
+#include "etched_frame.h"
 
 #include <QPainter>
 
 namespace daxo {
 
-BoardFrame::BoardFrame(QWidget* parent)
+EtchedFrame::EtchedFrame(QWidget* parent)
     : QGroupBox(parent)
 {
 }
 
-void BoardFrame::setShapes(Shapes shapes)
+void EtchedFrame::setShapes(Shapes shapes)
 {
     shapes_ = std::move(shapes);
     update();
 }
 
-void BoardFrame::paintEvent(QPaintEvent*)
+void EtchedFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QFontMetrics metrics(font());

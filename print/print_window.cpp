@@ -1,0 +1,83 @@
+#include "print_window.h"
+
+#include "printer_port.h"
+#include "sheet_printing.h"
+#include "sheets.h"
+#include "shell/controls.h"
+#include "shell/fonts.h"
+#include "shell/player_messages.h"
+#include "shell/shell_texts.h"
+#include "shell/windows.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace daxo {
+
+PrintWindow::PrintWindow(QWidget& board, Windows& windows)
+    : SecondaryWindow(board, "Printer1", twipsRect(0, 0, 3750, 1755).size())
+    , windows_(windows)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle("Imprimer");
+    setFont(sansFont(8.25));
+
+    auto* prompt = placeControl<QLabel>(this, "Label1", twipsRect(120, 0, 3615, 375));
+    prompt->setText("Que voulez-vous imprimer ?");
+    prompt->setFont(sansFont(12));
+
+    const char* const captions[] = {"Feuille de poins vierge", "Règles", "Vos points"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string checkName = "Check" + std::to_string(i + 1);
+        auto* check = placeControl<QCheckBox>(this, checkName.c_str(), twipsRect(120, 360 + 480 * i, 1935, 375));
+        check->setText(QString::fromUtf8(captions[i]));
+        sheets_[static_cast<std::size_t>(i)] = check;
+    }
+
+    auto* print = placeControl<QPushButton>(this, "Command1", twipsRect(2520, 1200, 1095, 375));
+    print->setText("&Imprimer");
+    connect(print, &QPushButton::clicked, this, &PrintWindow::Command1_Click);
+    auto* cancel = placeControl<QPushButton>(this, "Command2", twipsRect(2520, 600, 1095, 375));
+    cancel->setText("&Annuler");
+    connect(cancel, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
+
+    setTabOrder(sheets_[0], sheets_[1]);
+    setTabOrder(sheets_[1], sheets_[2]);
+    setTabOrder(sheets_[2], print);
+    setTabOrder(print, cancel);
+    sheets_[0]->setFocus();
+
+    centreOnScreen(*this);
+}
+
+// Each ticked sheet, in the order blank sheet, rules, player's sheet, asks
+// for its printer and prints one page. A cancelled dialog skips its sheet
+// only; a sheet the printer refused is reported, not dropped in silence.
+void PrintWindow::Command1_Click()
+{
+    const ShellTexts& texts = shellTexts(windows_.game().languageCode());
+    const struct {
+        QCheckBox* ticked;
+        Sheet& (Windows::*sheet)(); // created the first time it is printed
+        const char* name;
+    } jobs[] = {
+        {sheets_[0], &Windows::blankSheet, texts.blankSheet},
+        {sheets_[1], &Windows::rulesSheet, texts.rulesSheet},
+        {sheets_[2], &Windows::playerSheet, texts.playerSheet},
+    };
+    for (const auto& job : jobs) {
+        if (!job.ticked->isChecked())
+            continue;
+        const std::unique_ptr<QPrinter> printer = windows_.printers().choosePrinter(this);
+        if (printer && !printSheet((windows_.*job.sheet)(), *printer))
+            windows_.messages().inform(QString::fromUtf8(texts.title),
+                                       QString::fromUtf8(texts.sheetFailed).arg(QString::fromUtf8(job.name)));
+    }
+    close();
+}
+
+void PrintWindow::Command2_Click() { close(); }
+
+} // namespace daxo
