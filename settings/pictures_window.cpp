@@ -5,6 +5,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/main_window.h"
+#include "shell/option_selection.h"
 #include "shell/picture_box.h"
 
 #include <QPushButton>
@@ -14,6 +15,14 @@ namespace daxo {
 namespace {
 
 std::string setName(int set) { return "Image " + std::to_string(set); }
+
+using Handler = void (PicturesWindow::*)();
+constexpr Handler kSampleHandlers[kPictureSetCount] = {&PicturesWindow::Picture11_Click, &PicturesWindow::Picture21_Click,
+                                                       &PicturesWindow::Picture31_Click, &PicturesWindow::Picture41_Click,
+                                                       &PicturesWindow::Picture51_Click};
+constexpr Handler kOptionHandlers[kPictureSetCount] = {&PicturesWindow::Option1_Click, &PicturesWindow::Option2_Click,
+                                                       &PicturesWindow::Option3_Click, &PicturesWindow::Option4_Click,
+                                                       &PicturesWindow::Option5_Click};
 
 } // namespace
 
@@ -28,13 +37,6 @@ PicturesWindow::PicturesWindow(MainWindow& board)
 
     constexpr int kSampleLefts[kPictureSetCount] = {90, 1080, 2040, 3000, 3960};
     constexpr int kOptionLefts[kPictureSetCount] = {120, 1080, 2040, 3000, 3960};
-    using Handler = void (PicturesWindow::*)();
-    constexpr Handler kSampleHandlers[kPictureSetCount] = {&PicturesWindow::Picture11_Click, &PicturesWindow::Picture21_Click,
-                                                           &PicturesWindow::Picture31_Click, &PicturesWindow::Picture41_Click,
-                                                           &PicturesWindow::Picture51_Click};
-    constexpr Handler kOptionHandlers[kPictureSetCount] = {&PicturesWindow::Option1_Click, &PicturesWindow::Option2_Click,
-                                                           &PicturesWindow::Option3_Click, &PicturesWindow::Option4_Click,
-                                                           &PicturesWindow::Option5_Click};
 
     for (int set = 1; set <= kPictureSetCount; ++set) {
         const auto s = static_cast<std::size_t>(set - 1);
@@ -54,12 +56,7 @@ PicturesWindow::PicturesWindow(MainWindow& board)
         const std::string optionName = "Option" + std::to_string(set);
         auto* option = placeControl<QRadioButton>(this, optionName.c_str(), twipsRect(kOptionLefts[s], 960, 975, 375));
         option->setText(QString::fromStdString(setName(set)));
-        // An option runs its handler when it becomes selected, whether by
-        // the player or by the load step.
-        connect(option, &QRadioButton::toggled, this, [this, handler = kOptionHandlers[s]](bool selected) {
-            if (selected)
-                (this->*handler)();
-        });
+        connect(option, &QRadioButton::clicked, this, kOptionHandlers[s]);
         options_[s] = option;
     }
 
@@ -68,7 +65,6 @@ PicturesWindow::PicturesWindow(MainWindow& board)
     connect(close, &QPushButton::clicked, this, &PicturesWindow::Command1_Click);
 
     centreOn(*this, board);
-    Form_Load();
 }
 
 void PicturesWindow::Picture11_Click() { applySet(1); }
@@ -85,14 +81,15 @@ void PicturesWindow::Option5_Click() { Picture51_Click(); }
 
 void PicturesWindow::Command1_Click() { close(); }
 
-// Selects the option of the board's current set. Selecting an option that
-// was not selected yet runs its handler, which applies the set once more.
+// Selecting an option that was not selected yet runs its handler, which
+// applies the set once more.
 void PicturesWindow::Form_Load()
 {
     const std::string& current = board_.game().caption(Label::Label18);
     for (int set = 1; set <= kPictureSetCount; ++set) {
+        const auto s = static_cast<std::size_t>(set - 1);
         if (current == setName(set))
-            options_[static_cast<std::size_t>(set - 1)]->setChecked(true);
+            selectInCode(*options_[s], [this, s] { (this->*kOptionHandlers[s])(); });
     }
 }
 

@@ -19,6 +19,9 @@ class PicturesWindow final : public SecondaryWindow {
 public:
     explicit PicturesWindow(MainWindow& board);
 
+    // Selects the option of the board's current set.
+    void Form_Load();
+
     // Apply set 1 to 5. Public: the board's start-up applies a stored set.
     void Picture11_Click();
     void Picture21_Click();
@@ -34,7 +37,6 @@ public:
     void Command1_Click();
 
 private:
-    void Form_Load();
     void applySet(int set);
 
     MainWindow& board_;

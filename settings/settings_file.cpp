@@ -3,13 +3,44 @@
 #include "game/game.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 #include <unistd.h>
 
+#include <vector>
+
 namespace daxo {
+namespace {
+
+// Far more than the two short lines the file is made of.
+constexpr qint64 kReadLimit = 4096;
+
+// The lines of `bytes`; a last line without its line end counts only when
+// the file ends there, not when the read limit cut it short.
+std::vector<std::string> linesOf(const QByteArray& bytes, bool cutShort)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            line.push_back(c);
+        }
+    }
+    if (!line.empty() && !cutShort)
+        lines.push_back(std::move(line)); // the end of the file ends the last line
+    return lines;
+}
+
+} // namespace
 
 QString settingsFilePath()
 {
@@ -39,6 +70,23 @@ bool writeSettingsFile(const QString& path, const std::string& setName, const st
         return false;
     }
     return file.commit();
+}
+
+StoredSettings readSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(kReadLimit);
+    const std::vector<std::string> lines = linesOf(bytes, !file.atEnd());
+    StoredSettings stored;
+    if (!lines.empty())
+        stored.setName = lines.front();
+    // The code is read even after an empty first line, which a language
+    // chosen before any picture set leaves.
+    if (lines.size() > 1)
+        stored.languageCode = lines.back();
+    return stored;
 }
 
 void SaveSettings(const Game& game)

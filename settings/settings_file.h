@@ -22,6 +22,20 @@ QString settingsFilePath();
 // the values.
 bool writeSettingsFile(const QString& path, const std::string& setName, const std::string& languageCode);
 
+// What the settings file holds, as bytes; empty where it holds nothing.
+struct StoredSettings {
+    std::string setName;
+    std::string languageCode;
+};
+
+// Reads the settings file at `path`: the set name is its first line, the
+// language code its last line after the first. A line ends at a carriage
+// return, at a carriage return and line feed, or at a lone line feed, as a
+// file edited by hand may have it. Only the first few kilobytes are read, so
+// that a huge or foreign file cannot stall the start. A missing or
+// unreadable file holds nothing.
+StoredSettings readSettingsFile(const QString& path);
+
 // Saves the board's picture set name (Label18) and language code (Label20)
 // to the settings file. A failure is not reported: the values stay applied
 // for the run.

@@ -38,7 +38,6 @@ AboutWindow::AboutWindow(MainWindow& board)
     connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
 
     centreOnScreen(*this);
-    Form_Load();
 }
 
 void AboutWindow::Form_Load() { cheatShown_ = false; }

@@ -13,11 +13,11 @@ class AboutWindow final : public SecondaryWindow {
 public:
     explicit AboutWindow(MainWindow& board);
 
+    void Form_Load();
     void Image_Click();
     void btnOK_Click();
 
 private:
-    void Form_Load();
 
     MainWindow& board_;
     bool cheatShown_ = false;

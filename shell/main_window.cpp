@@ -8,7 +8,9 @@
 #include "print/printer_port.h"
 #include "rules_window.h"
 #include "secondary_window.h"
+#include "i18n/language_window.h"
 #include "settings/pictures_window.h"
+#include "settings/settings_file.h"
 #include "shell_texts.h"
 #include "windows.h"
 
@@ -69,8 +71,6 @@ MainWindow::MainWindow(Windows& windows, Game& game, PlayerMessages& messages)
     setFixedSize(fixedSize_);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-
-    Form_Load();
 }
 
 MainWindow::~MainWindow()
@@ -108,7 +108,7 @@ void MainWindow::buildMenus()
     menuBar()->addMenu(file);
 
     QMenu* options = addMenu(menuBar(), "Option", "&Options");
-    addItem(options, "langues", "&Langues");
+    connect(addItem(options, "langues", "&Langues"), &QAction::triggered, this, &MainWindow::langues_Click);
     addSeparator(options, "Sep3");
     connect(addItem(options, "Image12", "&Images"), &QAction::triggered, this, &MainWindow::Image12_Click);
     menuBar()->addMenu(options);
@@ -171,10 +171,33 @@ void MainWindow::showGameState()
 void MainWindow::Form_Load()
 {
     game_.setCaption(Label::Label19, "0");
-    // No settings file is read yet: the picture set and the language code
-    // start empty, as on a first start.
-    game_.setCaption(Label::Label18, "");
-    game_.setCaption(Label::Label20, "");
+
+    // Unknown values stay in their labels for the run, and the next save
+    // writes them back as they came.
+    const StoredSettings stored = readSettingsFile(settingsFilePath());
+    game_.setCaption(Label::Label18, stored.setName);
+    game_.setCaption(Label::Label20, stored.languageCode);
+
+    // The board holds set 1 as laid out; the other sets are applied, and
+    // saved again, through the picture window.
+    using ApplySet = void (PicturesWindow::*)();
+    const std::pair<const char*, ApplySet> sets[] = {
+        {"Image 2", &PicturesWindow::Picture21_Click},
+        {"Image 3", &PicturesWindow::Picture31_Click},
+        {"Image 4", &PicturesWindow::Picture41_Click},
+        {"Image 5", &PicturesWindow::Picture51_Click},
+    };
+    for (const auto& [setName, apply] : sets) {
+        if (stored.setName == setName)
+            (windows_.pictures().*apply)();
+    }
+
+    const std::string& code = game_.languageCode();
+    if (code == "E" || code == "F" || code == "D") {
+        LanguageWindow& language = windows_.language();
+        language.selectOptionOf(code);
+        language.Option1_Click();
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -211,6 +234,8 @@ void MainWindow::Imprimer_Click() { showNotModal(windows_.print()); }
 
 // The printer set-up alone; the printer chosen is offered first next time.
 void MainWindow::prop_Click() { windows_.printers().choosePrinter(this); }
+
+void MainWindow::langues_Click() { showNotModal(windows_.language()); }
 
 void MainWindow::Image12_Click() { showNotModal(windows_.pictures()); }
 

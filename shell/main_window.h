@@ -31,6 +31,11 @@ public:
 
     Game& game() { return game_; }
 
+    // The load step, before the window is first shown: resets the count of
+    // boxes and brings back the picture set and the language of the
+    // settings file.
+    void Form_Load();
+
     // The image of `face` (1 to 6) in the current picture set, Picture1 to
     // Picture6, from which the dice take their pictures.
     PictureBox& facePicture(int face);
@@ -46,6 +51,7 @@ public:
     void Mespages_Click();
     void Imprimer_Click();
     void prop_Click();
+    void langues_Click();
     void Image12_Click();
     void regle_Click();
     void apropos_Click();
@@ -69,7 +75,6 @@ private:
     void connectControls();
     void showGameState();
 
-    void Form_Load();
     void Form_Resize();
     void Form_Unload();
     void openAddress(const QString& address);

@@ -1,6 +1,8 @@
 #include "rules_window.h"
 
 #include "controls.h"
+#include "i18n/language_window.h"
+#include "windows.h"
 #include "fonts.h"
 #include "rules_texts.h"
 #include "secondary_window.h"
@@ -30,8 +32,9 @@ protected:
 
 } // namespace
 
-RulesWindow::RulesWindow(QWidget& board)
+RulesWindow::RulesWindow(QWidget& board, Windows& windows)
     : SecondaryWindow(board, "Règle", twipsRect(0, 0, 6765, 7530).size())
+    , windows_(windows)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8("Règle du Daxo"));
@@ -58,6 +61,8 @@ RulesWindow::RulesWindow(QWidget& board)
 
     centreOn(*this, board);
 }
+
+void RulesWindow::Form_Load() { windows_.language().Option1_Click(); }
 
 void RulesWindow::Command1_Click() { close(); }
 

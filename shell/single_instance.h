@@ -6,8 +6,10 @@
 namespace daxo {
 
 // One window of a kind for the whole run, created the first time something
-// needs it. Creating it runs its load step before anything else touches it;
-// a window that its close button destroys is created anew the next time.
+// needs it. Creating it runs its load step, Form_Load, before anything else
+// touches it; the window is known by then, so that a load step that reaches
+// back to its own window finds it rather than creating another. A window
+// that its close button destroys is created anew the next time.
 template <typename Window>
 class SingleInstance {
 public:
@@ -21,8 +23,11 @@ public:
     // The window, created hidden when there is none.
     Window& get()
     {
-        if (!window_)
+        if (!window_) {
             window_ = create_();
+            if constexpr (requires(Window& w) { w.Form_Load(); })
+                window_->Form_Load();
+        }
         return *window_;
     }
 

@@ -1,6 +1,8 @@
 #include "windows.h"
 
 #include "about_window.h"
+#include "i18n/captions.h"
+#include "i18n/language_window.h"
 #include "main_window.h"
 #include "rules_window.h"
 #include "player_messages.h"
@@ -15,9 +17,10 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , printers_(printers)
     , game_(dice, messages)
     , about_([this] { return new AboutWindow(main()); })
-    , rules_([this] { return new RulesWindow(main()); })
-    , pictures_([this] { return new PicturesWindow(main()); })
-    , print_([this] { return new PrintWindow(main(), *this); })
+    , rules_([this] { return new RulesWindow(main(), *this); })
+    , pictures_([this] { return inActiveLanguage(new PicturesWindow(main()), "Pictures"); })
+    , print_([this] { return inActiveLanguage(new PrintWindow(main(), *this), "Printer1"); })
+    , language_([this] { return new LanguageWindow(main(), *this); })
     , blankSheet_([this] { return new BlankSheet(main()); })
     , rulesSheet_([this] { return new RulesSheet(main()); })
     , playerSheet_([this] { return new PlayerSheet(main(), game_); })
@@ -28,8 +31,10 @@ Windows::~Windows() = default;
 
 MainWindow& Windows::main()
 {
-    if (!main_)
+    if (!main_) {
         main_ = std::make_unique<MainWindow>(*this, game_, messages_);
+        main_->Form_Load(); // known by now to the windows its load step creates
+    }
     return *main_;
 }
 
@@ -40,6 +45,33 @@ RulesWindow& Windows::rules() { return rules_.get(); }
 PicturesWindow& Windows::pictures() { return pictures_.get(); }
 
 PrintWindow& Windows::print() { return print_.get(); }
+
+LanguageWindow& Windows::language() { return language_.get(); }
+
+QWidget& Windows::byName(std::string_view name)
+{
+    if (name == "Pictures")
+        return pictures();
+    if (name == "Printer1")
+        return print();
+    if (name == "Langue")
+        return language();
+    if (name == "Règle")
+        return rules();
+    if (name == "Apropos")
+        return about();
+    return main();
+}
+
+// Windows that their close button destroys and that write no captions of
+// their own when created; without this they would come back in French.
+template <typename Window>
+Window* Windows::inActiveLanguage(Window* window, std::string_view name)
+{
+    if (const auto language = languageOf(game_.languageCode()))
+        writeWindowCaptions(*window, name, *language);
+    return window;
+}
 
 Sheet& Windows::blankSheet() { return blankSheet_.get(); }
 
@@ -54,6 +86,8 @@ RulesWindow* Windows::findRules() const { return rules_.find(); }
 PicturesWindow* Windows::findPictures() const { return pictures_.find(); }
 
 PrintWindow* Windows::findPrint() const { return print_.find(); }
+
+LanguageWindow* Windows::findLanguage() const { return language_.find(); }
 
 PlayerSheet* Windows::findPlayerSheet() const { return playerSheet_.find(); }
 

@@ -4,6 +4,7 @@
 #include "single_instance.h"
 
 #include <memory>
+#include <string_view>
 
 class QWidget;
 
@@ -11,6 +12,7 @@ namespace daxo {
 
 class AboutWindow;
 class BlankSheet;
+class LanguageWindow;
 class MainWindow;
 class PicturesWindow;
 class PlayerMessages;
@@ -40,6 +42,10 @@ public:
     RulesWindow& rules();     // `Règle`
     PicturesWindow& pictures(); // `Pictures`
     PrintWindow& print();     // `Printer1`
+    LanguageWindow& language(); // `Langue`
+    // The window of that name: "Daxo", "Pictures", "Printer1", "Langue",
+    // "Règle" or "Apropos".
+    QWidget& byName(std::string_view name);
     // The printable sheets, never shown.
     Sheet& blankSheet();      // `printPoints`
     Sheet& rulesSheet();      // `PrintRegle`
@@ -50,9 +56,14 @@ public:
     RulesWindow* findRules() const;
     PicturesWindow* findPictures() const;
     PrintWindow* findPrint() const;
+    LanguageWindow* findLanguage() const;
     PlayerSheet* findPlayerSheet() const;
 
 private:
+    // Gives a window created anew the captions of the language in use.
+    template <typename Window>
+    Window* inActiveLanguage(Window* window, std::string_view name);
+
     PlayerMessages& messages_;
     PrinterPort& printers_;
     Game game_;
@@ -61,6 +72,7 @@ private:
     SingleInstance<RulesWindow> rules_;
     SingleInstance<PicturesWindow> pictures_;
     SingleInstance<PrintWindow> print_;
+    SingleInstance<LanguageWindow> language_;
     SingleInstance<BlankSheet> blankSheet_;
     SingleInstance<RulesSheet> rulesSheet_;
     SingleInstance<PlayerSheet> playerSheet_;

@@ -2,10 +2,12 @@
 
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
+#include "settings/settings_file.h"
 #include "shell/windows.h"
 #include "support/pdf_printers.h"
 #include "support/scripted_messages.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,6 +76,10 @@ protected:
         }
     }
 
+    // Every test starts as on a first start, without a settings file.
+    struct NoSettings {
+        NoSettings() { QFile::remove(settingsFilePath()); }
+    } noSettings;
     ScriptedDice dice;
     ScriptedMessages messages;
     PdfPrinters printers;

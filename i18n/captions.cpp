@@ -1,0 +1,77 @@
+#include "captions.h"
+
+#include "caption_table.h"
+#include "panels.h"
+#include "shell/windows.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace daxo {
+namespace {
+
+void setCaption(QObject* control, const QString& caption)
+{
+    if (auto* action = qobject_cast<QAction*>(control))
+        action->setText(caption);
+    else if (auto* menu = qobject_cast<QMenu*>(control))
+        menu->setTitle(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* frame = qobject_cast<QGroupBox*>(control))
+        frame->setTitle(caption);
+}
+
+void writeRow(QWidget& window, const CaptionRow& row, Language language)
+{
+    const QString caption = QString::fromUtf8(language == Language::French ? row.french : row.english);
+    if (!row.control)
+        window.setWindowTitle(caption);
+    else if (QObject* control = findControl(window, QString::fromUtf8(row.control)))
+        setCaption(control, caption);
+}
+
+} // namespace
+
+QObject* findControl(QWidget& window, const QString& name)
+{
+    QObjectList pending = window.children();
+    while (!pending.isEmpty()) {
+        QObject* object = pending.takeFirst();
+        if (object->objectName() == name)
+            return object;
+        const auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && widget->isWindow() && !qobject_cast<const QMenu*>(widget))
+            continue;
+        pending += object->children();
+    }
+    return nullptr;
+}
+
+void writeCaptions(Windows& windows, Language language)
+{
+    for (const CaptionRow& row : captionTable()) {
+        if (row.control && std::string_view(row.control) == kStatusBar) {
+            const auto panels = panelTexts(windows.game(), language);
+            for (int panel = 1; panel <= static_cast<int>(panels.size()); ++panel)
+                windows.game().setPanel(panel, panels[static_cast<std::size_t>(panel - 1)]);
+        } else {
+            writeRow(windows.byName(row.window), row, language);
+        }
+    }
+}
+
+void writeWindowCaptions(QWidget& window, std::string_view name, Language language)
+{
+    for (const CaptionRow& row : captionTable()) {
+        if (row.window == name)
+            writeRow(window, row, language);
+    }
+}
+
+} // namespace daxo

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "language.h"
+
+#include <array>
+#include <string>
+
+namespace daxo {
+
+class Game;
+
+// The six status-bar panels as a change of language writes them, from the
+// game number, the subtotal, the bonus, the total and the dice.
+std::array<std::string, 6> panelTexts(const Game& game, Language language);
+
+} // namespace daxo
