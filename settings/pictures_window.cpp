@@ -89,7 +89,7 @@ void PicturesWindow::Form_Load()
     for (int set = 1; set <= kPictureSetCount; ++set) {
         const auto s = static_cast<std::size_t>(set - 1);
         if (current == setName(set))
-            selectInCode(*options_[s], [this, s] { (this->*kOptionHandlers[s])(); });
+            selectInCode(*options_[s], [this, set] { applySet(set); }); // as its option's handler does
     }
 }
 
