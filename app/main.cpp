@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "game/random_dice_source.h"
 #include "print/printer_port.h"
 #include "shell/app_icon.h"
@@ -12,6 +13,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = daxo::handleCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("daxo");
     QApplication::setApplicationVersion(DAXO_VERSION_STRING);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_window.h"
+#include "accessible_names.h"
 #include "app_icon.h"
 #include "picture_box.h"
 #include "player_messages.h"
@@ -166,6 +167,21 @@ void MainWindow::showGameState()
         captionChanged(label, game_.caption(label));
     for (int panel = 1; panel <= kPanelCount; ++panel)
         panelChanged(panel, game_.panel(panel));
+    nameControls();
+}
+
+void MainWindow::nameControls()
+{
+    const AccessibleNames names = accessibleNamesFor(game_.languageCode());
+    commands_[0]->setAccessibleName(names.throwButton());
+    for (int n = number(Button::Command2); n <= kButtonCount; ++n)
+        commands_[static_cast<std::size_t>(n - 1)]->setAccessibleName(names.box(button(n)));
+    for (int n = 1; n <= kCellCount; ++n)
+        cells_[static_cast<std::size_t>(n - 1)]->setAccessibleName(names.cell(cell(n)));
+    for (int die = 1; die <= kDieCount; ++die) {
+        holds_[static_cast<std::size_t>(die - 1)]->setAccessibleName(names.hold(die));
+        pictures_[static_cast<std::size_t>(6 + die)]->setAccessibleName(names.diePicture(die, game_.diePicture(die)));
+    }
 }
 
 void MainWindow::Form_Load()
@@ -305,6 +321,8 @@ void MainWindow::holdBoxChanged(int die, const HoldBox& box)
 void MainWindow::captionChanged(Label label, const std::string& caption)
 {
     stateLabels_[static_cast<std::size_t>(label)]->setText(fromStd(caption));
+    if (label == Label::Label20)
+        nameControls();
 }
 
 void MainWindow::panelChanged(int panel, const std::string& text)
@@ -321,7 +339,7 @@ void MainWindow::diePictureChanged(int die, int face)
     const PictureBox* source = pictures_[static_cast<std::size_t>(face == 0 ? 6 : face - 1)];
     PictureBox* shown = pictures_[static_cast<std::size_t>(6 + die)];
     shown->setPicture(source->picture());
-    shown->setAccessibleDescription(face == 0 ? QString() : QString("Face %1").arg(face));
+    shown->setAccessibleName(accessibleNamesFor(game_.languageCode()).diePicture(die, face));
 }
 
 void MainWindow::quitRequested() { close(); }

@@ -74,6 +74,8 @@ private:
 
     void connectControls();
     void showGameState();
+    // Names the controls for screen readers in the language in use.
+    void nameControls();
 
     void Form_Resize();
     void Form_Unload();

@@ -165,12 +165,9 @@ void MainWindow::buildScoreFrame(QWidget* board)
             auto* box = placeControl<QPushButton>(frame, name(command).c_str(),
                                                   twipsRect(row.buttonLeft, row.top, 1095, 375));
             box->setText(row.caption);
-            if (row.command >= 12) // "+" and "-" mean nothing read out
-                box->setAccessibleName(row.command == 12 ? "Plus" : "Moins");
             commands_[static_cast<std::size_t>(row.command - 1)] = box;
         }
         QLineEdit* cell = placeCell(frame, row.cell, twipsRect(row.cellLeft, row.top, 1335, 375), sheetFont);
-        cell->setAccessibleName(row.caption);
         cells_[static_cast<std::size_t>(number(row.cell) - 1)] = cell;
     }
 }
@@ -197,12 +194,10 @@ void MainWindow::buildDiceFrame(QWidget* board)
 
         auto* picture = placeControl<PictureBox>(frame, ("Picture" + std::to_string(7 + die)).c_str(),
                                                  twipsRect(1080, 720 + step, 800, 800));
-        picture->setAccessibleName(QString("Dé %1").arg(die));
         pictures_[static_cast<std::size_t>(6 + die)] = picture;
 
         const int cellHeight = die == 3 ? 315 : 285;
         QLineEdit* cell = placeCell(frame, dieCell(die), twipsRect(120, 1200 + step, 855, cellHeight), font());
-        cell->setAccessibleName(QString("Dé %1").arg(die));
         cell->hide();
         cells_[index] = cell;
     }

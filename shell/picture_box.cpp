@@ -1,15 +1,29 @@
 #include "picture_box.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace daxo {
+namespace {
+
+// Screen readers take a picture box for the picture it shows.
+QAccessibleInterface* accessiblePicture(const QString&, QObject* object)
+{
+    if (auto* box = qobject_cast<PictureBox*>(object))
+        return new QAccessibleWidget(box, QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    static const bool installed = (QAccessible::installFactory(accessiblePicture), true);
+    Q_UNUSED(installed);
 }
 
 void PictureBox::setPicture(const QIcon& picture)

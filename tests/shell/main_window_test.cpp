@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, AWholeGameThroughTheButtons)
     EXPECT_EQ(panelText(6), "Dice's total : 15"); // no language chosen yet: English
     for (int die = 1; die <= 5; ++die)
         EXPECT_TRUE(dieShows(die, die)) << die;
-    EXPECT_EQ(find<PictureBox>("Picture10")->accessibleDescription(), "Face 3");
+    EXPECT_EQ(find<PictureBox>("Picture10")->accessibleName(), QString::fromUtf8("Dé 3, face 3"));
     find<QCheckBox>("Check5")->click();
     throwDice({6, 6, 6, 6});
     throwDice({6, 6, 6, 6});

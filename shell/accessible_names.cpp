@@ -1,0 +1,54 @@
+#include "accessible_names.h"
+
+namespace daxo {
+namespace {
+
+// The boxes Command2 to Command13, as they are spoken of.
+constexpr const char* kFrenchBoxes[] = {"As", "Deux", "Trois", "Quatre", "Cinq", "Six",
+                                        "Full", "Suite", "Carré", "Daxo", "Plus", "Moins"};
+constexpr const char* kEnglishBoxes[] = {"Ones", "Twos", "Threes", "Fours", "Fives", "Sixes",
+                                         "Full", "Sequence", "Four", "Daxo", "Plus", "Minus"};
+
+QString die(bool english, int die) { return (english ? QString("Die %1") : QString::fromUtf8("Dé %1")).arg(die); }
+
+} // namespace
+
+AccessibleNames accessibleNamesFor(const std::string& languageCode) { return {languageCode == "E"}; }
+
+QString AccessibleNames::throwButton() const { return english ? "Throw the dice" : QString::fromUtf8("Lancer les dés"); }
+
+QString AccessibleNames::box(Button button) const
+{
+    const auto index = static_cast<std::size_t>(number(button) - number(Button::Command2));
+    return QString::fromUtf8(english ? kEnglishBoxes[index] : kFrenchBoxes[index]);
+}
+
+QString AccessibleNames::cell(Cell c) const
+{
+    const int n = number(c);
+    if (n <= kDieCount)
+        return die(english, n);
+    if (c == Cell::Text12)
+        return english ? "Sub Total" : "Sous Total";
+    if (c == Cell::Text13)
+        return "Bonus";
+    if (c == Cell::Text20)
+        return "Total";
+    // The score cells of the boxes: Text6 to Text11, then Text14 to Text19.
+    const int boxNumber = n <= number(Cell::Text11) ? n - 4 : n - 6;
+    return box(button(boxNumber));
+}
+
+QString AccessibleNames::hold(int d) const
+{
+    return QString(english ? "Hold die %1" : QString::fromUtf8("Garder le dé %1")).arg(d);
+}
+
+QString AccessibleNames::diePicture(int d, int face) const
+{
+    if (face == 0)
+        return die(english, d) + (english ? ", no face" : ", aucune face");
+    return die(english, d) + QString(", face %1").arg(face);
+}
+
+} // namespace daxo
