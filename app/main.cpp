@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("daxo");
     QApplication::setApplicationVersion(DAXO_VERSION_STRING);
+    QGuiApplication::setDesktopFileName(DAXO_APP_ID); // ties the windows to the desktop entry
     QApplication::setWindowIcon(daxo::appIcon());
 
     daxo::RandomDiceSource dice;
