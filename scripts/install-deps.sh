@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev poppler-utils desktop-file-utils appstream file)
+    packages+=(libgtest-dev poppler-utils desktop-file-utils appstream file clang libclang-rt-dev)
 fi
 
 missing=()

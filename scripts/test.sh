@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what this machine lacks, then builds and runs the whole test suite
 # headless twice: a normal build, and one with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer. Last, the fuzz targets run for a while each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,5 +20,22 @@ run_suite() {
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
+# libFuzzer with clang, on a scratch copy of the checked-in corpus; what it
+# finds is left in build-fuzz/.
+run_fuzzers() {
+    echo "=== build-fuzz"
+    CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+        -DDAXO_WERROR=ON -DDAXO_SANITIZE=ON -DDAXO_FUZZ=ON
+    cmake --build build-fuzz --target number_text_fuzzer settings_fuzzer
+    local target scratch
+    for target in number_text settings; do
+        scratch=$(mktemp -d)
+        build-fuzz/tests/fuzz/${target}_fuzzer -max_total_time=20 -print_final_stats=1 \
+            -artifact_prefix=build-fuzz/ "$scratch" "tests/fuzz/corpus/$target"
+        rm -rf "$scratch"
+    done
+}
+
 run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDAXO_SANITIZE=ON
+run_fuzzers

@@ -18,13 +18,11 @@ namespace {
 // Far more than the two short lines the file is made of.
 constexpr qint64 kReadLimit = 4096;
 
-// The lines of `bytes`; a last line without its line end counts only when
-// the file ends there, not when the read limit cut it short.
-std::vector<std::string> linesOf(const QByteArray& bytes, bool cutShort)
+std::vector<std::string> linesOf(std::string_view bytes, bool cutShort)
 {
     std::vector<std::string> lines;
     std::string line;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c == '\r' || c == '\n') {
             lines.push_back(std::move(line));
@@ -56,7 +54,7 @@ bool writeSettingsFile(const QString& path, const std::string& setName, const st
     if (!QDir().mkpath(target.absolutePath()))
         return false;
 
-    const std::string content = setName + '\r' + languageCode + "\r\n";
+    const std::string content = formatSettings(setName, languageCode);
     const auto size = static_cast<qint64>(content.size());
 
     // The values go to a new file beside the old one, which replaces it only
@@ -72,13 +70,14 @@ bool writeSettingsFile(const QString& path, const std::string& setName, const st
     return file.commit();
 }
 
-StoredSettings readSettingsFile(const QString& path)
+std::string formatSettings(const std::string& setName, const std::string& languageCode)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kReadLimit);
-    const std::vector<std::string> lines = linesOf(bytes, !file.atEnd());
+    return setName + '\r' + languageCode + "\r\n";
+}
+
+StoredSettings parseSettings(std::string_view bytes, bool cutShort)
+{
+    const std::vector<std::string> lines = linesOf(bytes, cutShort);
     StoredSettings stored;
     if (!lines.empty())
         stored.setName = lines.front();
@@ -87,6 +86,15 @@ StoredSettings readSettingsFile(const QString& path)
     if (lines.size() > 1)
         stored.languageCode = lines.back();
     return stored;
+}
+
+StoredSettings readSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.read(kReadLimit);
+    return parseSettings(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), !file.atEnd());
 }
 
 void SaveSettings(const Game& game)

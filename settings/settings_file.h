@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace daxo {
 
@@ -26,13 +27,21 @@ bool writeSettingsFile(const QString& path, const std::string& setName, const st
 struct StoredSettings {
     std::string setName;
     std::string languageCode;
+    friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
 
-// Reads the settings file at `path`: the set name is its first line, the
-// language code its last line after the first. A line ends at a carriage
-// return, at a carriage return and line feed, or at a lone line feed, as a
-// file edited by hand may have it. Only the first few kilobytes are read, so
-// that a huge or foreign file cannot stall the start. A missing or
+// The file's bytes for the two values.
+std::string formatSettings(const std::string& setName, const std::string& languageCode);
+
+// The values in a file's bytes: the set name is the first line, the language
+// code the last line after the first. A line ends at a carriage return, at a
+// carriage return and line feed, or at a lone line feed, as a file edited by
+// hand may have it. When `cutShort`, the bytes stop before the file does,
+// and a last line without its line end is not taken.
+StoredSettings parseSettings(std::string_view bytes, bool cutShort = false);
+
+// Reads the settings file at `path`. Only its first few kilobytes are read,
+// so that a huge or foreign file cannot stall the start. A missing or
 // unreadable file holds nothing.
 StoredSettings readSettingsFile(const QString& path);
 
