@@ -2,6 +2,7 @@
 #include "game/random_dice_source.h"
 #include "print/printer_port.h"
 #include "shell/app_icon.h"
+#include "shell/fonts.h"
 #include "shell/main_window.h"
 #include "shell/player_messages.h"
 #include "shell/secondary_window.h"
@@ -20,14 +21,22 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("daxo");
     QApplication::setApplicationVersion(DAXO_VERSION_STRING);
     QGuiApplication::setDesktopFileName(DAXO_APP_ID); // ties the windows to the desktop entry
-    QApplication::setWindowIcon(daxo::appIcon());
 
     daxo::RandomDiceSource dice;
     daxo::MessageBoxes messages;
     daxo::PrintDialogs printers;
     daxo::Windows windows(dice, messages, printers);
 
-    auto* splash = new daxo::SplashWindow([&windows] { daxo::showNotModal(windows.main()); }); // destroys itself
+    // The splash, a bare title card, needs no icon; the windows after it do.
+    // They also take the board's face for their menus and messages, which
+    // spares loading a second family of fonts.
+    auto* splash = new daxo::SplashWindow([&windows] {
+        QApplication::setWindowIcon(daxo::appIcon());
+        QFont font = QApplication::font();
+        font.setFamily(daxo::sansFont(8.25).family());
+        QApplication::setFont(font);
+        daxo::showNotModal(windows.main());
+    }); // destroys itself
     daxo::showNotModal(*splash);
     return QApplication::exec();
 }

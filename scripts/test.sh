@@ -20,8 +20,9 @@ run_suite() {
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 }
 
-# libFuzzer with clang, on a scratch copy of the checked-in corpus; what it
-# finds is left in build-fuzz/.
+# libFuzzer with clang, starting from the checked-in corpus. New inputs go to
+# a scratch folder, not into the repository; a crashing input is left in
+# build-fuzz/.
 run_fuzzers() {
     echo "=== build-fuzz"
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \

@@ -42,7 +42,8 @@ QString colour(QRgb rgb) { return QColor(rgb).name(); }
 
 QIcon appIcon()
 {
-    return paintedIcon(paintDie);
+    static const QIcon icon = paintedIcon(paintDie); // one drawing for every window
+    return icon;
 }
 
 QCursor appCursor()

@@ -1,8 +1,12 @@
 #include "painted_icon.h"
 
 #include <QIconEngine>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
+
+#include <map>
+#include <utility>
 
 namespace daxo {
 namespace {
@@ -27,20 +31,27 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // Window icons and cursors ask for the same few sizes again and again;
+    // each is drawn once. Images, unlike pixmaps, may outlive the
+    // application object with the icon that keeps them.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pixmap(size * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(), size), mode, state);
-        return pixmap;
+        QImage& image = drawn_[{{size.width(), size.height()}, scale}];
+        if (image.isNull()) {
+            image = QImage(size * scale, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            paint(&painter, QRect(QPoint(), size), mode, state);
+        }
+        return QPixmap::fromImage(image);
     }
 
     QIconEngine* clone() const override { return new PaintedIconEngine(paint_); }
 
 private:
     IconPainter paint_;
+    std::map<std::pair<std::pair<int, int>, qreal>, QImage> drawn_;
 };
 
 } // namespace

@@ -17,6 +17,14 @@
 namespace daxo {
 namespace {
 
+// The clock is read in whole seconds.
+QDateTime wholeSeconds(QDateTime time)
+{
+    const QTime t = time.time();
+    time.setTime(QTime(t.hour(), t.minute(), t.second()));
+    return time;
+}
+
 // The frame that holds the whole card; a click on its free surface, not on
 // the logo or a label, opens the board.
 class CardFrame final : public QFrame {
@@ -87,6 +95,7 @@ SplashWindow::SplashWindow(std::function<void()> proceed, Clock clock)
     timer_ = new QTimer(this);
     timer_->setObjectName("Timer1");
     timer_->setInterval(1000);
+    timer_->setTimerType(Qt::PreciseTimer); // never early: the first tick sees a second gone
     connect(timer_, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
 
     Form_Load();
@@ -97,7 +106,7 @@ SplashWindow::SplashWindow(std::function<void()> proceed, Clock clock)
 
 void SplashWindow::Form_Load()
 {
-    loadTime_ = clock_();
+    loadTime_ = wholeSeconds(clock_());
     version_->setText(QString("Version %1.%2.%3").arg(DAXO_VERSION_MAJOR).arg(DAXO_VERSION_MINOR).arg(DAXO_VERSION_PATCH));
     fitToText(version_);
     productName_->setText("Daxo");
@@ -107,7 +116,7 @@ void SplashWindow::Form_Load()
 
 void SplashWindow::Timer1_Timer()
 {
-    const qint64 seconds = loadTime_.secsTo(clock_());
+    const qint64 seconds = loadTime_.secsTo(wholeSeconds(clock_()));
     elapsed_->setText(QString("%1:%2:%3")
                           .arg(seconds / 3600)
                           .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
