@@ -55,6 +55,19 @@ TEST_F(SplashWindowTest, ProceedsAtTheFirstTickAfterASecondEvenWhenLate)
     EXPECT_EQ(proceeded, 1);
 }
 
+TEST_F(SplashWindowTest, ReadsTheClockInWholeSeconds)
+{
+    // Loaded late in a second, ticked a little short of a second later:
+    // the seconds read on the clock have changed, so it proceeds.
+    delete splash.data();
+    now = start.addMSecs(900);
+    splash = new SplashWindow([this] { ++proceeded; }, [this] { return now; });
+    now = start.addMSecs(1850);
+    splash->Timer1_Timer();
+    EXPECT_EQ(label("Label1")->text(), "0:00:01");
+    EXPECT_EQ(proceeded, 1);
+}
+
 struct KeyPress {
     Qt::Key key;
     bool proceeds;
