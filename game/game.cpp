@@ -38,6 +38,17 @@ int faceShownFor(const std::string& text)
     return -1;
 }
 
+// Stores `value` and tells whether that changed anything: listeners hear of
+// real changes only.
+template <typename T>
+bool replace(T& stored, T value)
+{
+    if (stored == value)
+        return false;
+    stored = std::move(value);
+    return true;
+}
+
 // The sum of the cells from `first` to `last`, inclusive.
 double sumOf(const Game& game, Cell first, Cell last)
 {
@@ -111,11 +122,9 @@ double Game::value(Cell c) const { return readNumber(text(c)); }
 
 void Game::setText(Cell c, std::string newText)
 {
-    std::string& stored = texts_[indexOf(c)];
-    if (stored == newText)
+    if (!replace(texts_[indexOf(c)], std::move(newText)))
         return;
-    stored = std::move(newText);
-    notify([&](GameListener& l) { l.textChanged(c, stored); });
+    notify([&](GameListener& l) { l.textChanged(c, text(c)); });
     runChangeHandler(c);
 }
 
@@ -128,37 +137,26 @@ void Game::setHeld(int die, bool held)
 
 void Game::setCaption(Label l, std::string newCaption)
 {
-    std::string& stored = captions_[indexOf(l)];
-    if (stored == newCaption)
-        return;
-    stored = std::move(newCaption);
-    notify([&](GameListener& listener) { listener.captionChanged(l, stored); });
+    if (replace(captions_[indexOf(l)], std::move(newCaption)))
+        notify([&](GameListener& listener) { listener.captionChanged(l, caption(l)); });
 }
 
 void Game::setPanel(int index, std::string newText)
 {
-    std::string& stored = panels_[panelIndex(index)];
-    if (stored == newText)
-        return;
-    stored = std::move(newText);
-    notify([&](GameListener& l) { l.panelChanged(index, stored); });
+    if (replace(panels_[panelIndex(index)], std::move(newText)))
+        notify([&](GameListener& l) { l.panelChanged(index, panel(index)); });
 }
 
 void Game::setEnabled(Button b, bool enabled)
 {
-    if (enabled_[indexOf(b)] == enabled)
-        return;
-    enabled_[indexOf(b)] = enabled;
-    notify([&](GameListener& l) { l.buttonEnabledChanged(b, enabled); });
+    if (replace(enabled_[indexOf(b)], enabled))
+        notify([&](GameListener& l) { l.buttonEnabledChanged(b, enabled); });
 }
 
 void Game::setHoldBox(int die, HoldBox box)
 {
-    HoldBox& stored = holdBoxes_[dieIndex(die)];
-    if (stored == box)
-        return;
-    stored = box;
-    notify([&](GameListener& l) { l.holdBoxChanged(die, stored); });
+    if (replace(holdBoxes_[dieIndex(die)], box))
+        notify([&](GameListener& l) { l.holdBoxChanged(die, holdBox(die)); });
 }
 
 void Game::setDiePicture(int die, int face)
@@ -169,11 +167,8 @@ void Game::setDiePicture(int die, int face)
 
 void Game::setPlayerSheetText(Cell c, const std::string& newText)
 {
-    std::string& stored = playerSheet_[indexOf(c)];
-    if (stored == newText)
-        return;
-    stored = newText;
-    notify([&](GameListener& l) { l.playerSheetChanged(c, stored); });
+    if (replace(playerSheet_[indexOf(c)], newText))
+        notify([&](GameListener& l) { l.playerSheetChanged(c, playerSheetText(c)); });
 }
 
 void Game::runChangeHandler(Cell c)
