@@ -8,6 +8,8 @@
 namespace daxo {
 namespace {
 
+// Properties over any text (finite, within the limit, reads back as written)
+// are the fuzz target's; these are the readings themselves.
 struct Reading {
     std::string text;
     double value;
@@ -21,30 +23,17 @@ TEST_P(ReadNumber, ReadsTheLeadingNumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadNumber, ::testing::Values(
-    Reading{"3", 3}, Reading{"12", 12}, Reading{"0", 0}, Reading{"4abc", 4}, Reading{" 5", 5},
-    Reading{"\t 7 8", 7}, Reading{"-15", -15}, Reading{"+6", 6}, Reading{"2.5", 2.5}, Reading{".5", 0.5},
-    Reading{"5.", 5}, Reading{"-0", 0}, Reading{"007", 7}, Reading{"1,5", 1},
+    Reading{"3", 3}, Reading{"12", 12}, Reading{"4abc", 4}, Reading{" 5", 5}, Reading{"\t 7 8", 7},
+    Reading{"-15", -15}, Reading{"+6", 6}, Reading{"2.5", 2.5}, Reading{".5", 0.5}, Reading{"5.", 5},
+    Reading{"007", 7}, Reading{"1,5", 1},
     // Texts without a number: placeholders, captions, empty cells.
-    Reading{"", 0}, Reading{"a", 0}, Reading{"Dé 1", 0}, Reading{"Label1", 0}, Reading{"-", 0},
-    Reading{".", 0}, Reading{"+.", 0}, Reading{"- 5", 0},
+    Reading{"", 0}, Reading{"a", 0}, Reading{"Dé 1", 0}, Reading{"Label1", 0}, Reading{"-", 0}, Reading{".", 0},
+    Reading{"- 5", 0},
     // What other readers take for numbers is not one here.
-    Reading{"inf", 0}, Reading{"nan", 0}, Reading{"NaN", 0}, Reading{"-infinity", 0}, Reading{"0x1A", 0},
-    Reading{"1e5", 1}, Reading{"\xd9\xa3", 0}, Reading{"\xef\xbc\x93", 0},
+    Reading{"inf", 0}, Reading{"nan", 0}, Reading{"0x1A", 0}, Reading{"1e5", 1}, Reading{"\xef\xbc\x93", 0},
     // Out of range: saturates, never overflows.
-    Reading{"999999999999999", 999999999999999}, Reading{"1000000000000000", 1e15},
-    Reading{std::string(400, '9'), 1e15}, Reading{"-" + std::string(400, '9'), -1e15},
-    Reading{"0000000000000000000000001", 1}, Reading{"0." + std::string(400, '0') + "1", 0}));
-
-TEST(ReadNumber, ToleratesAnyBytes)
-{
-    std::string junk;
-    for (int i = 0; i < 4096; ++i)
-        junk.push_back(static_cast<char>((i * 37) & 0xff));
-    const double value = readNumber(junk);
-    EXPECT_TRUE(std::isfinite(value));
-    EXPECT_FALSE(leadingNumber("xyz").has_value());
-    EXPECT_EQ(leadingNumber("0"), 0.0);
-}
+    Reading{"999999999999999", 999999999999999}, Reading{std::string(400, '9'), 1e15},
+    Reading{"-" + std::string(400, '9'), -1e15}, Reading{"0." + std::string(400, '0') + "1", 0}));
 
 struct Writing {
     double value;
@@ -59,18 +48,9 @@ TEST_P(WriteNumber, WritesTheShortestForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, WriteNumber, ::testing::Values(
-    Writing{0, "0"}, Writing{-0.0, "0"}, Writing{17, "17"}, Writing{30, "30"}, Writing{-15, "-15"},
-    Writing{2.5, "2.5"}, Writing{0.1 + 0.2, "0.30000000000000004"}, Writing{8e15, "8000000000000000"},
-    Writing{INFINITY, "0"}, Writing{NAN, "0"}));
-
-TEST(NumberText, WhatIsWrittenReadsBack)
-{
-    for (double value : {0.0, 1.0, -3.0, 2.5, 0.125, 1e-7, 123456.789, -999999999999999.0, 999999999999999.9}) {
-        const std::string text = writeNumber(value);
-        EXPECT_EQ(readNumber(text), value) << text;
-        EXPECT_EQ(text.find('e'), std::string::npos) << text;
-    }
-}
+    Writing{0, "0"}, Writing{-0.0, "0"}, Writing{17, "17"}, Writing{-15, "-15"}, Writing{2.5, "2.5"},
+    Writing{0.1 + 0.2, "0.30000000000000004"}, Writing{8e15, "8000000000000000"}, Writing{INFINITY, "0"},
+    Writing{NAN, "0"}));
 
 } // namespace
 } // namespace daxo

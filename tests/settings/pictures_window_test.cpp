@@ -13,18 +13,10 @@ namespace {
 
 class PicturesWindowTest : public test::BoardFixture {
 protected:
-    void SetUp() override { QFile::remove(settingsFilePath()); }
-
     PicturesWindow& open()
     {
         window.Image12_Click();
         return *windows.findPictures();
-    }
-
-    QByteArray settings()
-    {
-        QFile file(settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     // The board's six faces are those of `set`.
@@ -48,20 +40,17 @@ TEST_F(PicturesWindowTest, ChoosingASetByOptionOrSample)
 {
     window.game().setCaption(Label::Label20, "E");
     PicturesWindow& pictures = open();
-    EXPECT_EQ(pictures.objectName(), "Pictures");
-    EXPECT_EQ(settings(), "<missing>") << "opening with no set named saves nothing";
+    EXPECT_EQ(test::settingsFileContents(), "<missing>") << "opening with no set named saves nothing";
 
     option(pictures, 3)->click();
     EXPECT_TRUE(boardHasSet(pictures, 3));
     EXPECT_EQ(window.game().caption(Label::Label18), "Image 3");
-    EXPECT_TRUE(option(pictures, 3)->isChecked());
-    EXPECT_EQ(settings(), "Image 3\rE\r\n");
+    EXPECT_EQ(test::settingsFileContents(), "Image 3\rE\r\n");
 
     QTest::mouseClick(pictures.findChild<PictureBox*>("Picture51"), Qt::LeftButton);
     EXPECT_TRUE(boardHasSet(pictures, 5));
-    EXPECT_TRUE(option(pictures, 5)->isChecked());
-    EXPECT_FALSE(option(pictures, 3)->isChecked());
-    EXPECT_EQ(settings(), "Image 5\rE\r\n");
+    EXPECT_TRUE(option(pictures, 5)->isChecked() && !option(pictures, 3)->isChecked());
+    EXPECT_EQ(test::settingsFileContents(), "Image 5\rE\r\n");
 }
 
 TEST_F(PicturesWindowTest, OpeningAppliesTheCurrentSetOnceMore)
@@ -71,7 +60,7 @@ TEST_F(PicturesWindowTest, OpeningAppliesTheCurrentSetOnceMore)
     PicturesWindow& pictures = open();
     EXPECT_TRUE(option(pictures, 4)->isChecked());
     EXPECT_TRUE(boardHasSet(pictures, 4));
-    EXPECT_EQ(settings(), "Image 4\rF\r\n");
+    EXPECT_EQ(test::settingsFileContents(), "Image 4\rF\r\n");
 
     // Closing destroys the window; the next opening is a new one.
     pictures.findChild<QPushButton*>("Command1")->click();

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <tuple>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,32 +34,19 @@ protected:
     const QByteArray previous{"Image 2\rE\r\n"};
 };
 
-TEST_F(SettingsFile, LivesInTheUsersConfigurationFolder)
+TEST_F(SettingsFile, HoldsTheTwoCaptionsAndTheLineEnds)
 {
-    EXPECT_EQ(settingsFilePath(), qEnvironmentVariable("XDG_CONFIG_HOME") + "/daxo/images.ini");
+    const std::tuple<std::string, std::string, QByteArray> saves[] = {
+        {"Image 4", "E", "Image 4\rE\r\n"},
+        {"Image 3", "", "Image 3\r\r\n"},
+        {"", "E", "\rE\r\n"},
+        {"Image 9", "X\xff", "Image 9\rX\xff\r\n"},
+    };
+    for (const auto& [set, code, bytes] : saves) { // the folder created, then the file replaced
+        ASSERT_TRUE(writeSettingsFile(path, set, code));
+        EXPECT_EQ(contentsOf(path), bytes);
+    }
 }
-
-struct Saved {
-    std::string set;
-    std::string code;
-    QByteArray bytes;
-};
-
-class SavedBytes : public SettingsFile, public ::testing::WithParamInterface<Saved> {};
-
-TEST_P(SavedBytes, AreTheTwoCaptionsAndTheLineEnds)
-{
-    ASSERT_TRUE(writeSettingsFile(path, GetParam().set, GetParam().code)); // the folder is created
-    EXPECT_EQ(contentsOf(path), GetParam().bytes);
-    ASSERT_TRUE(writeSettingsFile(path, GetParam().set, GetParam().code)); // and the file replaced
-    EXPECT_EQ(contentsOf(path), GetParam().bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, SavedBytes, ::testing::Values(
-    Saved{"Image 4", "E", QByteArray("Image 4\rE\r\n")},
-    Saved{"Image 3", "", QByteArray("Image 3\r\r\n")},
-    Saved{"", "E", QByteArray("\rE\r\n")},
-    Saved{"Image 9", "X\xff", QByteArray("Image 9\rX\xff\r\n")}));
 
 TEST_F(SettingsFile, AFailedWriteLeavesThePreviousFileWhole)
 {

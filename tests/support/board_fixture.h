@@ -1,20 +1,66 @@
 #pragma once
 
+#include "print/printer_port.h"
+#include "settings/settings_file.h"
 #include "shell/main_window.h"
 #include "shell/picture_box.h"
-#include "settings/settings_file.h"
+#include "shell/player_messages.h"
 #include "shell/windows.h"
-#include "support/pdf_printers.h"
-#include "support/scripted_messages.h"
+#include "support/scripted_ports.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
-
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
 
 namespace daxo::test {
+
+inline QByteArray settingsFileContents()
+{
+    QFile file(settingsFilePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Scripted answers to the questions, and a record of the notices shown.
+class ScriptedMessages final : public PlayerMessages {
+public:
+    Answer ask(const Question& question) override { return answers.ask(question); }
+    void inform(const QString& title, const QString& text) override { notices << title + ": " + text; }
+
+    ScriptedAnswers answers;
+    QStringList notices;
+};
+
+// Answers the print dialog as scripted: a printer into a new PDF file, a
+// printer that cannot print, or a cancel.
+enum class Choice { Pdf, Broken, Cancel };
+
+class PdfPrinters final : public PrinterPort, public Script<Choice> {
+public:
+    QStringList files; // printed into, in the order the dialogs were answered
+    int dialogs = 0;
+
+    std::unique_ptr<QPrinter> choosePrinter(QWidget*) override
+    {
+        ++dialogs;
+        const Choice choice = next(Choice::Cancel, "a print dialog");
+        if (choice == Choice::Cancel)
+            return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        const QString file = choice == Choice::Pdf ? folder_.filePath(QString("page%1.pdf").arg(files.size() + 1))
+                                                   : folder_.filePath("no such folder/page.pdf");
+        printer->setOutputFileName(file);
+        if (choice == Choice::Pdf)
+            files << file;
+        return printer;
+    }
+
+private:
+    QTemporaryDir folder_;
+};
 
 // The program's windows with scripted dice and answers, and ways to play
 // them as the player does.
@@ -50,6 +96,13 @@ protected:
 
     QString cellText(Cell cell) { return find<QLineEdit>(QString::fromStdString(name(cell)))->text(); }
     QString panelText(int panel) { return find<QLabel>(QString("Panel%1").arg(panel))->text(); }
+    QStringList panels()
+    {
+        QStringList texts;
+        for (int panel = 1; panel <= 6; ++panel)
+            texts << panelText(panel);
+        return texts;
+    }
 
     // The die picture shows the image its face picture held when it was copied.
     bool dieShows(int die, int face)

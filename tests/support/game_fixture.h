@@ -10,32 +10,33 @@
 
 namespace daxo::test {
 
-// A game with scripted dice and answers, in the language code "F" unless a
-// test says otherwise.
-class GameFixture : public ::testing::Test {
-protected:
-    GameFixture() { game.setCaption(Label::Label20, "F"); }
-
-    void TearDown() override
+// A game with scripted dice and answers, in the language code "F" unless
+// set otherwise. Whatever was scripted must have been used by the end.
+struct Play {
+    explicit Play(const std::string& code = "F") { game.setCaption(Label::Label20, code); }
+    ~Play()
     {
         EXPECT_TRUE(dice.exhausted()) << "scripted faces were left unthrown";
         EXPECT_TRUE(answers.exhausted()) << "scripted answers were left unasked";
     }
 
     // Throws the dice that are not held; `faces` go to them in die order.
-    void throwDice(std::initializer_list<int> faces)
+    template <typename Faces = std::initializer_list<int>>
+    void throwDice(const Faces& faces)
     {
         dice.queue(faces);
         game.Command1_Click();
     }
 
-    void setLanguage(const std::string& code) { game.setCaption(Label::Label20, code); }
     std::string panel(int index) const { return game.panel(index); }
     std::string text(Cell cell) const { return game.text(cell); }
+    bool placeholders() const { return game.dice() == Dice{"a", "b", "c", "d", "e"}; }
 
     ScriptedDice dice;
     ScriptedAnswers answers;
     Game game{dice, answers};
 };
+
+struct GameFixture : ::testing::Test, Play {};
 
 } // namespace daxo::test

@@ -10,48 +10,47 @@
 
 namespace daxo::test {
 
-// Hands out the faces it was given, in order.
-class ScriptedDice final : public DiceSource {
+// What a test scripted for something to hand out, in order; asking for
+// more than was scripted fails the test.
+template <typename T>
+class Script {
 public:
-    void queue(std::initializer_list<int> faces) { faces_.insert(faces_.end(), faces); }
-    bool exhausted() const { return faces_.empty(); }
+    template <typename Range>
+    void queue(const Range& items) { items_.insert(items_.end(), std::begin(items), std::end(items)); }
+    void queue(std::initializer_list<T> items) { items_.insert(items_.end(), items); }
+    bool exhausted() const { return items_.empty(); }
 
-    int nextFace() override
+    T next(const T& fallback, const char* what)
     {
-        if (faces_.empty()) {
-            ADD_FAILURE() << "a die was thrown that the test did not script";
-            return 1;
+        if (items_.empty()) {
+            ADD_FAILURE() << what << " that the test did not script";
+            return fallback;
         }
-        const int face = faces_.front();
-        faces_.pop_front();
-        return face;
+        const T item = items_.front();
+        items_.pop_front();
+        return item;
     }
 
 private:
-    std::deque<int> faces_;
+    std::deque<T> items_;
+};
+
+class ScriptedDice final : public DiceSource, public Script<int> {
+public:
+    int nextFace() override { return next(1, "a die thrown"); }
 };
 
 // Answers questions as scripted and keeps every question asked.
-class ScriptedAnswers final : public QuestionPort {
+class ScriptedAnswers final : public QuestionPort, public Script<Answer> {
 public:
-    void queue(std::initializer_list<Answer> answers) { answers_.insert(answers_.end(), answers); }
-    bool exhausted() const { return answers_.empty(); }
     const std::vector<Question>& asked() const { return asked_; }
-
     Answer ask(const Question& question) override
     {
         asked_.push_back(question);
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected question: " << question.prompt;
-            return Answer::No;
-        }
-        const Answer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+        return next(Answer::No, "a question");
     }
 
 private:
-    std::deque<Answer> answers_;
     std::vector<Question> asked_;
 };
 
