@@ -8,14 +8,17 @@ namespace daxo {
 std::array<std::string, 6> panelTexts(const Game& game, Language language)
 {
     const bool french = language == Language::French;
+    const GameTexts& texts = gameTexts(french ? "F" : "E");
+    // The language switch words the dice total its own way in English.
+    const std::string diceTotal = french ? std::string(texts.diceTotal) : "Total dice : ";
     const std::string subtotal = game.text(Cell::Text12);
     return {
-        (french ? "Partie n°" : "Game n°") + game.caption(Label::Label17),
-        (french ? "Sous Total : " : "Sub Total : ") + subtotal,
-        (french ? "Reste pour Bonus : " : "Points remaining for Bonus : ") + writeNumber(60 - readNumber(subtotal)),
-        "Bonus : " + game.text(Cell::Text13),
-        "Total : " + game.text(Cell::Text20),
-        (french ? "Total des dés : " : "Total dice : ") + writeNumber(diceSum(game.dice())),
+        std::string(texts.gameNumber) + game.caption(Label::Label17),
+        std::string(texts.subtotal) + subtotal,
+        std::string(texts.missingBonus) + writeNumber(60 - readNumber(subtotal)),
+        std::string(texts.bonus) + game.text(Cell::Text13),
+        std::string(texts.total) + game.text(Cell::Text20),
+        diceTotal + writeNumber(diceSum(game.dice())),
     };
 }
 
