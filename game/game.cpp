@@ -3,7 +3,6 @@
 #include "number_text.h"
 
 #include <algorithm>
-#include <cassert>
 
 // The sheet's state, its setters and the chains of change handlers. The box
 // rules are in boxes.cpp, the turn and the game's course in turn.cpp.
@@ -11,21 +10,21 @@
 namespace daxo {
 namespace {
 
-std::size_t indexOf(Cell c) { return static_cast<std::size_t>(number(c) - 1); }
-std::size_t indexOf(Button b) { return static_cast<std::size_t>(number(b) - 1); }
-std::size_t indexOf(Label l) { return static_cast<std::size_t>(l); }
-
-std::size_t dieIndex(int die)
+// The slot of the control numbered `number` (from 1), or nullptr when there
+// is no such control, so that no number can reach past an array.
+template <typename Array>
+auto* slot(Array& array, int number)
 {
-    assert(die >= 1 && die <= kDieCount);
-    return static_cast<std::size_t>(die - 1);
+    return number >= 1 && number <= static_cast<int>(array.size()) ? &array[static_cast<std::size_t>(number - 1)]
+                                                                    : nullptr;
 }
 
-std::size_t panelIndex(int panel)
-{
-    assert(panel >= 1 && panel <= kPanelCount);
-    return static_cast<std::size_t>(panel - 1);
-}
+int number(Label l) { return static_cast<int>(l) + 1; }
+
+// What a control out of range reads as.
+const std::string kNoText;
+const HoldBox kNoHoldBox;
+const PanelText kNoPanel;
 
 // The face whose picture a die cell shows: 1 to 6, 0 for the blank die, or -1
 // for any other text, which leaves the picture as it is.
@@ -65,41 +64,79 @@ Game::Game(DiceSource& dice, QuestionPort& questions)
     , questions_(questions)
 {
     for (int die = 1; die <= kDieCount; ++die)
-        texts_[indexOf(dieCell(die))] = "Dé " + std::to_string(die);
-    texts_[indexOf(Cell::Text12)] = "0";
-    texts_[indexOf(Cell::Text20)] = "0";
-    playerSheet_[indexOf(Cell::Text12)] = "0";
-    playerSheet_[indexOf(Cell::Text20)] = "0";
+        *slot(texts_, die) = "Dé " + std::to_string(die);
+    *slot(texts_, number(Cell::Text12)) = "0";
+    *slot(texts_, number(Cell::Text20)) = "0";
+    *slot(playerSheet_, number(Cell::Text12)) = "0";
+    *slot(playerSheet_, number(Cell::Text20)) = "0";
 
     enabled_.fill(true);
 
-    captions_[indexOf(Label::Label1)] = "Label1";
-    captions_[indexOf(Label::Label17)] = "1";
-    captions_[indexOf(Label::Label18)] = "Image 1";
-    captions_[indexOf(Label::Label19)] = "Label19";
-    captions_[indexOf(Label::Label20)] = "Test";
+    *slot(captions_, number(Label::Label1)) = "Label1";
+    *slot(captions_, number(Label::Label17)) = "1";
+    *slot(captions_, number(Label::Label18)) = "Image 1";
+    *slot(captions_, number(Label::Label19)) = "Label19";
+    *slot(captions_, number(Label::Label20)) = "Test";
 
-    panels_ = {"Partie n°1", "Sous Total : ", "Reste pour bonus : ", "Bonus : ", "Total : ", "Total des dés : "};
+    panels_ = {PanelText{"Partie n°", "1"}, {"Sous Total : ", ""}, {"Reste pour bonus : ", ""}, {"Bonus : ", ""},
+               {"Total : ", ""}, {"Total des dés : ", ""}};
 }
 
 void Game::addListener(GameListener& listener) { listeners_.push_back(&listener); }
 
 void Game::removeListener(GameListener& listener)
 {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+    std::replace(listeners_.begin(), listeners_.end(), &listener, static_cast<GameListener*>(nullptr));
+    if (notifying_ == 0)
+        closeListenerGaps();
 }
 
-const std::string& Game::text(Cell c) const { return texts_[indexOf(c)]; }
-bool Game::isEnabled(Button b) const { return enabled_[indexOf(b)]; }
-const HoldBox& Game::holdBox(int die) const { return holdBoxes_[dieIndex(die)]; }
-const std::string& Game::caption(Label l) const { return captions_[indexOf(l)]; }
-const std::string& Game::panel(int index) const { return panels_[panelIndex(index)]; }
-int Game::diePicture(int die) const { return diePictures_[dieIndex(die)]; }
+void Game::closeListenerGaps()
+{
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), nullptr), listeners_.end());
+}
 
+const std::string& Game::text(Cell c) const
+{
+    const auto* stored = slot(texts_, number(c));
+    return stored ? *stored : kNoText;
+}
+
+bool Game::isEnabled(Button b) const
+{
+    const auto* stored = slot(enabled_, number(b));
+    return stored && *stored;
+}
+
+const HoldBox& Game::holdBox(int die) const
+{
+    const auto* stored = slot(holdBoxes_, die);
+    return stored ? *stored : kNoHoldBox;
+}
+
+const std::string& Game::caption(Label l) const
+{
+    const auto* stored = slot(captions_, number(l));
+    return stored ? *stored : kNoText;
+}
+
+const PanelText& Game::panel(int index) const
+{
+    const auto* stored = slot(panels_, index);
+    return stored ? *stored : kNoPanel;
+}
+
+int Game::diePicture(int die) const
+{
+    const auto* stored = slot(diePictures_, die);
+    return stored ? *stored : 0;
+}
+
+// The printable sheet has no dice: Text1 to Text5 read empty there.
 const std::string& Game::playerSheetText(Cell c) const
 {
-    assert(number(c) >= number(Cell::Text6)); // the sheet has no dice
-    return playerSheet_[indexOf(c)];
+    const auto* stored = slot(playerSheet_, number(c));
+    return stored ? *stored : kNoText;
 }
 
 Dice Game::dice() const
@@ -122,14 +159,25 @@ double Game::value(Cell c) const { return readNumber(text(c)); }
 
 void Game::setText(Cell c, std::string newText)
 {
-    if (!replace(texts_[indexOf(c)], std::move(newText)))
+    auto* stored = slot(texts_, number(c));
+    if (!stored || !replace(*stored, std::move(newText)))
         return;
     notify([&](GameListener& l) { l.textChanged(c, text(c)); });
     runChangeHandler(c);
 }
 
+bool Game::typeText(Cell c, std::string typed)
+{
+    if (isLocked(c) || !slot(texts_, number(c)))
+        return false;
+    setText(c, std::move(typed));
+    return true;
+}
+
 void Game::setHeld(int die, bool held)
 {
+    if (!slot(holdBoxes_, die))
+        return;
     HoldBox box = holdBox(die);
     box.checked = held;
     setHoldBox(die, box);
@@ -137,37 +185,45 @@ void Game::setHeld(int die, bool held)
 
 void Game::setCaption(Label l, std::string newCaption)
 {
-    if (replace(captions_[indexOf(l)], std::move(newCaption)))
+    auto* stored = slot(captions_, number(l));
+    if (stored && replace(*stored, std::move(newCaption)))
         notify([&](GameListener& listener) { listener.captionChanged(l, caption(l)); });
 }
 
-void Game::setPanel(int index, std::string newText)
+void Game::setPanel(int index, PanelText newText)
 {
-    if (replace(panels_[panelIndex(index)], std::move(newText)))
+    auto* stored = slot(panels_, index);
+    if (stored && replace(*stored, std::move(newText)))
         notify([&](GameListener& l) { l.panelChanged(index, panel(index)); });
 }
 
 void Game::setEnabled(Button b, bool enabled)
 {
-    if (replace(enabled_[indexOf(b)], enabled))
+    auto* stored = slot(enabled_, number(b));
+    if (stored && replace(*stored, enabled))
         notify([&](GameListener& l) { l.buttonEnabledChanged(b, enabled); });
 }
 
 void Game::setHoldBox(int die, HoldBox box)
 {
-    if (replace(holdBoxes_[dieIndex(die)], box))
+    auto* stored = slot(holdBoxes_, die);
+    if (stored && replace(*stored, box))
         notify([&](GameListener& l) { l.holdBoxChanged(die, holdBox(die)); });
 }
 
 void Game::setDiePicture(int die, int face)
 {
-    diePictures_[dieIndex(die)] = face;
+    auto* stored = slot(diePictures_, die);
+    if (!stored)
+        return;
+    *stored = face;
     notify([&](GameListener& l) { l.diePictureChanged(die, face); });
 }
 
 void Game::setPlayerSheetText(Cell c, const std::string& newText)
 {
-    if (replace(playerSheet_[indexOf(c)], newText))
+    auto* stored = slot(playerSheet_, number(c));
+    if (stored && replace(*stored, newText))
         notify([&](GameListener& l) { l.playerSheetChanged(c, playerSheetText(c)); });
 }
 
@@ -191,7 +247,7 @@ void Game::runChangeHandler(Cell c)
 // The dice display: the dice total, then every die picture from its text.
 void Game::Text5_Change()
 {
-    setPanel(6, std::string(texts().diceTotal) + writeNumber(diceSum(dice())));
+    setPanel(6, {std::string(texts().diceTotal), writeNumber(diceSum(dice()))});
     for (int die = 1; die <= kDieCount; ++die) {
         const int face = faceShownFor(text(dieCell(die)));
         if (face >= 0)
@@ -210,13 +266,13 @@ void Game::Text12_Change()
     setText(Cell::Text13, subtotal > 59 ? "30" : "0");
     const double missing = 60 - subtotal;
     Text14_Change();
-    setPanel(2, std::string(texts().subtotal) + text(Cell::Text12));
-    setPanel(3, std::string(texts().missingBonus) + writeNumber(missing));
+    setPanel(2, {std::string(texts().subtotal), text(Cell::Text12)});
+    setPanel(3, {std::string(texts().missingBonus), writeNumber(missing)});
 }
 
 void Game::Text13_Change()
 {
-    setPanel(4, std::string(texts().bonus) + text(Cell::Text13));
+    setPanel(4, {std::string(texts().bonus), text(Cell::Text13)});
     Text14_Change();
 }
 
@@ -227,7 +283,7 @@ void Game::Text14_Change()
 
 void Game::Text20_Change()
 {
-    setPanel(5, std::string(texts().total) + text(Cell::Text20));
+    setPanel(5, {std::string(texts().total), text(Cell::Text20)});
     // The printable player's sheet follows the total, in this order.
     for (Cell c : {Cell::Text10, Cell::Text11, Cell::Text12, Cell::Text13, Cell::Text14, Cell::Text15,
                    Cell::Text16, Cell::Text17, Cell::Text18, Cell::Text19, Cell::Text20, Cell::Text9,

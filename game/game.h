@@ -25,15 +25,20 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // Listeners must outlive the game or be removed first.
+    // Listeners must outlive the game or be removed first. A listener may
+    // add or remove listeners, itself included, while it is being told of a
+    // change: one removed hears nothing more, one added hears from the next
+    // change on.
     void addListener(GameListener& listener);
     void removeListener(GameListener& listener);
 
+    // Controls are named by number; a number out of range reads as an
+    // untouched control (an empty text, a disabled box) and writes nothing.
     const std::string& text(Cell cell) const;
     bool isEnabled(Button button) const;
     const HoldBox& holdBox(int die) const;          // die 1 to 5
     const std::string& caption(Label label) const;
-    const std::string& panel(int index) const;      // panel 1 to 6
+    const PanelText& panel(int index) const;        // panel 1 to 6
     int diePicture(int die) const;                  // face shown, 0 for none
     const std::string& playerSheetText(Cell cell) const; // Text6 to Text20
     const std::string& languageCode() const { return caption(Label::Label20); }
@@ -43,9 +48,13 @@ public:
 
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
+    // Text the player typed into a cell: taken like any other text while the
+    // cell is open to typing (cheat mode), refused while it is locked.
+    // Returns whether it was taken.
+    bool typeText(Cell cell, std::string text);
     void setHeld(int die, bool held);
     void setCaption(Label label, std::string caption);
-    void setPanel(int index, std::string text);
+    void setPanel(int index, PanelText text);
     // Cheat mode: locks or unlocks Text1 to Text19, in that order. The grand
     // total Text20 stays locked whatever happens.
     void setCellsLocked(bool locked);
@@ -95,23 +104,34 @@ private:
     double value(Cell cell) const;
     const GameTexts& texts() const { return gameTexts(languageCode()); }
 
+    // Tells every listener, in the order they were added. Listeners added
+    // meanwhile wait for the next change; removed ones leave a gap that is
+    // closed once no notification is running.
     template <typename Notify>
     void notify(Notify&& call)
     {
-        for (GameListener* listener : listeners_)
-            call(*listener);
+        ++notifying_;
+        const std::size_t count = listeners_.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            if (GameListener* listener = listeners_[i])
+                call(*listener);
+        }
+        if (--notifying_ == 0)
+            closeListenerGaps();
     }
+    void closeListenerGaps();
 
     DiceSource& dice_;
     QuestionPort& questions_;
     std::vector<GameListener*> listeners_;
+    int notifying_ = 0;
 
     std::array<std::string, kCellCount> texts_;
     bool cellsLocked_ = true;
     std::array<bool, kButtonCount> enabled_{};
     std::array<HoldBox, kDieCount> holdBoxes_{};
     std::array<std::string, kLabelCount> captions_;
-    std::array<std::string, kPanelCount> panels_;
+    std::array<PanelText, kPanelCount> panels_;
     std::array<int, kDieCount> diePictures_{};
     std::array<std::string, kCellCount> playerSheet_;
 };

@@ -43,7 +43,7 @@ public:
     virtual void buttonEnabledChanged(Button, bool /*enabled*/) {}
     virtual void holdBoxChanged(int /*die*/, const HoldBox&) {}
     virtual void captionChanged(Label, const std::string& /*caption*/) {}
-    virtual void panelChanged(int /*panel*/, const std::string& /*text*/) {}
+    virtual void panelChanged(int /*panel*/, const PanelText& /*text*/) {}
     // The die picture takes the image of `face` (1 to 6), or none for 0. It
     // is raised on every redraw, also for an unchanged face, because the
     // images of the faces may have been replaced since the last copy.

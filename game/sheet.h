@@ -46,6 +46,16 @@ inline constexpr int kLabelCount = 5;
 // The status bar has six panels, numbered from 1.
 inline constexpr int kPanelCount = 6;
 
+// A panel's text: a caption followed directly by a value, such as "Total : "
+// and "127". Kept apart so that a panel too narrow for both can shorten the
+// caption and still show the value, the one thing the player looks for.
+struct PanelText {
+    std::string caption;
+    std::string value;
+    std::string text() const { return caption + value; }
+    friend bool operator==(const PanelText&, const PanelText&) = default;
+};
+
 inline constexpr Cell cell(int number) { return static_cast<Cell>(number); }
 inline constexpr int number(Cell c) { return static_cast<int>(c); }
 inline constexpr Cell dieCell(int die) { return cell(die); }

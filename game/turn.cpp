@@ -74,7 +74,7 @@ void Game::CheckEndOfGame()
 void Game::Nouveau_Click()
 {
     const double game = readNumber(caption(Label::Label17)) + 1;
-    setPanel(1, std::string(texts().gameNumber) + writeNumber(game));
+    setPanel(1, {std::string(texts().gameNumber), writeNumber(game)});
     setCaption(Label::Label17, writeNumber(game));
     setCaption(Label::Label19, "0");
     for (int n = 1; n <= kButtonCount; ++n)

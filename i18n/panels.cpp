@@ -5,7 +5,7 @@
 
 namespace daxo {
 
-std::array<std::string, 6> panelTexts(const Game& game, Language language)
+std::array<PanelText, 6> panelTexts(const Game& game, Language language)
 {
     const bool french = language == Language::French;
     const GameTexts& texts = gameTexts(french ? "F" : "E");
@@ -13,12 +13,12 @@ std::array<std::string, 6> panelTexts(const Game& game, Language language)
     const std::string diceTotal = french ? std::string(texts.diceTotal) : "Total dice : ";
     const std::string subtotal = game.text(Cell::Text12);
     return {
-        std::string(texts.gameNumber) + game.caption(Label::Label17),
-        std::string(texts.subtotal) + subtotal,
-        std::string(texts.missingBonus) + writeNumber(60 - readNumber(subtotal)),
-        std::string(texts.bonus) + game.text(Cell::Text13),
-        std::string(texts.total) + game.text(Cell::Text20),
-        diceTotal + writeNumber(diceSum(game.dice())),
+        PanelText{std::string(texts.gameNumber), game.caption(Label::Label17)},
+        {std::string(texts.subtotal), subtotal},
+        {std::string(texts.missingBonus), writeNumber(60 - readNumber(subtotal))},
+        {std::string(texts.bonus), game.text(Cell::Text13)},
+        {std::string(texts.total), game.text(Cell::Text20)},
+        {diceTotal, writeNumber(diceSum(game.dice()))},
     };
 }
 

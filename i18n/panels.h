@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/sheet.h"
 #include "language.h"
 
 #include <array>
@@ -11,6 +12,6 @@ class Game;
 
 // The six status-bar panels as a change of language writes them, from the
 // game number, the subtotal, the bonus, the total and the dice.
-std::array<std::string, 6> panelTexts(const Game& game, Language language);
+std::array<PanelText, 6> panelTexts(const Game& game, Language language);
 
 } // namespace daxo

@@ -13,6 +13,7 @@
 #include "settings/pictures_window.h"
 #include "settings/settings_file.h"
 #include "shell_texts.h"
+#include "status_panel.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -325,11 +326,9 @@ void MainWindow::captionChanged(Label label, const std::string& caption)
         nameControls();
 }
 
-void MainWindow::panelChanged(int panel, const std::string& text)
+void MainWindow::panelChanged(int panel, const PanelText& text)
 {
-    QLabel* label = panels_[static_cast<std::size_t>(panel - 1)];
-    label->setText(fromStd(text));
-    label->setToolTip(label->text()); // the whole text, where the panel cuts it short
+    panels_[static_cast<std::size_t>(panel - 1)]->setParts(fromStd(text.caption), fromStd(text.value));
 }
 
 void MainWindow::diePictureChanged(int die, int face)

@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <span>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +19,12 @@ namespace daxo {
 
 class PictureBox;
 class PlayerMessages;
+class StatusPanel;
 class Windows;
+
+// Where the status bar's panels of these widths go in a bar of that size:
+// side by side at their own widths, evenly spaced, centred.
+std::vector<QRect> panelPlaces(std::span<const int> widths, QSize bar);
 
 // The game board, window `Daxo`: the score sheet, the dice column, the
 // hidden cheat panel, the status bar and the menu. It shows the game and
@@ -87,7 +94,7 @@ private:
     void buttonEnabledChanged(Button button, bool enabled) override;
     void holdBoxChanged(int die, const HoldBox& box) override;
     void captionChanged(Label label, const std::string& caption) override;
-    void panelChanged(int panel, const std::string& text) override;
+    void panelChanged(int panel, const PanelText& text) override;
     void diePictureChanged(int die, int face) override;
     void quitRequested() override;
 
@@ -102,7 +109,7 @@ private:
     std::array<QCheckBox*, kDieCount> holds_{};         // Check1 to Check5
     std::array<PictureBox*, 12> pictures_{};            // Picture1 to Picture12
     std::array<QLabel*, kLabelCount> stateLabels_{};    // in the order of Label
-    std::array<QLabel*, kPanelCount> panels_{};
+    std::array<StatusPanel*, kPanelCount> panels_{};
     QWidget* cheatPanel_ = nullptr;                     // Frame4
     QRadioButton* cheat_ = nullptr;                     // Option1
     QRadioButton* uncheat_ = nullptr;                   // Option2

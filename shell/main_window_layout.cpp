@@ -7,6 +7,7 @@
 #include "controls.h"
 #include "fonts.h"
 #include "picture_box.h"
+#include "status_panel.h"
 #include "settings/face_images.h"
 
 #include <QCheckBox>
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace daxo {
 namespace {
@@ -80,6 +83,25 @@ constexpr SheetRow kSheetRows[] = {
 
 // Panel widths of the status bar, left to right.
 constexpr int kPanelWidths[kPanelCount] = {1000, 1500, 2380, 1000, 1000, 1500};
+constexpr int kPanelGap = 4;
+
+} // namespace
+
+std::vector<QRect> panelPlaces(std::span<const int> widths, QSize bar)
+{
+    int used = kPanelGap * (static_cast<int>(widths.size()) - 1);
+    for (const int width : widths)
+        used += width;
+    std::vector<QRect> places;
+    int left = std::max(0, (bar.width() - used) / 2);
+    for (const int width : widths) {
+        places.emplace_back(left, 1, width, bar.height() - 1);
+        left += width + kPanelGap;
+    }
+    return places;
+}
+
+namespace {
 
 } // namespace
 
@@ -221,15 +243,15 @@ void MainWindow::buildStatusBar()
     bar->setSizeGripEnabled(false);
     bar->setFont(sansFont(8.25));
     bar->setFixedSize(fromTwips(8760), fromTwips(255));
-    bar->setContentsMargins(0, 0, 0, 0);
-    bar->setStyleSheet("QStatusBar::item { border: none; }");
+    // The panels are placed here rather than by the bar's own layout, whose
+    // spacing would not let the six widths fit side by side.
+    std::array<int, kPanelCount> widths{};
+    std::transform(std::begin(kPanelWidths), std::end(kPanelWidths), widths.begin(), fromTwips);
+    const std::vector<QRect> places = panelPlaces(widths, bar->size());
     for (int panel = 1; panel <= kPanelCount; ++panel) {
-        auto* label = new QLabel(bar);
+        auto* label = new StatusPanel(bar);
         label->setObjectName(QString("Panel%1").arg(panel));
-        label->setFixedWidth(fromTwips(kPanelWidths[panel - 1]));
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(2, 0, 2, 0);
-        bar->addWidget(label);
+        label->setGeometry(places[static_cast<std::size_t>(panel - 1)]);
         panels_[static_cast<std::size_t>(panel - 1)] = label;
     }
     setStatusBar(bar);

@@ -1,3 +1,5 @@
+#include "shell/status_panel.h"
+#include "shell/twips.h"
 #include "support/board_fixture.h"
 
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <set>
 
 namespace daxo {
 namespace {
@@ -125,6 +128,38 @@ TEST_F(MainWindowTest, KeepsItsFixedSize)
     window.windowHandle()->resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_EQ(window.size(), size);
+}
+
+// The six panels side by side at their own widths, evenly spaced, none over
+// another, within the bar.
+TEST_F(MainWindowTest, StatusPanelsKeepTheirWidthsAndTheirDistance)
+{
+    const int twips[] = {1000, 1500, 2380, 1000, 1000, 1500};
+    const QRect bar = find<QStatusBar>("StatusBar1")->rect();
+    std::set<int> gaps;
+    for (int panel = 1; panel <= 6; ++panel) {
+        const QRect place = find<StatusPanel>(QString("Panel%1").arg(panel))->geometry();
+        EXPECT_EQ(place.width(), fromTwips(twips[panel - 1])) << panel;
+        EXPECT_TRUE(bar.contains(place)) << panel;
+        if (panel > 1)
+            gaps.insert(place.left() - find<StatusPanel>(QString("Panel%1").arg(panel - 1))->geometry().right() - 1);
+    }
+    ASSERT_EQ(gaps.size(), 1u);
+    EXPECT_GT(*gaps.begin(), 0);
+}
+
+// A panel too narrow for its text shortens the caption, never the value.
+TEST_F(MainWindowTest, AStatusPanelShortensItsCaptionNotItsValue)
+{
+    window.game().setCaption(Label::Label20, "E");
+    window.game().setText(Cell::Text6, "-999999");
+    auto* panel = find<StatusPanel>("Panel3");
+    const QString shown = panel->shownText();
+    EXPECT_EQ(panel->text(), "Points remaining for Bonus : 1000059");
+    EXPECT_TRUE(shown.endsWith(" : 1000059") && shown.startsWith("Points")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(shown), panel->contentsRect().width());
+    EXPECT_EQ(find<StatusPanel>("Panel2")->shownText(), "Sub Total : -999999");
 }
 
 TEST_F(MainWindowTest, AnAddressThatCannotBeOpenedIsReported)

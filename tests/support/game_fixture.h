@@ -28,7 +28,7 @@ struct Play {
         game.Command1_Click();
     }
 
-    std::string panel(int index) const { return game.panel(index); }
+    std::string panel(int index) const { return game.panel(index).text(); }
     std::string text(Cell cell) const { return game.text(cell); }
     bool placeholders() const { return game.dice() == Dice{"a", "b", "c", "d", "e"}; }
 
