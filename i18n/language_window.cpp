@@ -5,7 +5,7 @@
 #include "settings/settings_file.h"
 #include "shell/controls.h"
 #include "shell/fonts.h"
-#include "shell/option_selection.h"
+#include "shell/option_button.h"
 #include "shell/picture_box.h"
 #include "shell/windows.h"
 
@@ -30,12 +30,12 @@ LanguageWindow::LanguageWindow(QWidget& board, Windows& windows)
     frenchFlag_->hide();
     setWindowIcon(frenchFlag_->picture());
 
-    french_ = placeControl<QRadioButton>(this, "Option1", twipsRect(120, 120, 1095, 255));
+    french_ = placeControl<OptionButton>(this, "Option1", twipsRect(120, 120, 1095, 255));
     french_->setText(QString::fromUtf8("Français"));
     french_->setChecked(true);
-    english_ = placeControl<QRadioButton>(this, "Option2", twipsRect(120, 480, 1095, 255));
+    english_ = placeControl<OptionButton>(this, "Option2", twipsRect(120, 480, 1095, 255));
     english_->setText("Anglais");
-    third_ = placeControl<QRadioButton>(this, "Option3", twipsRect(120, 840, 1095, 255));
+    third_ = placeControl<OptionButton>(this, "Option3", twipsRect(120, 840, 1095, 255));
     third_->setText("Allemand");
     third_->hide();
     connect(french_, &QRadioButton::clicked, this, &LanguageWindow::Option1_Click);

@@ -5,7 +5,7 @@
 #include "shell/controls.h"
 #include "shell/fonts.h"
 #include "shell/main_window.h"
-#include "shell/option_selection.h"
+#include "shell/option_button.h"
 #include "shell/picture_box.h"
 
 #include <QPushButton>
@@ -54,7 +54,7 @@ PicturesWindow::PicturesWindow(MainWindow& board)
         connect(sample, &PictureBox::clicked, this, kSampleHandlers[s]);
 
         const std::string optionName = "Option" + std::to_string(set);
-        auto* option = placeControl<QRadioButton>(this, optionName.c_str(), twipsRect(kOptionLefts[s], 960, 975, 375));
+        auto* option = placeControl<OptionButton>(this, optionName.c_str(), twipsRect(kOptionLefts[s], 960, 975, 375));
         option->setText(QString::fromStdString(setName(set)));
         connect(option, &QRadioButton::clicked, this, kOptionHandlers[s]);
         options_[s] = option;

@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "accessible_names.h"
 #include "app_icon.h"
 #include "controls.h"
 #include "fonts.h"
@@ -19,11 +20,12 @@ AboutWindow::AboutWindow(MainWindow& board)
     setWindowTitle("A propos");
     setFont(sansFont(8.25));
 
-    auto* image = placeControl<PictureBox>(this, "Image", twipsRect(120, 480, 480, 480));
-    image->setFrameStyle(QFrame::NoFrame);
-    image->setPicture(appIcon());
-    image->setPictureSize(image->size());
-    connect(image, &PictureBox::clicked, this, &AboutWindow::Image_Click);
+    image_ = placeControl<PictureBox>(this, "Image", twipsRect(120, 480, 480, 480));
+    image_->setFrameStyle(QFrame::NoFrame);
+    image_->setPicture(appIcon());
+    image_->setPictureSize(image_->size());
+    image_->setActivatable(true);
+    connect(image_, &PictureBox::clicked, this, &AboutWindow::Image_Click);
 
     auto* maker = placeControl<QLabel>(this, "Label3", twipsRect(600, 120, 2295, 255));
     maker->setText("Ondrak Games");
@@ -37,7 +39,19 @@ AboutWindow::AboutWindow(MainWindow& board)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
 
+    setTabOrder(ok, image_);
+    captionChanged(Label::Label20, board_.game().languageCode());
+    board_.game().addListener(*this);
+
     centreOnScreen(*this);
+}
+
+AboutWindow::~AboutWindow() { board_.game().removeListener(*this); }
+
+void AboutWindow::captionChanged(Label label, const std::string& caption)
+{
+    if (label == Label::Label20)
+        image_->setAccessibleName(accessibleNamesFor(caption).aboutPicture());
 }
 
 void AboutWindow::Form_Load() { cheatShown_ = false; }

@@ -44,6 +44,8 @@ QString AccessibleNames::hold(int d) const
     return QString(english ? "Hold die %1" : QString::fromUtf8("Garder le dé %1")).arg(d);
 }
 
+QString AccessibleNames::aboutPicture() const { return english ? "Daxo icon" : QString::fromUtf8("Icône de Daxo"); }
+
 QString AccessibleNames::diePicture(int d, int face) const
 {
     if (face == 0)

@@ -16,6 +16,7 @@ struct AccessibleNames {
     QString cell(Cell cell) const;      // Text1 to Text20
     QString hold(int die) const;        // Check1 to Check5
     QString diePicture(int die, int face) const; // face 0: no face shown
+    QString aboutPicture() const;       // Image of the About window
 };
 
 AccessibleNames accessibleNamesFor(const std::string& languageCode);

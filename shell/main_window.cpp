@@ -141,10 +141,15 @@ void MainWindow::connectControls()
                 [this, die](bool held) { game_.setHeld(die, held); });
     }
     // What the player types in cheat mode goes through the game's chains
-    // like what the game writes itself.
+    // like what the game writes itself, whether it came from the keyboard or
+    // from assistive technology. Text that reached a locked cell is taken
+    // back; what the game writes itself comes back here unchanged.
     for (int n = 1; n <= kCellCount; ++n) {
-        connect(cells_[static_cast<std::size_t>(n - 1)], &QLineEdit::textEdited, this,
-                [this, n](const QString& text) { game_.setText(cell(n), text.toStdString()); });
+        QLineEdit* edit = cells_[static_cast<std::size_t>(n - 1)];
+        connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
+            if (!game_.typeText(cell(n), text.toStdString()))
+                edit->setText(fromStd(game_.text(cell(n))));
+        });
     }
     connect(cheat_, &QRadioButton::clicked, this, &MainWindow::Option1_Click);
     connect(uncheat_, &QRadioButton::clicked, this, &MainWindow::Option2_Click);

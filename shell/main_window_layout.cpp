@@ -6,6 +6,7 @@
 #include "etched_frame.h"
 #include "controls.h"
 #include "fonts.h"
+#include "option_button.h"
 #include "picture_box.h"
 #include "status_panel.h"
 #include "settings/face_images.h"
@@ -25,11 +26,16 @@ namespace daxo {
 namespace {
 
 const QColor kDarkGreen(0, 128, 0);
+// Text of a disabled control on the green, such as a hold box before the
+// first throw: pale enough to read against it (3.5 to 1), and still plainly
+// apart from the black of the enabled controls.
+const QColor kDisabledOnGreen(0xd4, 0xd4, 0xd4);
 
 void paintGreen(QWidget* widget)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, kDarkGreen);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledOnGreen);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -228,9 +234,9 @@ void MainWindow::buildDiceFrame(QWidget* board)
 void MainWindow::buildCheatFrame(QWidget* board)
 {
     auto* frame = placeFrame(board, "Frame4", twipsRect(6480, 120, 2175, 6135), "Triche");
-    cheat_ = placeControl<QRadioButton>(frame, "Option1", twipsRect(120, 240, 855, 255));
+    cheat_ = placeControl<OptionButton>(frame, "Option1", twipsRect(120, 240, 855, 255));
     cheat_->setText("Tricher");
-    uncheat_ = placeControl<QRadioButton>(frame, "Option2", twipsRect(120, 5760, 1335, 315));
+    uncheat_ = placeControl<OptionButton>(frame, "Option2", twipsRect(120, 5760, 1335, 315));
     uncheat_->setText("Ne plus tricher");
     frame->hide();
     cheatPanel_ = frame;

@@ -17,16 +17,24 @@ public:
     void setPicture(const QIcon& picture);
     void setPictureSize(QSize size);
 
+    // A picture that does something when clicked can also be reached with
+    // the keyboard (Space or Enter) and pressed by assistive technology,
+    // which then takes it for a button.
+    void setActivatable(bool activatable);
+    bool isActivatable() const { return activatable_; }
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QIcon picture_;
     QSize pictureSize_{49, 49};
+    bool activatable_ = false;
 };
 
 } // namespace daxo

@@ -1,8 +1,13 @@
+#include "i18n/language_window.h"
+#include "settings/pictures_window.h"
+#include "shell/about_window.h"
 #include "support/board_fixture.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QImage>
 #include <QPainter>
+#include <QRadioButton>
 #include <QTest>
 
 #include <functional>
@@ -48,6 +53,103 @@ TEST_F(Accessibility, EveryControlIsNamedInTheLanguageInUse)
     }
     click("Command3");
     EXPECT_EQ(spokenNames().at("Picture11"), "Die 4, no face");
+}
+
+// What a screen reader does with a control: its press or toggle action.
+void act(QWidget* control, const QString& action)
+{
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(node->actionInterface(), nullptr);
+    EXPECT_TRUE(node->actionInterface()->actionNames().contains(action));
+    node->actionInterface()->doAction(action);
+}
+
+// Choosing an option from a screen reader runs the option's own handler,
+// as the mouse does: the language, the picture set and the cheat mode.
+TEST_F(Accessibility, OptionsChosenFromAScreenReaderTakeEffect)
+{
+    for (const QString& action : {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+        SCOPED_TRACE(action.toStdString());
+        window.langues_Click();
+        act(windows.findLanguage()->findChild<QRadioButton*>("Option2"), action);
+        EXPECT_EQ(window.game().languageCode(), "E");
+        EXPECT_TRUE(test::settingsFileContents().endsWith("\rE\r\n"));
+        act(windows.findLanguage()->findChild<QRadioButton*>("Option1"), action);
+        EXPECT_EQ(window.game().languageCode(), "F");
+
+        window.Image12_Click();
+        act(windows.findPictures()->findChild<QRadioButton*>("Option4"), action);
+        EXPECT_EQ(window.game().caption(Label::Label18), "Image 4");
+        act(windows.findPictures()->findChild<QRadioButton*>("Option1"), action);
+
+        windows.about().Image_Click();
+        act(find<QRadioButton>("Option1"), action);
+        EXPECT_FALSE(window.game().isLocked(Cell::Text6));
+        act(find<QRadioButton>("Option2"), action);
+        EXPECT_TRUE(window.game().isLocked(Cell::Text6));
+        windows.about().Image_Click();
+    }
+}
+
+// Text a screen reader writes into a cell counts as typed: taken while the
+// cheat mode has the cell open, refused while it is locked.
+TEST_F(Accessibility, CellsWrittenFromAScreenReaderCountAsTyped)
+{
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(find<QLineEdit>("Text6"));
+    ASSERT_NE(cell->editableTextInterface(), nullptr);
+    cell->editableTextInterface()->insertText(0, "40");
+    EXPECT_EQ(std::pair(cellText(Cell::Text6), window.game().text(Cell::Text6)), std::pair(QString(), std::string()));
+
+    windows.about().Image_Click();
+    find<QRadioButton>("Option1")->click();
+    cell->editableTextInterface()->insertText(0, "40");
+    EXPECT_EQ(window.game().text(Cell::Text12), "40");
+    cell->setText(QAccessible::Value, "65");
+    EXPECT_EQ(std::pair(window.game().text(Cell::Text13), panelText(3)),
+              std::pair(std::string("30"), QString("Points remaining for Bonus : -5")));
+}
+
+// The About window's picture, which shows the cheat panel, is named in the
+// language shown and answers the keyboard and a screen reader's press.
+TEST_F(Accessibility, TheAboutPictureIsNamedAndPressable)
+{
+    window.apropos_Click();
+    auto* image = windows.findAbout()->findChild<PictureBox*>("Image");
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(image);
+    EXPECT_EQ(node->role(), QAccessible::Button);
+    EXPECT_EQ(node->text(QAccessible::Name), QString::fromUtf8("Icône de Daxo"));
+    window.game().setCaption(Label::Label20, "E");
+    EXPECT_EQ(node->text(QAccessible::Name), "Daxo icon");
+
+    act(image, QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(find<QWidget>("Frame4")->isVisibleTo(&window));
+    image->setFocus();
+    QTest::keyClick(image, Qt::Key_Space);
+    EXPECT_FALSE(find<QWidget>("Frame4")->isVisibleTo(&window));
+    EXPECT_TRUE(image->focusPolicy() & Qt::TabFocus);
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The holds are disabled between turns; their captions must stay readable
+// on the green.
+TEST_F(Accessibility, DisabledHoldCaptionsStandOutOnTheGreen)
+{
+    auto* hold = find<QCheckBox>("Check1");
+    ASSERT_FALSE(hold->isEnabled());
+    const QColor text = hold->palette().color(QPalette::Disabled, QPalette::WindowText);
+    EXPECT_GE(contrast(text, hold->palette().color(QPalette::Window)), 3.0);
+    EXPECT_EQ(hold->palette().color(QPalette::Window), QColor(0, 128, 0));
 }
 
 TEST_F(Accessibility, AWholeTurnByKeyboard)
