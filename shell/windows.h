@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "i18n/qt_translations.h"
 #include "single_instance.h"
 
 #include <memory>
@@ -67,6 +68,7 @@ private:
     PlayerMessages& messages_;
     PrinterPort& printers_;
     Game game_;
+    QtTranslations qtTranslations_{game_};
     std::unique_ptr<MainWindow> main_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<RulesWindow> rules_;

@@ -7,6 +7,9 @@
 #include "support/board_fixture.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRadioButton>
 
 namespace daxo {
@@ -64,6 +67,31 @@ TEST_F(Languages, EnglishAndFrenchReachEveryWindowAndPanel)
                                      "Bonus : 0", "Total : 24", QString::fromUtf8("Total des dés : 13")}));
     EXPECT_TRUE(iconIs("Picture2"));
     EXPECT_EQ(test::settingsFileContents(), "\rF\r\n");
+}
+
+// Qt's own buttons and dialogs speak the game's language: French for "F",
+// English for every other code, switched with each language applied.
+TEST_F(Languages, QtsOwnTextsFollowTheLanguage)
+{
+    auto yesNo = [] {
+        QMessageBox box(QMessageBox::Warning, "", "", QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text() + "/" + box.button(QMessageBox::No)->text();
+    };
+    auto printTitle = [] {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        return dialog.windowTitle();
+    };
+    EXPECT_EQ(yesNo(), "&Yes/&No") << "a first start, with no code";
+    choose("Option1");
+    EXPECT_EQ(yesNo(), "&Oui/&Non");
+    EXPECT_EQ(printTitle(), "Imprimer");
+    choose("Option2");
+    EXPECT_EQ(yesNo(), "&Yes/&No");
+    EXPECT_EQ(printTitle(), "Print");
+    window.game().setCaption(Label::Label20, "F");
+    window.game().setCaption(Label::Label20, "D");
+    EXPECT_EQ(yesNo(), "&Yes/&No");
 }
 
 TEST_F(Languages, ReopenedWindowsComeBackInTheLanguageInUse)
