@@ -36,12 +36,19 @@ std::string formatSettings(const std::string& setName, const std::string& langua
 // The values in a file's bytes: the set name is the first line, the language
 // code the last line after the first. A line ends at a carriage return, at a
 // carriage return and line feed, or at a lone line feed, as a file edited by
-// hand may have it. When `cutShort`, the bytes stop before the file does,
-// and a last line without its line end is not taken.
-StoredSettings parseSettings(std::string_view bytes, bool cutShort = false);
+// hand may have it.
+StoredSettings parseSettings(std::string_view bytes);
 
-// Reads the settings file at `path`. Only its first few kilobytes are read,
-// so that a huge or foreign file cannot stall the start. A missing or
+// The same values from the two ends of a file too big to read whole: the
+// set name from its first bytes, the code from its last bytes. `tail`
+// starts one byte before the last bytes, so that a line end just before
+// them is seen. A line that either end cuts off is not taken, and where the
+// tail holds no whole line the code is the last whole line of the head.
+StoredSettings parseSettingsEnds(std::string_view head, std::string_view tail);
+
+// Reads the settings file at `path`. A big file is read only at its two
+// ends, a few kilobytes each, so that a huge or foreign file cannot stall
+// the start and still gives back the code on its last line. A missing or
 // unreadable file holds nothing.
 StoredSettings readSettingsFile(const QString& path);
 

@@ -10,6 +10,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace daxo {
 namespace {
@@ -67,6 +69,38 @@ TEST_F(SettingsFile, AFailedWriteLeavesThePreviousFileWhole)
     EXPECT_EQ(probe.exitCode(), 1);
     EXPECT_EQ(contentsOf(path), previous);
     EXPECT_EQ(QDir(folder.filePath("daxo")).entryList(QDir::Files), QStringList{"images.ini"});
+}
+
+// A writable file in a folder the player may not write to: no new file can
+// be made beside it, so the file is written in place rather than the choice
+// lost. Root may write anywhere, so there the probe writes as nobody.
+TEST_F(SettingsFile, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
+{
+    const QString settingsFolder = folder.filePath("daxo");
+    ASSERT_TRUE(QDir().mkpath(settingsFolder));
+    put(path, previous);
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(settingsFolder).constData(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(settingsFolder).constData(), 0555), 0);
+
+    QProcess probe;
+    if (root) {
+        probe.setChildProcessModifier([] {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                ::_exit(3);
+        });
+    }
+    probe.start(SETTINGS_WRITER_PROBE, {path, "Image 5", "F"});
+    ASSERT_TRUE(probe.waitForFinished(10000));
+    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
+    EXPECT_EQ(contentsOf(path), "Image 5\rF\r\n");
+    EXPECT_EQ(QDir(settingsFolder).entryList(QDir::Files), QStringList{"images.ini"});
+    ::chmod(QFile::encodeName(settingsFolder).constData(), 0755); // so that the folder can be removed
 }
 
 TEST_F(SettingsFile, ABlockedPathFailsQuietly)

@@ -77,8 +77,14 @@ INSTANTIATE_TEST_SUITE_P(Files, StartingUp, ::testing::Values(
     StartUp{"line feeds", "Image 4\nE\n", "Image 4", "E", 4, "&Quit", "Image 4\rE\r\n"},
     StartUp{"no line end", "Image 4\rE", "Image 4", "E", 4, "&Quit", "Image 4\rE\r\n"},
     StartUp{"unknown values", "Image 9\rQ\r\n", "Image 9", "Q", 1, "&Quitter", "Image 9\rQ\r\n"},
-    // Only the first few kilobytes are read; the line they cut is not taken.
-    StartUp{"huge", "Image 4\rE\r\n" + QByteArray(8 << 20, 'x'), "Image 4", "E", 4, "&Quit", "Image 4\rE\r\n"}));
+    // A big file is read at its two ends: the set name from the first line,
+    // the code from the last; a line cut off by either end is not taken.
+    StartUp{"long middle", "Image 5\r" + QByteArray(8000, 'x') + "\rE\r\n", "Image 5", "E", 5, "&Quit",
+            "Image 5\rE\r\n"},
+    StartUp{"huge middle", "Image 5\r" + QByteArray(1 << 20, 'x') + "\rE\r\n", "Image 5", "E", 5, "&Quit",
+            "Image 5\rE\r\n"},
+    StartUp{"huge last line", "Image 4\rE\r\n" + QByteArray(8 << 20, 'x'), "Image 4", "E", 4, "&Quit",
+            "Image 4\rE\r\n"}));
 
 TEST(StartingUp, ABinaryFileIsKeptAsItsBytes)
 {
