@@ -70,7 +70,7 @@ void PrintWindow::Command1_Click()
     for (const auto& job : jobs) {
         if (!job.ticked->isChecked())
             continue;
-        const std::unique_ptr<QPrinter> printer = windows_.printers().choosePrinter(this);
+        const std::unique_ptr<QPrinter> printer = windows_.printers().choosePrinter(this, QString::fromUtf8(job.name));
         if (printer && !printSheet((windows_.*job.sheet)(), *printer))
             windows_.messages().inform(QString::fromUtf8(texts.title),
                                        QString::fromUtf8(texts.sheetFailed).arg(QString::fromUtf8(job.name)));

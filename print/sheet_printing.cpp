@@ -7,6 +7,14 @@
 #include <algorithm>
 
 namespace daxo {
+namespace {
+
+// Kept clear around a sheet: more than most printers cannot print on.
+constexpr double kMarginMm = 10.0;
+// The sheets are laid out at 96 logical pixels an inch (15 twips a pixel).
+constexpr double kLayoutDpi = 96.0;
+
+} // namespace
 
 bool printSheet(QWidget& sheet, QPrinter& printer)
 {
@@ -21,10 +29,18 @@ bool printSheet(QWidget& sheet, QPrinter& printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
+    // In device pixels. The painter's origin is the corner of the printable
+    // area; the sheet goes where that area and the margins both allow.
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const double margin = kMarginMm * printer.resolution() / 25.4;
+    const QRectF area = printable.intersected(printer.paperRect(QPrinter::DevicePixel).adjusted(margin, margin, -margin, -margin))
+                            .translated(-printable.topLeft());
+    const double natural = printer.resolution() / kLayoutDpi;
     const QSizeF size = sheet.size();
-    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
-    painter.translate((page.width() - size.width() * scale) / 2, (page.height() - size.height() * scale) / 2);
+    // At its own size when it fits, else shrunk to fit, never enlarged.
+    const double scale =
+        std::min({natural, area.width() / size.width(), area.height() / size.height()});
+    painter.translate(area.center() - QPointF(size.width() * scale / 2, size.height() * scale / 2));
     // A picture played on a printer grows by the ratio of their resolutions
     // by itself.
     painter.scale(scale * drawing.logicalDpiX() / printer.logicalDpiX(),

@@ -5,9 +5,10 @@ class QWidget;
 
 namespace daxo {
 
-// Prints `sheet` with its controls as one page, centred and scaled to fit
-// the page, drawn at the printer's own resolution. Returns whether the page
-// was printed.
+// Prints `sheet` with its controls as one page, drawn at the printer's own
+// resolution: centred in the printable area, at least 10 mm from the edges
+// of the paper, at its natural size when that fits, else shrunk to fit.
+// Returns whether the page was printed.
 bool printSheet(QWidget& sheet, QPrinter& printer);
 
 } // namespace daxo

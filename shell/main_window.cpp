@@ -255,7 +255,7 @@ void MainWindow::Form_Unload()
 void MainWindow::Imprimer_Click() { showNotModal(windows_.print()); }
 
 // The printer set-up alone; the printer chosen is offered first next time.
-void MainWindow::prop_Click() { windows_.printers().choosePrinter(this); }
+void MainWindow::prop_Click() { windows_.printers().choosePrinter(this, {}); }
 
 void MainWindow::langues_Click() { showNotModal(windows_.language()); }
 

@@ -40,11 +40,13 @@ enum class Choice { Pdf, Broken, Cancel };
 class PdfPrinters final : public PrinterPort, public Script<Choice> {
 public:
     QStringList files; // printed into, in the order the dialogs were answered
+    QStringList documents; // what each dialog was asked for
     int dialogs = 0;
 
-    std::unique_ptr<QPrinter> choosePrinter(QWidget*) override
+    std::unique_ptr<QPrinter> choosePrinter(QWidget*, const QString& document) override
     {
         ++dialogs;
+        documents << document;
         const Choice choice = next(Choice::Cancel, "a print dialog");
         if (choice == Choice::Cancel)
             return nullptr;
