@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks that a Linux desktop
-# finds everything it needs there, valid:
-#   check_install.sh <cmake> <build folder> <application id> <version>
+# finds everything it needs there, valid; with --package, also builds the
+# Debian package and holds it to Debian's standards with lintian:
+#   check_install.sh <cmake> <build folder> <application id> <version> [--package]
 set -euo pipefail
-cmake=$1 build=$2 id=$3 version=$4
+cmake=$1 build=$2 id=$3 version=$4 package=${5:-}
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
 
 fail() { echo "check_install: $*" >&2; exit 1; }
-for file in bin/daxo \
+for file in games/daxo \
+            share/doc/daxo/copyright share/doc/daxo/changelog.gz \
             "share/applications/$id.desktop" \
             "share/metainfo/$id.metainfo.xml" \
             "share/icons/hicolor/scalable/apps/$id.svg" \
@@ -28,6 +30,14 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.x
     appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 zcat "$prefix/share/man/man6/daxo.6.gz" | grep -q '^\.TH DAXO 6' || fail "the manual page does not read"
-[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/daxo" --version)" == "daxo $version" ]] ||
+[[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/games/daxo" --version)" == "daxo $version" ]] ||
     fail "the installed program does not answer --version"
 echo "installed tree in order"
+
+if [[ "$package" == "--package" ]]; then
+    "$(dirname "$cmake")/cpack" --config "$build/CPackConfig.cmake" -B "$prefix/package" > /dev/null
+    deb=("$prefix"/package/daxo_*.deb)
+    # Errors and warnings fail; a note that lintian runs as root does not.
+    lintian --fail-on error,warning "${deb[0]}"
+    echo "package in order"
+fi
