@@ -2,7 +2,7 @@
 // sizes and as SVG, from the very drawing the windows use:
 //   daxo_icon_export <folder> <icon name>
 
-#include "shell/app_icon.h"
+#include "widgets/app_icon.h"
 
 #include <QDir>
 #include <QFile>

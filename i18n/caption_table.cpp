@@ -1,6 +1,6 @@
 #include "caption_table.h"
 
-#include "shell/rules_texts.h"
+#include "game/rules_texts.h"
 
 namespace daxo {
 namespace {

@@ -1,6 +1,6 @@
 #include "flags.h"
 
-#include "shell/painted_icon.h"
+#include "widgets/painted_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

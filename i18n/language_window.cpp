@@ -3,10 +3,10 @@
 #include "captions.h"
 #include "flags.h"
 #include "settings/settings_file.h"
-#include "shell/controls.h"
-#include "shell/fonts.h"
-#include "shell/option_button.h"
-#include "shell/picture_box.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+#include "widgets/option_button.h"
+#include "widgets/picture_box.h"
 #include "shell/windows.h"
 
 #include <QPushButton>

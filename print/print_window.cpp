@@ -3,9 +3,9 @@
 #include "printer_port.h"
 #include "sheet_printing.h"
 #include "sheets.h"
-#include "shell/controls.h"
-#include "shell/fonts.h"
-#include "shell/player_messages.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+#include "widgets/player_messages.h"
 #include "shell/shell_texts.h"
 #include "shell/windows.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/secondary_window.h"
+#include "widgets/secondary_window.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "sheets.h"
 
 #include "game/game.h"
-#include "shell/controls.h"
-#include "shell/etched_frame.h"
-#include "shell/fonts.h"
-#include "shell/rules_texts.h"
+#include "widgets/controls.h"
+#include "widgets/etched_frame.h"
+#include "widgets/fonts.h"
+#include "game/rules_texts.h"
 
 #include <QLabel>
 #include <QLineEdit>

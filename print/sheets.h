@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/ports.h"
-#include "shell/shapes.h"
+#include "widgets/shapes.h"
 
 #include <QWidget>
 #include <array>

@@ -1,12 +1,12 @@
 #include "pictures_window.h"
 
-#include "face_images.h"
+#include "widgets/face_images.h"
 #include "settings_file.h"
-#include "shell/controls.h"
-#include "shell/fonts.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "shell/main_window.h"
-#include "shell/option_button.h"
-#include "shell/picture_box.h"
+#include "widgets/option_button.h"
+#include "widgets/picture_box.h"
 
 #include <QPushButton>
 #include <QRadioButton>

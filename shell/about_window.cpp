@@ -1,12 +1,12 @@
 #include "about_window.h"
 
 #include "accessible_names.h"
-#include "app_icon.h"
-#include "controls.h"
-#include "fonts.h"
+#include "widgets/app_icon.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "main_window.h"
-#include "picture_box.h"
-#include "secondary_window.h"
+#include "widgets/picture_box.h"
+#include "widgets/secondary_window.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/ports.h"
-#include "secondary_window.h"
+#include "widgets/secondary_window.h"
 
 namespace daxo {
 

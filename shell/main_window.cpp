@@ -2,18 +2,18 @@
 
 #include "about_window.h"
 #include "accessible_names.h"
-#include "app_icon.h"
+#include "widgets/app_icon.h"
 #include "i18n/language_window.h"
-#include "picture_box.h"
-#include "player_messages.h"
+#include "widgets/picture_box.h"
+#include "widgets/player_messages.h"
 #include "print/print_window.h"
 #include "print/printer_port.h"
 #include "rules_window.h"
-#include "secondary_window.h"
+#include "widgets/secondary_window.h"
 #include "settings/pictures_window.h"
 #include "settings/settings_file.h"
 #include "shell_texts.h"
-#include "status_panel.h"
+#include "widgets/status_panel.h"
 #include "windows.h"
 
 #include <QApplication>

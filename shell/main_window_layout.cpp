@@ -2,14 +2,14 @@
 
 #include "main_window.h"
 
-#include "app_icon.h"
-#include "etched_frame.h"
-#include "controls.h"
-#include "fonts.h"
-#include "option_button.h"
-#include "picture_box.h"
-#include "status_panel.h"
-#include "settings/face_images.h"
+#include "widgets/app_icon.h"
+#include "widgets/etched_frame.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+#include "widgets/option_button.h"
+#include "widgets/picture_box.h"
+#include "widgets/status_panel.h"
+#include "widgets/face_images.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

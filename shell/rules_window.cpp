@@ -1,12 +1,12 @@
 #include "rules_window.h"
 
-#include "controls.h"
+#include "widgets/controls.h"
 #include "i18n/language_window.h"
 #include "windows.h"
-#include "fonts.h"
-#include "rules_texts.h"
-#include "secondary_window.h"
-#include "shapes.h"
+#include "widgets/fonts.h"
+#include "game/rules_texts.h"
+#include "widgets/secondary_window.h"
+#include "widgets/shapes.h"
 
 #include <QLabel>
 #include <QPainter>

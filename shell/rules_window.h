@@ -1,6 +1,6 @@
 #pragma once
 
-#include "secondary_window.h"
+#include "widgets/secondary_window.h"
 
 namespace daxo {
 

@@ -1,9 +1,9 @@
 #include "splash_window.h"
 
-#include "controls.h"
-#include "fonts.h"
-#include "picture_box.h"
-#include "settings/face_images.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
+#include "widgets/picture_box.h"
+#include "widgets/face_images.h"
 #include "version.h"
 
 #include <QApplication>

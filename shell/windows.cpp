@@ -5,7 +5,7 @@
 #include "i18n/language_window.h"
 #include "main_window.h"
 #include "rules_window.h"
-#include "player_messages.h"
+#include "widgets/player_messages.h"
 #include "print/print_window.h"
 #include "print/sheets.h"
 #include "settings/pictures_window.h"

@@ -2,7 +2,7 @@
 
 #include "game/game.h"
 #include "i18n/qt_translations.h"
-#include "single_instance.h"
+#include "widgets/single_instance.h"
 
 #include <memory>
 #include <string_view>

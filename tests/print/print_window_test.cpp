@@ -3,7 +3,7 @@
 #include "print/printer_port.h"
 #include "print/sheet_printing.h"
 #include "print/sheets.h"
-#include "shell/rules_texts.h"
+#include "game/rules_texts.h"
 #include "support/board_fixture.h"
 
 #include <QAction>

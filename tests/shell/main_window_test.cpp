@@ -1,5 +1,5 @@
-#include "shell/status_panel.h"
-#include "shell/twips.h"
+#include "widgets/status_panel.h"
+#include "widgets/twips.h"
 #include "support/board_fixture.h"
 
 #include <QAction>

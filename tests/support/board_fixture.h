@@ -3,8 +3,8 @@
 #include "print/printer_port.h"
 #include "settings/settings_file.h"
 #include "shell/main_window.h"
-#include "shell/picture_box.h"
-#include "shell/player_messages.h"
+#include "widgets/picture_box.h"
+#include "widgets/player_messages.h"
 #include "shell/windows.h"
 #include "support/scripted_ports.h"
 

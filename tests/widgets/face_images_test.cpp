@@ -1,4 +1,4 @@
-#include "settings/face_images.h"
+#include "widgets/face_images.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "face_images.h"
 
-#include "shell/painted_icon.h"
+#include "painted_icon.h"
 
 #include <QFont>
 #include <QPainter>
