@@ -2,7 +2,7 @@
 
 #include "captions.h"
 #include "flags.h"
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/option_button.h"

@@ -1,7 +1,7 @@
 #include "pictures_window.h"
 
 #include "widgets/face_images.h"
-#include "settings_file.h"
+#include "storage/settings_file.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "shell/main_window.h"

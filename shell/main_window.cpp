@@ -11,7 +11,7 @@
 #include "rules_window.h"
 #include "widgets/secondary_window.h"
 #include "settings/pictures_window.h"
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 #include "shell_texts.h"
 #include "widgets/status_panel.h"
 #include "windows.h"

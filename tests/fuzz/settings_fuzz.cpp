@@ -3,7 +3,7 @@
 // two ends gives the values of the whole file wherever the ends hold them.
 
 #include "fuzz_check.h"
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "settings/pictures_window.h"
 
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 #include "support/board_fixture.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "print/printer_port.h"
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 #include "shell/main_window.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"

@@ -2,7 +2,7 @@
 // the write succeeded. The tests run it where writing must fail, such as
 // under a lowered file-size limit, to see what a failure leaves behind.
 
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <QString>
 

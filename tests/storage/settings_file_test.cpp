@@ -1,4 +1,4 @@
-#include "settings/settings_file.h"
+#include "storage/settings_file.h"
 
 #include <QDir>
 #include <QFile>
