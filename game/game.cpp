@@ -10,16 +10,27 @@
 namespace daxo {
 namespace {
 
-// The slot of the control numbered `number` (from 1), or nullptr when there
-// is no such control, so that no number can reach past an array.
+// The slot at `index` (from 0), or nullptr when there is none, so that no
+// index can reach past an array.
+template <typename Array>
+auto* slotAt(Array& array, int index)
+{
+    return index >= 0 && index < static_cast<int>(array.size()) ? &array[static_cast<std::size_t>(index)] : nullptr;
+}
+
+// The slot of the control numbered `number` (from 1).
 template <typename Array>
 auto* slot(Array& array, int number)
 {
-    return number >= 1 && number <= static_cast<int>(array.size()) ? &array[static_cast<std::size_t>(number - 1)]
-                                                                    : nullptr;
+    return number >= 1 ? slotAt(array, number - 1) : nullptr;
 }
 
-int number(Label l) { return static_cast<int>(l) + 1; }
+// The labels are numbered in the order of the enumeration.
+template <typename Array>
+auto* slot(Array& array, Label l)
+{
+    return slotAt(array, static_cast<int>(l));
+}
 
 // What a control out of range reads as.
 const std::string kNoText;
@@ -72,11 +83,11 @@ Game::Game(DiceSource& dice, QuestionPort& questions)
 
     enabled_.fill(true);
 
-    *slot(captions_, number(Label::Label1)) = "Label1";
-    *slot(captions_, number(Label::Label17)) = "1";
-    *slot(captions_, number(Label::Label18)) = "Image 1";
-    *slot(captions_, number(Label::Label19)) = "Label19";
-    *slot(captions_, number(Label::Label20)) = "Test";
+    *slot(captions_, Label::Label1) = "Label1";
+    *slot(captions_, Label::Label17) = "1";
+    *slot(captions_, Label::Label18) = "Image 1";
+    *slot(captions_, Label::Label19) = "Label19";
+    *slot(captions_, Label::Label20) = "Test";
 
     panels_ = {PanelText{"Partie n°", "1"}, {"Sous Total : ", ""}, {"Reste pour bonus : ", ""}, {"Bonus : ", ""},
                {"Total : ", ""}, {"Total des dés : ", ""}};
@@ -116,7 +127,7 @@ const HoldBox& Game::holdBox(int die) const
 
 const std::string& Game::caption(Label l) const
 {
-    const auto* stored = slot(captions_, number(l));
+    const auto* stored = slot(captions_, l);
     return stored ? *stored : kNoText;
 }
 
@@ -185,7 +196,7 @@ void Game::setHeld(int die, bool held)
 
 void Game::setCaption(Label l, std::string newCaption)
 {
-    auto* stored = slot(captions_, number(l));
+    auto* stored = slot(captions_, l);
     if (stored && replace(*stored, std::move(newCaption)))
         notify([&](GameListener& listener) { listener.captionChanged(l, caption(l)); });
 }

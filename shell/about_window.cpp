@@ -16,6 +16,7 @@ namespace daxo {
 AboutWindow::AboutWindow(MainWindow& board)
     : SecondaryWindow(board, "Apropos", twipsRect(0, 0, 3135, 1530).size())
     , board_(board)
+    , game_(board.game())
 {
     setWindowTitle("A propos");
     setFont(sansFont(8.25));
@@ -40,13 +41,13 @@ AboutWindow::AboutWindow(MainWindow& board)
     connect(ok, &QPushButton::clicked, this, &AboutWindow::btnOK_Click);
 
     setTabOrder(ok, image_);
-    captionChanged(Label::Label20, board_.game().languageCode());
-    board_.game().addListener(*this);
+    captionChanged(Label::Label20, game_.languageCode());
+    game_.addListener(*this);
 
     centreOnScreen(*this);
 }
 
-AboutWindow::~AboutWindow() { board_.game().removeListener(*this); }
+AboutWindow::~AboutWindow() { game_.removeListener(*this); }
 
 void AboutWindow::captionChanged(Label label, const std::string& caption)
 {

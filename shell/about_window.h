@@ -5,6 +5,7 @@
 
 namespace daxo {
 
+class Game;
 class MainWindow;
 class PictureBox;
 
@@ -25,6 +26,7 @@ private:
     void captionChanged(Label label, const std::string& caption) override;
 
     MainWindow& board_;
+    Game& game_; // outlives the board, which this window may outlive briefly
     PictureBox* image_ = nullptr;
     bool cheatShown_ = false;
 };
