@@ -1,14 +1,15 @@
 #include "command_line.h"
+#include "windows.h"
+
 #include "game/random_dice_source.h"
-#include "print/printer_port.h"
+#include "shell/main_window.h"
+#include "shell/splash_window.h"
+#include "version.h"
 #include "widgets/app_icon.h"
 #include "widgets/fonts.h"
-#include "shell/main_window.h"
 #include "widgets/player_messages.h"
+#include "widgets/printer_port.h"
 #include "widgets/secondary_window.h"
-#include "shell/splash_window.h"
-#include "shell/windows.h"
-#include "version.h"
 
 #include <QApplication>
 

@@ -1,8 +1,9 @@
 #include "captions.h"
 
 #include "caption_table.h"
+#include "game/game.h"
 #include "panels.h"
-#include "shell/windows.h"
+#include "widgets/window_ports.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,15 +54,15 @@ QObject* findControl(QWidget& window, const QString& name)
     return nullptr;
 }
 
-void writeCaptions(Windows& windows, Language language)
+void writeCaptions(WindowDirectory& windows, Game& game, Language language)
 {
     for (const CaptionRow& row : captionTable()) {
         if (row.control && std::string_view(row.control) == kStatusBar) {
-            const auto panels = panelTexts(windows.game(), language);
+            const auto panels = panelTexts(game, language);
             for (int panel = 1; panel <= static_cast<int>(panels.size()); ++panel)
-                windows.game().setPanel(panel, panels[static_cast<std::size_t>(panel - 1)]);
+                game.setPanel(panel, panels[static_cast<std::size_t>(panel - 1)]);
         } else {
-            writeRow(windows.byName(row.window), row, language);
+            writeRow(windows.window(row.window), row, language);
         }
     }
 }

@@ -10,12 +10,13 @@ class QWidget;
 
 namespace daxo {
 
-class Windows;
+class Game;
+class WindowDirectory;
 
 // Writes the caption table's column of `language`, row by row: the board,
 // its six status-bar panels, then the other windows, each created hidden
 // where it does not exist yet.
-void writeCaptions(Windows& windows, Language language);
+void writeCaptions(WindowDirectory& windows, Game& game, Language language);
 
 // The control named `name` among the window's own controls and menus, not
 // among those of the windows it owns, which reuse the same names.

@@ -2,20 +2,21 @@
 
 #include "captions.h"
 #include "flags.h"
+#include "game/game.h"
 #include "storage/settings_file.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/option_button.h"
 #include "widgets/picture_box.h"
-#include "shell/windows.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace daxo {
 
-LanguageWindow::LanguageWindow(QWidget& board, Windows& windows)
+LanguageWindow::LanguageWindow(QWidget& board, Game& game, WindowDirectory& windows)
     : SecondaryWindow(board, "Langue", twipsRect(0, 0, 2625, 885).size())
+    , game_(game)
     , windows_(windows)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,7 +49,7 @@ LanguageWindow::LanguageWindow(QWidget& board, Windows& windows)
     centreOn(*this, board);
 }
 
-void LanguageWindow::Form_Load() { selectOptionOf(windows_.game().languageCode()); }
+void LanguageWindow::Form_Load() { selectOptionOf(game_.languageCode()); }
 
 void LanguageWindow::selectOptionOf(const std::string& code)
 {
@@ -62,20 +63,19 @@ void LanguageWindow::selectOptionOf(const std::string& code)
 
 void LanguageWindow::Option1_Click()
 {
-    Game& game = windows_.game();
     if (english_->isChecked()) {
-        writeCaptions(windows_, Language::English);
-        game.setCaption(Label::Label20, "E");
+        writeCaptions(windows_, game_, Language::English);
+        game_.setCaption(Label::Label20, "E");
         setWindowIcon(unionFlag_->picture());
     }
     if (french_->isChecked()) {
-        writeCaptions(windows_, Language::French);
-        game.setCaption(Label::Label20, "F");
+        writeCaptions(windows_, game_, Language::French);
+        game_.setCaption(Label::Label20, "F");
         setWindowIcon(frenchFlag_->picture());
     }
     if (third_->isChecked())
-        game.setCaption(Label::Label20, "D");
-    SaveSettings(game);
+        game_.setCaption(Label::Label20, "D");
+    SaveSettings(game_);
 }
 
 void LanguageWindow::Option2_Click() { Option1_Click(); }

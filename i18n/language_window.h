@@ -8,15 +8,17 @@ class QRadioButton;
 
 namespace daxo {
 
+class Game;
 class PictureBox;
-class Windows;
+class WindowDirectory;
 
 // The window `Langue`: French or English for every window, message and
 // panel. Its close button destroys it.
 class LanguageWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
-    LanguageWindow(QWidget& board, Windows& windows);
+    // The game and the other windows must outlive this one.
+    LanguageWindow(QWidget& board, Game& game, WindowDirectory& windows);
 
     // Selects the option of the board's language code.
     void Form_Load();
@@ -32,7 +34,8 @@ public:
     void Command1_Click();
 
 private:
-    Windows& windows_;
+    Game& game_;
+    WindowDirectory& windows_;
     QRadioButton* french_ = nullptr;   // Option1
     QRadioButton* english_ = nullptr;  // Option2
     QRadioButton* third_ = nullptr;    // Option3, code "D", never shown

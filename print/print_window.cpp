@@ -1,13 +1,13 @@
 #include "print_window.h"
 
-#include "printer_port.h"
+#include "game/game.h"
+#include "print_texts.h"
 #include "sheet_printing.h"
 #include "sheets.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/player_messages.h"
-#include "shell/shell_texts.h"
-#include "shell/windows.h"
+#include "widgets/printer_port.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,9 +16,13 @@
 
 namespace daxo {
 
-PrintWindow::PrintWindow(QWidget& board, Windows& windows)
+PrintWindow::PrintWindow(QWidget& board, const Game& game, PrintSheets& sheets, PrinterPort& printers,
+                         PlayerMessages& messages)
     : SecondaryWindow(board, "Printer1", twipsRect(0, 0, 3750, 1755).size())
-    , windows_(windows)
+    , game_(game)
+    , sheets_(sheets)
+    , printers_(printers)
+    , messages_(messages)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Imprimer");
@@ -33,7 +37,7 @@ PrintWindow::PrintWindow(QWidget& board, Windows& windows)
         const std::string checkName = "Check" + std::to_string(i + 1);
         auto* check = placeControl<QCheckBox>(this, checkName.c_str(), twipsRect(120, 360 + 480 * i, 1935, 375));
         check->setText(QString::fromUtf8(captions[i]));
-        sheets_[static_cast<std::size_t>(i)] = check;
+        checks_[static_cast<std::size_t>(i)] = check;
     }
 
     auto* print = placeControl<QPushButton>(this, "Command1", twipsRect(2520, 1200, 1095, 375));
@@ -43,11 +47,11 @@ PrintWindow::PrintWindow(QWidget& board, Windows& windows)
     cancel->setText("&Annuler");
     connect(cancel, &QPushButton::clicked, this, &PrintWindow::Command2_Click);
 
-    setTabOrder(sheets_[0], sheets_[1]);
-    setTabOrder(sheets_[1], sheets_[2]);
-    setTabOrder(sheets_[2], print);
+    setTabOrder(checks_[0], checks_[1]);
+    setTabOrder(checks_[1], checks_[2]);
+    setTabOrder(checks_[2], print);
     setTabOrder(print, cancel);
-    sheets_[0]->setFocus();
+    checks_[0]->setFocus();
 
     centreOnScreen(*this);
 }
@@ -57,22 +61,22 @@ PrintWindow::PrintWindow(QWidget& board, Windows& windows)
 // only; a sheet the printer refused is reported, not dropped in silence.
 void PrintWindow::Command1_Click()
 {
-    const ShellTexts& texts = shellTexts(windows_.game().languageCode());
+    const PrintTexts& texts = printTexts(game_.languageCode());
     const struct {
         QCheckBox* ticked;
-        Sheet& (Windows::*sheet)(); // created the first time it is printed
+        Sheet& (PrintSheets::*sheet)(); // created the first time it is printed
         const char* name;
     } jobs[] = {
-        {sheets_[0], &Windows::blankSheet, texts.blankSheet},
-        {sheets_[1], &Windows::rulesSheet, texts.rulesSheet},
-        {sheets_[2], &Windows::playerSheet, texts.playerSheet},
+        {checks_[0], &PrintSheets::blankSheet, texts.blankSheet},
+        {checks_[1], &PrintSheets::rulesSheet, texts.rulesSheet},
+        {checks_[2], &PrintSheets::playerSheet, texts.playerSheet},
     };
     for (const auto& job : jobs) {
         if (!job.ticked->isChecked())
             continue;
-        const std::unique_ptr<QPrinter> printer = windows_.printers().choosePrinter(this, QString::fromUtf8(job.name));
-        if (printer && !printSheet((windows_.*job.sheet)(), *printer))
-            windows_.messages().inform(QString::fromUtf8(texts.title),
+        const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, QString::fromUtf8(job.name));
+        if (printer && !printSheet((sheets_.*job.sheet)(), *printer))
+            messages_.inform(QString::fromUtf8(texts.title),
                                        QString::fromUtf8(texts.sheetFailed).arg(QString::fromUtf8(job.name)));
     }
     close();

@@ -1,10 +1,10 @@
 #include "sheets.h"
 
 #include "game/game.h"
+#include "game/rules_texts.h"
 #include "widgets/controls.h"
 #include "widgets/etched_frame.h"
 #include "widgets/fonts.h"
-#include "game/rules_texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -165,5 +165,20 @@ void PlayerSheet::playerSheetChanged(Cell c, const std::string& text)
 {
     cells_[static_cast<std::size_t>(number(c) - 1)]->setText(QString::fromStdString(text));
 }
+
+PrintSheets::PrintSheets(QWidget& board, Game& game)
+    : blank_([&board] { return new BlankSheet(board); })
+    , rules_([&board] { return new RulesSheet(board); })
+    , player_([&board, &game] { return new PlayerSheet(board, game); })
+{
+}
+
+Sheet& PrintSheets::blankSheet() { return blank_.get(); }
+
+Sheet& PrintSheets::rulesSheet() { return rules_.get(); }
+
+Sheet& PrintSheets::playerSheet() { return player_.get(); }
+
+PlayerSheet* PrintSheets::findPlayerSheet() const { return player_.find(); }
 
 } // namespace daxo

@@ -2,6 +2,7 @@
 
 #include "game/ports.h"
 #include "widgets/shapes.h"
+#include "widgets/single_instance.h"
 
 #include <QWidget>
 #include <array>
@@ -57,6 +58,24 @@ private:
 
     Game& game_;
     std::array<QLineEdit*, kCellCount> cells_{}; // by cell number; the dice have none
+};
+
+// The three sheets of the board, each created the first time it is
+// printed; they belong to the board and go with it.
+class PrintSheets {
+public:
+    // The board and the game must outlive the sheets.
+    PrintSheets(QWidget& board, Game& game);
+
+    Sheet& blankSheet();     // `printPoints`
+    Sheet& rulesSheet();     // `PrintRegle`
+    Sheet& playerSheet();    // `PrintVosPoints`
+    PlayerSheet* findPlayerSheet() const;
+
+private:
+    SingleInstance<BlankSheet> blank_;
+    SingleInstance<RulesSheet> rules_;
+    SingleInstance<PlayerSheet> player_;
 };
 
 } // namespace daxo

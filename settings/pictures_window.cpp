@@ -1,12 +1,13 @@
 #include "pictures_window.h"
 
-#include "widgets/face_images.h"
+#include "game/game.h"
 #include "storage/settings_file.h"
 #include "widgets/controls.h"
+#include "widgets/face_images.h"
 #include "widgets/fonts.h"
-#include "shell/main_window.h"
 #include "widgets/option_button.h"
 #include "widgets/picture_box.h"
+#include "widgets/window_ports.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,9 +27,10 @@ constexpr Handler kOptionHandlers[kPictureSetCount] = {&PicturesWindow::Option1_
 
 } // namespace
 
-PicturesWindow::PicturesWindow(MainWindow& board)
+PicturesWindow::PicturesWindow(QWidget& board, Game& game, FacePictures& faces)
     : SecondaryWindow(board, "Pictures", twipsRect(0, 0, 4890, 1905).size())
-    , board_(board)
+    , game_(game)
+    , boardFaces_(faces)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Image");
@@ -85,7 +87,7 @@ void PicturesWindow::Command1_Click() { close(); }
 // applies the set once more.
 void PicturesWindow::Form_Load()
 {
-    const std::string& current = board_.game().caption(Label::Label18);
+    const std::string& current = game_.caption(Label::Label18);
     for (int set = 1; set <= kPictureSetCount; ++set) {
         const auto s = static_cast<std::size_t>(set - 1);
         if (current == setName(set))
@@ -99,9 +101,9 @@ void PicturesWindow::applySet(int set)
 {
     const auto& faces = faces_[static_cast<std::size_t>(set - 1)];
     for (int face = 1; face <= 6; ++face)
-        board_.facePicture(face).setPicture(faces[static_cast<std::size_t>(face - 1)]->picture());
-    board_.game().setCaption(Label::Label18, setName(set));
-    SaveSettings(board_.game());
+        boardFaces_.setFacePicture(face, faces[static_cast<std::size_t>(face - 1)]->picture());
+    game_.setCaption(Label::Label18, setName(set));
+    SaveSettings(game_);
     Form_Load();
 }
 

@@ -8,7 +8,8 @@ class QRadioButton;
 
 namespace daxo {
 
-class MainWindow;
+class FacePictures;
+class Game;
 class PictureBox;
 
 // The window `Pictures`: the five sets of dice pictures, a sample of each
@@ -17,7 +18,8 @@ class PictureBox;
 class PicturesWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit PicturesWindow(MainWindow& board);
+    // The game and the board's face pictures must outlive the window.
+    PicturesWindow(QWidget& board, Game& game, FacePictures& faces);
 
     // Selects the option of the board's current set.
     void Form_Load();
@@ -39,7 +41,8 @@ public:
 private:
     void applySet(int set);
 
-    MainWindow& board_;
+    Game& game_;
+    FacePictures& boardFaces_;
     std::array<std::array<PictureBox*, 6>, 5> faces_{}; // Picture11 to Picture56
     std::array<QRadioButton*, 5> options_{};            // Option1 to Option5
 };

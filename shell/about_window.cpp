@@ -1,10 +1,10 @@
 #include "about_window.h"
 
 #include "accessible_names.h"
+#include "game/game.h"
 #include "widgets/app_icon.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
-#include "main_window.h"
 #include "widgets/picture_box.h"
 #include "widgets/secondary_window.h"
 
@@ -13,10 +13,10 @@
 
 namespace daxo {
 
-AboutWindow::AboutWindow(MainWindow& board)
+AboutWindow::AboutWindow(QWidget& board, Game& game, CheatControls& cheat)
     : SecondaryWindow(board, "Apropos", twipsRect(0, 0, 3135, 1530).size())
-    , board_(board)
-    , game_(board.game())
+    , game_(game)
+    , cheat_(cheat)
 {
     setWindowTitle("A propos");
     setFont(sansFont(8.25));
@@ -60,7 +60,7 @@ void AboutWindow::Form_Load() { cheatShown_ = false; }
 void AboutWindow::Image_Click()
 {
     cheatShown_ = !cheatShown_;
-    board_.showCheatControls(cheatShown_);
+    cheat_.showCheatControls(cheatShown_);
 }
 
 void AboutWindow::btnOK_Click() { hide(); }

@@ -2,11 +2,11 @@
 
 #include "game/ports.h"
 #include "widgets/secondary_window.h"
+#include "widgets/window_ports.h"
 
 namespace daxo {
 
 class Game;
-class MainWindow;
 class PictureBox;
 
 // The About window `Apropos`. A click on its picture shows or hides the
@@ -14,7 +14,8 @@ class PictureBox;
 class AboutWindow final : public SecondaryWindow, private GameListener {
     Q_OBJECT
 public:
-    explicit AboutWindow(MainWindow& board);
+    // The game and the cheat controls must outlive the window.
+    AboutWindow(QWidget& board, Game& game, CheatControls& cheat);
     ~AboutWindow() override;
 
     void Form_Load();
@@ -25,8 +26,8 @@ private:
     // Names the picture for screen readers in the language in use.
     void captionChanged(Label label, const std::string& caption) override;
 
-    MainWindow& board_;
-    Game& game_; // outlives the board, which this window may outlive briefly
+    Game& game_;
+    CheatControls& cheat_;
     PictureBox* image_ = nullptr;
     bool cheatShown_ = false;
 };

@@ -1,20 +1,14 @@
 #include "main_window.h"
 
-#include "about_window.h"
 #include "accessible_names.h"
+#include "shell_texts.h"
+#include "storage/settings_file.h"
 #include "widgets/app_icon.h"
-#include "i18n/language_window.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"
-#include "print/print_window.h"
-#include "print/printer_port.h"
-#include "rules_window.h"
+#include "widgets/printer_port.h"
 #include "widgets/secondary_window.h"
-#include "settings/pictures_window.h"
-#include "storage/settings_file.h"
-#include "shell_texts.h"
 #include "widgets/status_panel.h"
-#include "windows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -48,10 +42,10 @@ QString addressCaption(const QString& address)
 
 } // namespace
 
-MainWindow::MainWindow(Windows& windows, Game& game, PlayerMessages& messages)
-    : windows_(windows)
-    , game_(game)
+MainWindow::MainWindow(Game& game, PlayerMessages& messages, BoardLinks links)
+    : game_(game)
     , messages_(messages)
+    , links_(links)
     , openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName("Daxo");
@@ -202,24 +196,14 @@ void MainWindow::Form_Load()
 
     // The board holds set 1 as laid out; the other sets are applied, and
     // saved again, through the picture window.
-    using ApplySet = void (PicturesWindow::*)();
-    const std::pair<const char*, ApplySet> sets[] = {
-        {"Image 2", &PicturesWindow::Picture21_Click},
-        {"Image 3", &PicturesWindow::Picture31_Click},
-        {"Image 4", &PicturesWindow::Picture41_Click},
-        {"Image 5", &PicturesWindow::Picture51_Click},
-    };
-    for (const auto& [setName, apply] : sets) {
-        if (stored.setName == setName)
-            (windows_.pictures().*apply)();
+    for (int set = 2; set <= 5; ++set) {
+        if (stored.setName == "Image " + std::to_string(set))
+            links_.pictureSets.applyPictureSet(set);
     }
 
     const std::string& code = game_.languageCode();
-    if (code == "E" || code == "F" || code == "D") {
-        LanguageWindow& language = windows_.language();
-        language.selectOptionOf(code);
-        language.Option1_Click();
-    }
+    if (code == "E" || code == "F" || code == "D")
+        links_.languages.applyLanguageOf(code);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -252,22 +236,28 @@ void MainWindow::Form_Unload()
     QCoreApplication::exit(0);
 }
 
-void MainWindow::Imprimer_Click() { showNotModal(windows_.print()); }
+void MainWindow::Imprimer_Click() { showNotModal(links_.windows.window("Printer1")); }
 
 // The printer set-up alone; the printer chosen is offered first next time.
-void MainWindow::prop_Click() { windows_.printers().choosePrinter(this, {}); }
+void MainWindow::prop_Click() { links_.printers.choosePrinter(this, {}); }
 
-void MainWindow::langues_Click() { showNotModal(windows_.language()); }
+void MainWindow::langues_Click() { showNotModal(links_.windows.window("Langue")); }
 
-void MainWindow::Image12_Click() { showNotModal(windows_.pictures()); }
+void MainWindow::Image12_Click() { showNotModal(links_.windows.window("Pictures")); }
 
-void MainWindow::regle_Click() { showNotModal(windows_.rules()); }
+void MainWindow::regle_Click() { showNotModal(links_.windows.window("Règle")); }
 
-void MainWindow::apropos_Click() { showNotModal(windows_.about()); }
+void MainWindow::apropos_Click() { showNotModal(links_.windows.window("Apropos")); }
 
 PictureBox& MainWindow::facePicture(int face)
 {
     return *pictures_[static_cast<std::size_t>(face - 1)];
+}
+
+void MainWindow::setFacePicture(int face, const QIcon& picture)
+{
+    if (face >= 1 && face <= 6)
+        facePicture(face).setPicture(picture);
 }
 
 void MainWindow::showCheatControls(bool shown)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "widgets/window_ports.h"
 
 #include <QMainWindow>
 #include <array>
@@ -19,8 +20,18 @@ namespace daxo {
 
 class PictureBox;
 class PlayerMessages;
+class PrinterPort;
 class StatusPanel;
-class Windows;
+
+// What the board reaches beyond itself: the other windows, the steps of the
+// language and picture-set windows that bring back the stored settings, and
+// the printer set-up.
+struct BoardLinks {
+    WindowDirectory& windows;
+    LanguageSwitch& languages;
+    PictureSets& pictureSets;
+    PrinterPort& printers;
+};
 
 // Where the status bar's panels of these widths go in a bar of that size:
 // side by side at their own widths, evenly spaced, centred.
@@ -29,11 +40,11 @@ std::vector<QRect> panelPlaces(std::span<const int> widths, QSize bar);
 // The game board, window `Daxo`: the score sheet, the dice column, the
 // hidden cheat panel, the status bar and the menu. It shows the game and
 // forwards the player's actions to it; the rules are the game's.
-class MainWindow final : public QMainWindow, private GameListener {
+class MainWindow final : public QMainWindow, public FacePictures, public CheatControls, private GameListener {
     Q_OBJECT
 public:
-    // The game must outlive the window.
-    MainWindow(Windows& windows, Game& game, PlayerMessages& messages);
+    // The game and the links must outlive the window.
+    MainWindow(Game& game, PlayerMessages& messages, BoardLinks links);
     ~MainWindow() override;
 
     Game& game() { return game_; }
@@ -46,10 +57,11 @@ public:
     // The image of `face` (1 to 6) in the current picture set, Picture1 to
     // Picture6, from which the dice take their pictures.
     PictureBox& facePicture(int face);
+    void setFacePicture(int face, const QIcon& picture) override;
 
     // The cheat reveal: shows or hides the cheat panel and the dice cells,
     // and the Quit button the panel would lie under.
-    void showCheatControls(bool shown);
+    void showCheatControls(bool shown) override;
 
     // Opens web addresses; the default hands them to the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
@@ -98,9 +110,9 @@ private:
     void diePictureChanged(int die, int face) override;
     void quitRequested() override;
 
-    Windows& windows_;
     Game& game_;
     PlayerMessages& messages_;
+    BoardLinks links_;
     std::function<bool(const QUrl&)> openUrl_;
     QSize fixedSize_;
 

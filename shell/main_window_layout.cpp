@@ -3,13 +3,13 @@
 #include "main_window.h"
 
 #include "widgets/app_icon.h"
-#include "widgets/etched_frame.h"
 #include "widgets/controls.h"
+#include "widgets/etched_frame.h"
+#include "widgets/face_images.h"
 #include "widgets/fonts.h"
 #include "widgets/option_button.h"
 #include "widgets/picture_box.h"
 #include "widgets/status_panel.h"
-#include "widgets/face_images.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

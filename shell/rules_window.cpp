@@ -1,10 +1,8 @@
 #include "rules_window.h"
 
-#include "widgets/controls.h"
-#include "i18n/language_window.h"
-#include "windows.h"
-#include "widgets/fonts.h"
 #include "game/rules_texts.h"
+#include "widgets/controls.h"
+#include "widgets/fonts.h"
 #include "widgets/secondary_window.h"
 #include "widgets/shapes.h"
 
@@ -32,9 +30,9 @@ protected:
 
 } // namespace
 
-RulesWindow::RulesWindow(QWidget& board, Windows& windows)
+RulesWindow::RulesWindow(QWidget& board, LanguageSwitch& languages)
     : SecondaryWindow(board, "Règle", twipsRect(0, 0, 6765, 7530).size())
-    , windows_(windows)
+    , languages_(languages)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8("Règle du Daxo"));
@@ -62,7 +60,7 @@ RulesWindow::RulesWindow(QWidget& board, Windows& windows)
     centreOn(*this, board);
 }
 
-void RulesWindow::Form_Load() { windows_.language().Option1_Click(); }
+void RulesWindow::Form_Load() { languages_.applyLanguage(); }
 
 void RulesWindow::Command1_Click() { close(); }
 

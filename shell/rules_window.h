@@ -1,24 +1,23 @@
 #pragma once
 
 #include "widgets/secondary_window.h"
+#include "widgets/window_ports.h"
 
 namespace daxo {
-
-class Windows;
 
 // The Rules window `Règle`: the rules in three paragraphs. OK destroys it;
 // the next opening creates it anew.
 class RulesWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
-    RulesWindow(QWidget& board, Windows& windows);
+    RulesWindow(QWidget& board, LanguageSwitch& languages);
 
     // Applies the language in use to every window, this one included.
     void Form_Load();
     void Command1_Click();
 
 private:
-    Windows& windows_;
+    LanguageSwitch& languages_;
 };
 
 } // namespace daxo

@@ -1,10 +1,10 @@
 #include "splash_window.h"
 
+#include "version.h"
 #include "widgets/controls.h"
+#include "widgets/face_images.h"
 #include "widgets/fonts.h"
 #include "widgets/picture_box.h"
-#include "widgets/face_images.h"
-#include "version.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -2,8 +2,8 @@
 #include "i18n/captions.h"
 #include "i18n/language_window.h"
 #include "print/print_window.h"
-#include "shell/rules_window.h"
 #include "settings/pictures_window.h"
+#include "shell/rules_window.h"
 #include "support/board_fixture.h"
 
 #include <QCoreApplication>
@@ -29,7 +29,7 @@ protected:
         for (const CaptionRow& row : captionTable()) {
             if (row.control && row.control == std::string_view(kStatusBar))
                 continue;
-            QWidget& owner = windows.byName(row.window);
+            QWidget& owner = windows.window(row.window);
             QObject* control = row.control ? findControl(owner, row.control) : nullptr;
             // Actions, buttons and labels hold a text, menus and frames a title.
             const QString shown = !control ? owner.windowTitle()
@@ -98,7 +98,7 @@ TEST_F(Languages, ReopenedWindowsComeBackInTheLanguageInUse)
 {
     choose("Option2");
     for (const char* name : {"Pictures", "Printer1"})
-        windows.byName(name).close();
+        windows.window(name).close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QFile::remove(settingsFilePath());
 

@@ -1,10 +1,10 @@
 #include "print/print_window.h"
 
-#include "print/printer_port.h"
+#include "game/rules_texts.h"
 #include "print/sheet_printing.h"
 #include "print/sheets.h"
-#include "game/rules_texts.h"
 #include "support/board_fixture.h"
+#include "widgets/printer_port.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -109,7 +109,7 @@ TEST_F(Printing, SheetsLieCentredWithinTheMargins)
     QWidget poster;
     poster.setFixedSize(3000, 2000);
     poster.setStyleSheet("background: black");
-    for (QWidget* sheet : std::initializer_list<QWidget*>{&windows.blankSheet(), &poster}) {
+    for (QWidget* sheet : std::initializer_list<QWidget*>{&windows.sheets().blankSheet(), &poster}) {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         QTemporaryDir folder;
@@ -162,7 +162,7 @@ TEST_F(Printing, SheetsCarryTheGameAndTheirFrenchTexts)
 TEST_F(Printing, ThePlayersSheetFollowsTheTotal)
 {
     auto sheet = [&](Cell c) {
-        return windows.playerSheet().findChild<QLineEdit*>(QString::fromStdString(name(c)))->text();
+        return windows.sheets().playerSheet().findChild<QLineEdit*>(QString::fromStdString(name(c)))->text();
     };
     EXPECT_EQ((QStringList{sheet(Cell::Text6), sheet(Cell::Text12), sheet(Cell::Text20)}), (QStringList{"", "0", "0"}));
     window.game().setText(Cell::Text6, "0"); // leaves the subtotal, and so the total, as they were

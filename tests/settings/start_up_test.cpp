@@ -1,6 +1,6 @@
-#include "widgets/face_images.h"
 #include "settings/pictures_window.h"
 #include "support/board_fixture.h"
+#include "widgets/face_images.h"
 
 #include <QDir>
 #include <QRadioButton>

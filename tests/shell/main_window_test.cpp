@@ -1,6 +1,6 @@
+#include "support/board_fixture.h"
 #include "widgets/status_panel.h"
 #include "widgets/twips.h"
-#include "support/board_fixture.h"
 
 #include <QAction>
 #include <QCheckBox>

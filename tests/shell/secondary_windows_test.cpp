@@ -1,5 +1,5 @@
-#include "shell/about_window.h"
 #include "game/rules_texts.h"
+#include "shell/about_window.h"
 #include "shell/rules_window.h"
 #include "support/board_fixture.h"
 

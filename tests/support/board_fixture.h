@@ -1,12 +1,12 @@
 #pragma once
 
-#include "print/printer_port.h"
-#include "storage/settings_file.h"
+#include "app/windows.h"
 #include "shell/main_window.h"
+#include "storage/settings_file.h"
+#include "support/scripted_ports.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"
-#include "shell/windows.h"
-#include "support/scripted_ports.h"
+#include "widgets/printer_port.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,14 +1,14 @@
 #include "windows.h"
 
-#include "about_window.h"
 #include "i18n/captions.h"
 #include "i18n/language_window.h"
-#include "main_window.h"
-#include "rules_window.h"
-#include "widgets/player_messages.h"
 #include "print/print_window.h"
 #include "print/sheets.h"
 #include "settings/pictures_window.h"
+#include "shell/about_window.h"
+#include "shell/main_window.h"
+#include "shell/rules_window.h"
+#include "widgets/player_messages.h"
 
 namespace daxo {
 
@@ -16,14 +16,13 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     : messages_(messages)
     , printers_(printers)
     , game_(dice, messages)
-    , about_([this] { return new AboutWindow(main()); })
+    , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
-    , pictures_([this] { return inActiveLanguage(new PicturesWindow(main()), "Pictures"); })
-    , print_([this] { return inActiveLanguage(new PrintWindow(main(), *this), "Printer1"); })
-    , language_([this] { return new LanguageWindow(main(), *this); })
-    , blankSheet_([this] { return new BlankSheet(main()); })
-    , rulesSheet_([this] { return new RulesSheet(main()); })
-    , playerSheet_([this] { return new PlayerSheet(main(), game_); })
+    , pictures_([this] { return inActiveLanguage(new PicturesWindow(main(), game_, main()), "Pictures"); })
+    , print_([this] {
+        return inActiveLanguage(new PrintWindow(main(), game_, sheets(), printers_, messages_), "Printer1");
+    })
+    , language_([this] { return new LanguageWindow(main(), game_, *this); })
 {
 }
 
@@ -32,7 +31,7 @@ Windows::~Windows() = default;
 MainWindow& Windows::main()
 {
     if (!main_) {
-        main_ = std::make_unique<MainWindow>(*this, game_, messages_);
+        main_ = std::make_unique<MainWindow>(game_, messages_, BoardLinks{*this, *this, *this, printers_});
         main_->Form_Load(); // known by now to the windows its load step creates
     }
     return *main_;
@@ -48,7 +47,14 @@ PrintWindow& Windows::print() { return print_.get(); }
 
 LanguageWindow& Windows::language() { return language_.get(); }
 
-QWidget& Windows::byName(std::string_view name)
+PrintSheets& Windows::sheets()
+{
+    if (!sheets_)
+        sheets_ = std::make_unique<PrintSheets>(main(), game_);
+    return *sheets_;
+}
+
+QWidget& Windows::window(std::string_view name)
 {
     if (name == "Pictures")
         return pictures();
@@ -63,6 +69,25 @@ QWidget& Windows::byName(std::string_view name)
     return main();
 }
 
+void Windows::applyLanguage() { language().Option1_Click(); }
+
+void Windows::applyLanguageOf(const std::string& code)
+{
+    LanguageWindow& window = language();
+    window.selectOptionOf(code);
+    window.Option1_Click();
+}
+
+void Windows::applyPictureSet(int set)
+{
+    using Handler = void (PicturesWindow::*)();
+    constexpr Handler kHandlers[] = {&PicturesWindow::Picture11_Click, &PicturesWindow::Picture21_Click,
+                                     &PicturesWindow::Picture31_Click, &PicturesWindow::Picture41_Click,
+                                     &PicturesWindow::Picture51_Click};
+    if (set >= 1 && set <= 5)
+        (pictures().*kHandlers[set - 1])();
+}
+
 // Windows that their close button destroys and that write no captions of
 // their own when created; without this they would come back in French.
 template <typename Window>
@@ -73,12 +98,6 @@ Window* Windows::inActiveLanguage(Window* window, std::string_view name)
     return window;
 }
 
-Sheet& Windows::blankSheet() { return blankSheet_.get(); }
-
-Sheet& Windows::rulesSheet() { return rulesSheet_.get(); }
-
-Sheet& Windows::playerSheet() { return playerSheet_.get(); }
-
 AboutWindow* Windows::findAbout() const { return about_.find(); }
 
 RulesWindow* Windows::findRules() const { return rules_.find(); }
@@ -88,7 +107,5 @@ PicturesWindow* Windows::findPictures() const { return pictures_.find(); }
 PrintWindow* Windows::findPrint() const { return print_.find(); }
 
 LanguageWindow* Windows::findLanguage() const { return language_.find(); }
-
-PlayerSheet* Windows::findPlayerSheet() const { return playerSheet_.find(); }
 
 } // namespace daxo

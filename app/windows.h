@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "i18n/qt_translations.h"
 #include "widgets/single_instance.h"
+#include "widgets/window_ports.h"
 
 #include <memory>
 #include <string_view>
@@ -12,22 +13,20 @@ class QWidget;
 namespace daxo {
 
 class AboutWindow;
-class BlankSheet;
 class LanguageWindow;
 class MainWindow;
 class PicturesWindow;
 class PlayerMessages;
-class PlayerSheet;
 class PrinterPort;
+class PrintSheets;
 class PrintWindow;
-class RulesSheet;
 class RulesWindow;
-class Sheet;
 
 // The game and every window of the program, each window a single instance
-// for the run, created the first time it is needed. The secondary windows
+// for the run, created the first time it is needed; and the links between
+// the windows, which no window folder makes itself. The secondary windows
 // belong to the board and go with it; the game outlives them all.
-class Windows {
+class Windows final : public WindowDirectory, public LanguageSwitch, public PictureSets {
 public:
     Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers);
     ~Windows();
@@ -35,22 +34,14 @@ public:
     Windows& operator=(const Windows&) = delete;
 
     Game& game() { return game_; }
-    PlayerMessages& messages() { return messages_; }
-    PrinterPort& printers() { return printers_; }
 
-    MainWindow& main();       // `Daxo`, the board
-    AboutWindow& about();     // `Apropos`
-    RulesWindow& rules();     // `Règle`
+    MainWindow& main();         // `Daxo`, the board
+    AboutWindow& about();       // `Apropos`
+    RulesWindow& rules();       // `Règle`
     PicturesWindow& pictures(); // `Pictures`
-    PrintWindow& print();     // `Printer1`
+    PrintWindow& print();       // `Printer1`
     LanguageWindow& language(); // `Langue`
-    // The window of that name: "Daxo", "Pictures", "Printer1", "Langue",
-    // "Règle" or "Apropos".
-    QWidget& byName(std::string_view name);
-    // The printable sheets, never shown.
-    Sheet& blankSheet();      // `printPoints`
-    Sheet& rulesSheet();      // `PrintRegle`
-    Sheet& playerSheet();     // `PrintVosPoints`
+    PrintSheets& sheets();      // `printPoints`, `PrintRegle`, `PrintVosPoints`, never shown
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
@@ -58,7 +49,14 @@ public:
     PicturesWindow* findPictures() const;
     PrintWindow* findPrint() const;
     LanguageWindow* findLanguage() const;
-    PlayerSheet* findPlayerSheet() const;
+
+    // WindowDirectory
+    QWidget& window(std::string_view name) override;
+    // LanguageSwitch
+    void applyLanguage() override;
+    void applyLanguageOf(const std::string& code) override;
+    // PictureSets
+    void applyPictureSet(int set) override;
 
 private:
     // Gives a window created anew the captions of the language in use.
@@ -70,14 +68,12 @@ private:
     Game game_;
     QtTranslations qtTranslations_{game_};
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<PrintSheets> sheets_;
     SingleInstance<AboutWindow> about_;
     SingleInstance<RulesWindow> rules_;
     SingleInstance<PicturesWindow> pictures_;
     SingleInstance<PrintWindow> print_;
     SingleInstance<LanguageWindow> language_;
-    SingleInstance<BlankSheet> blankSheet_;
-    SingleInstance<RulesSheet> rulesSheet_;
-    SingleInstance<PlayerSheet> playerSheet_;
 };
 
 } // namespace daxo

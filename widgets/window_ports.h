@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class QIcon;
+class QWidget;
+
+namespace daxo {
+
+// The narrow ways by which one window reaches another. A window folder
+// knows only these; the program on top (app/) answers them with its
+// windows, so that no window folder stands on another.
+
+// Every window of the program by its name: "Daxo", "Apropos", "Règle",
+// "Langue", "Pictures" and "Printer1". A window that does not exist yet is
+// created hidden, its load step run.
+class WindowDirectory {
+public:
+    virtual QWidget& window(std::string_view name) = 0;
+
+protected:
+    ~WindowDirectory() = default;
+};
+
+// The board's six face pictures, from which the dice take their images; a
+// picture set replaces them.
+class FacePictures {
+public:
+    virtual void setFacePicture(int face, const QIcon& picture) = 0; // face 1 to 6
+
+protected:
+    ~FacePictures() = default;
+};
+
+// The board's cheat controls, which the About window's picture shows and
+// hides.
+class CheatControls {
+public:
+    virtual void showCheatControls(bool shown) = 0;
+
+protected:
+    ~CheatControls() = default;
+};
+
+// The language window's apply step, as other windows run it.
+class LanguageSwitch {
+public:
+    // Applies the language the language window has selected.
+    virtual void applyLanguage() = 0;
+    // Selects the option of `code` ("F", "E" or "D"), then applies.
+    virtual void applyLanguageOf(const std::string& code) = 0;
+
+protected:
+    ~LanguageSwitch() = default;
+};
+
+// The picture-set window's handlers, as the board's load step runs them.
+class PictureSets {
+public:
+    virtual void applyPictureSet(int set) = 0; // set 1 to 5
+
+protected:
+    ~PictureSets() = default;
+};
+
+} // namespace daxo
