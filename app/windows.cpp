@@ -80,12 +80,13 @@ void Windows::applyLanguageOf(const std::string& code)
 
 void Windows::applyPictureSet(int set)
 {
-    using Handler = void (PicturesWindow::*)();
-    constexpr Handler kHandlers[] = {&PicturesWindow::Picture11_Click, &PicturesWindow::Picture21_Click,
-                                     &PicturesWindow::Picture31_Click, &PicturesWindow::Picture41_Click,
-                                     &PicturesWindow::Picture51_Click};
-    if (set >= 1 && set <= 5)
-        (pictures().*kHandlers[set - 1])();
+    switch (set) {
+    case 1: return pictures().Picture11_Click();
+    case 2: return pictures().Picture21_Click();
+    case 3: return pictures().Picture31_Click();
+    case 4: return pictures().Picture41_Click();
+    case 5: return pictures().Picture51_Click();
+    }
 }
 
 // Windows that their close button destroys and that write no captions of
