@@ -36,24 +36,24 @@ void Game::Command7_Click() { scoreNumberBox(Button::Command7, Cell::Text11, 6);
 
 void Game::Command8_Click()
 {
-    scoreCombination(Button::Command8, Cell::Text14, isFull(dice()), "20", texts().noFull);
+    scoreCombination(Button::Command8, Cell::Text14, isFull(dice()), kFullScore, texts().noFull);
 }
 
 void Game::Command9_Click() { ScoreSuite(); }
 
 void Game::ScoreSuite()
 {
-    scoreCombination(Button::Command9, Cell::Text15, isSuite(dice()), "30", texts().noSuite);
+    scoreCombination(Button::Command9, Cell::Text15, isSuite(dice()), kSuiteScore, texts().noSuite);
 }
 
 void Game::Command10_Click()
 {
-    scoreCombination(Button::Command10, Cell::Text16, isCarre(dice()), "40", texts().noCarre);
+    scoreCombination(Button::Command10, Cell::Text16, isCarre(dice()), kCarreScore, texts().noCarre);
 }
 
 void Game::Command11_Click()
 {
-    scoreCombination(Button::Command11, Cell::Text17, isDaxo(dice()), "50", texts().noDaxo);
+    scoreCombination(Button::Command11, Cell::Text17, isDaxo(dice()), kDaxoScore, texts().noDaxo);
 }
 
 // Plus. A Moins already scored above the dice sum forces the Plus to 0.
@@ -90,7 +90,7 @@ void Game::scoreNumberBox(Button b, Cell c, int face)
     finishBox(b);
 }
 
-void Game::scoreCombination(Button b, Cell c, bool holds, const char* score, std::string_view missing)
+void Game::scoreCombination(Button b, Cell c, bool holds, int value, std::string_view missing)
 {
     if (!isEnabled(b))
         return;
@@ -102,14 +102,16 @@ void Game::scoreCombination(Button b, Cell c, bool holds, const char* score, std
         };
         if (questions_.ask(refusal) == Answer::No)
             return;
-        score = "0";
+        value = 0;
     }
-    setText(c, score);
+    setText(c, writeNumber(value));
     finishBox(b);
 }
 
 void Game::finishBox(Button b)
 {
+    record_.add(ScoreEvent{.box = b, .dice = dice(), .throwsMade = static_cast<int>(readNumber(caption(Label::Label1))),
+                           .score = text(scoreCellOf(b))});
     setEnabled(b, false);
     ResetTurn();
     CheckEndOfGame();

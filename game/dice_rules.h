@@ -10,6 +10,15 @@ namespace daxo {
 // mode. Every rule compares these texts, so they are the rules' input.
 using Dice = std::array<std::string, 5>;
 
+// What the combinations score when they are on the dice.
+inline constexpr int kFullScore = 20;
+inline constexpr int kSuiteScore = 30;
+inline constexpr int kCarreScore = 40;
+inline constexpr int kDaxoScore = 50;
+// The bonus the number boxes earn once their subtotal reaches the threshold.
+inline constexpr int kBonus = 30;
+inline constexpr int kBonusThreshold = 60;
+
 // Sum of the dice showing `face` (1 to 6): a die counts when its text is
 // exactly the face's digit.
 int numberBoxScore(const Dice& dice, int face);

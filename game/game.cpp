@@ -181,6 +181,8 @@ bool Game::typeText(Cell c, std::string typed)
 {
     if (isLocked(c) || !slot(texts_, number(c)))
         return false;
+    if (typed != text(c))
+        record_.add(TypedEvent{c, typed});
     setText(c, std::move(typed));
     return true;
 }
@@ -274,8 +276,9 @@ void Game::Text6_Change()
 void Game::Text12_Change()
 {
     const double subtotal = value(Cell::Text12);
-    setText(Cell::Text13, subtotal > 59 ? "30" : "0");
-    const double missing = 60 - subtotal;
+    // Above 59, as the rule has it: a subtotal typed as 59.5 earns it too.
+    setText(Cell::Text13, subtotal > kBonusThreshold - 1 ? writeNumber(kBonus) : "0");
+    const double missing = kBonusThreshold - subtotal;
     Text14_Change();
     setPanel(2, {std::string(texts().subtotal), text(Cell::Text12)});
     setPanel(3, {std::string(texts().missingBonus), writeNumber(missing)});

@@ -3,6 +3,7 @@
 #include "dice_rules.h"
 #include "game_texts.h"
 #include "ports.h"
+#include "record.h"
 #include "sheet.h"
 
 #include <array>
@@ -45,6 +46,8 @@ public:
     Dice dice() const;
     // Whether the player is kept from typing into the cell.
     bool isLocked(Cell cell) const;
+    // The current game, decision by decision, since it began.
+    const GameRecord& record() const { return record_; }
 
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
@@ -94,7 +97,7 @@ private:
     void runChangeHandler(Cell cell);
 
     void scoreNumberBox(Button button, Cell cell, int face);
-    void scoreCombination(Button button, Cell cell, bool holds, const char* score, std::string_view missing);
+    void scoreCombination(Button button, Cell cell, bool holds, int value, std::string_view missing);
     void finishBox(Button button);
 
     void setEnabled(Button button, bool enabled);
@@ -134,6 +137,7 @@ private:
     std::array<PanelText, kPanelCount> panels_;
     std::array<int, kDieCount> diePictures_{};
     std::array<std::string, kCellCount> playerSheet_;
+    GameRecord record_;
 };
 
 } // namespace daxo

@@ -61,6 +61,9 @@ inline constexpr int number(Cell c) { return static_cast<int>(c); }
 inline constexpr Cell dieCell(int die) { return cell(die); }
 inline constexpr Button button(int number) { return static_cast<Button>(number); }
 inline constexpr int number(Button b) { return static_cast<int>(b); }
+// The score cell of a box's button: Text6 to Text11 for Command2 to
+// Command7, Text14 to Text19 for Command8 to Command13.
+inline constexpr Cell scoreCellOf(Button b) { return cell(number(b) <= 7 ? number(b) + 4 : number(b) + 6); }
 
 // The control names, which are also the windows' object names.
 std::string name(Cell c);

@@ -21,10 +21,14 @@ void Game::Command1_Click()
     if (throws == "3")
         setEnabled(Button::Command1, false);
 
+    ThrowEvent thrown{.throwNumber = static_cast<int>(readNumber(throws))};
     for (int die = 1; die <= kDieCount; ++die) {
+        thrown.held[static_cast<std::size_t>(die - 1)] = holdBox(die).checked;
         if (!holdBox(die).checked)
             setText(dieCell(die), std::to_string(dice_.nextFace()));
     }
+    thrown.dice = dice();
+    record_.add(std::move(thrown));
 }
 
 void Game::ResetTurn()
@@ -74,6 +78,7 @@ void Game::CheckEndOfGame()
 void Game::Nouveau_Click()
 {
     const double game = readNumber(caption(Label::Label17)) + 1;
+    record_ = GameRecord(static_cast<int>(game));
     setPanel(1, {std::string(texts().gameNumber), writeNumber(game)});
     setCaption(Label::Label17, writeNumber(game));
     setCaption(Label::Label19, "0");

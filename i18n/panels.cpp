@@ -15,7 +15,7 @@ std::array<PanelText, 6> panelTexts(const Game& game, Language language)
     return {
         PanelText{std::string(texts.gameNumber), game.caption(Label::Label17)},
         {std::string(texts.subtotal), subtotal},
-        {std::string(texts.missingBonus), writeNumber(60 - readNumber(subtotal))},
+        {std::string(texts.missingBonus), writeNumber(kBonusThreshold - readNumber(subtotal))},
         {std::string(texts.bonus), game.text(Cell::Text13)},
         {std::string(texts.total), game.text(Cell::Text20)},
         {diceTotal, writeNumber(diceSum(game.dice()))},

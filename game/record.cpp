@@ -1,0 +1,12 @@
+#include "record.h"
+
+namespace daxo {
+
+void GameRecord::add(GameEvent event)
+{
+    if (std::holds_alternative<TypedEvent>(event))
+        touchedByCheat_ = true;
+    events_.push_back(std::move(event));
+}
+
+} // namespace daxo

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "dice_rules.h"
+#include "sheet.h"
+
+#include <array>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace daxo {
+
+// A game began: window start or New game, with the game's number.
+struct NewGameEvent {
+    int game = 1;
+    friend bool operator==(const NewGameEvent&, const NewGameEvent&) = default;
+};
+
+// The dice were thrown: which dice were held for it, and the dice after it.
+struct ThrowEvent {
+    int throwNumber = 1; // 1 to 3 within the turn
+    std::array<bool, 5> held{};
+    Dice dice = {};
+    friend bool operator==(const ThrowEvent&, const ThrowEvent&) = default;
+};
+
+// A box was scored with these dice, after this many throws of the turn.
+struct ScoreEvent {
+    Button box = Button::Command2;
+    Dice dice = {};
+    int throwsMade = 0;
+    std::string score = {}; // the text the box's cell was left with
+    friend bool operator==(const ScoreEvent&, const ScoreEvent&) = default;
+};
+
+// The player typed into a cell in cheat mode.
+struct TypedEvent {
+    Cell cell = Cell::Text1;
+    std::string text = {};
+    friend bool operator==(const TypedEvent&, const TypedEvent&) = default;
+};
+
+using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent>;
+
+// Every decision of one game as it happened, from its start: what the coach
+// judges, and what the history keeps.
+class GameRecord {
+public:
+    explicit GameRecord(int game = 1) : events_{NewGameEvent{game}} {}
+
+    const std::vector<GameEvent>& events() const { return events_; }
+    void add(GameEvent event);
+    // Whether a value typed in cheat mode made the game what it is: such a
+    // game cannot be judged against the rules.
+    bool touchedByCheat() const { return touchedByCheat_; }
+
+private:
+    std::vector<GameEvent> events_;
+    bool touchedByCheat_ = false;
+};
+
+} // namespace daxo
