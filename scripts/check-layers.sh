@@ -9,6 +9,7 @@ cd "${1:-$(dirname "$0")/..}"
 # The folders each folder stands on.
 declare -A stands_on=(
     [game]=""
+    [solver]="game"
     [storage]="game"
     [widgets]="game"
     [shell]="game storage widgets"
@@ -16,11 +17,13 @@ declare -A stands_on=(
     [settings]="game storage widgets"
     [print]="game storage widgets"
     [app]="game storage widgets shell i18n settings print"
+    [tools]="game solver"
     [assets]="game widgets"
-    [bench]=""
+    [bench]="game solver"
 )
-# Folders of the core, which know no toolkit.
-toolkit_free=(game)
+# Folders of the core, the coach's engine and its command line, which know
+# no toolkit.
+toolkit_free=(game solver tools)
 # Folders that are not layers of the program.
 not_layers=(tests scripts .ci .git)
 

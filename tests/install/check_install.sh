@@ -11,7 +11,7 @@ trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" > /dev/null
 
 fail() { echo "check_install: $*" >&2; exit 1; }
-for file in games/daxo \
+for file in games/daxo games/daxo-coach share/man/man6/daxo-coach.6.gz \
             share/doc/daxo/copyright share/doc/daxo/changelog.gz \
             "share/applications/$id.desktop" \
             "share/metainfo/$id.metainfo.xml" \
@@ -30,6 +30,9 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.x
     appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 zcat "$prefix/share/man/man6/daxo.6.gz" | grep -q '^\.TH DAXO 6' || fail "the manual page does not read"
+zcat "$prefix/share/man/man6/daxo-coach.6.gz" | grep -q '^\.TH DAXO-COACH 6' || fail "the coach's manual page does not read"
+[[ "$("$prefix/games/daxo-coach" --help | head -n 1)" == "Usage: daxo-coach solve"* ]] ||
+    fail "the installed coach does not answer --help"
 [[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/games/daxo" --version)" == "daxo $version" ]] ||
     fail "the installed program does not answer --version"
 echo "installed tree in order"

@@ -1,0 +1,35 @@
+#include "background_strategy.h"
+
+namespace daxo::solver {
+
+BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options)
+    : notify_(std::move(notify))
+    , options_(std::move(options))
+{
+}
+
+BackgroundStrategy::~BackgroundStrategy() = default; // the worker is asked to stop and joined
+
+void BackgroundStrategy::start()
+{
+    if (started())
+        return;
+    worker_ = std::jthread([this](std::stop_token stop) {
+        SolveOptions options = options_;
+        options.stop = stop;
+        options.progress = [this](double done) {
+            progress_.store(done);
+            if (notify_)
+                notify_();
+        };
+        std::optional<Strategy> solved = Strategy::solve(options);
+        if (!solved)
+            return;
+        strategy_ = std::make_unique<Strategy>(std::move(*solved));
+        ready_.store(strategy_.get(), std::memory_order_release);
+        if (notify_)
+            notify_();
+    });
+}
+
+} // namespace daxo::solver

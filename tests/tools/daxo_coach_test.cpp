@@ -1,0 +1,65 @@
+// daxo-coach, started as a separate process.
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Finished {
+    QString out;
+    QString err;
+    int status;
+};
+
+Finished run(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess coach;
+    coach.start(DAXO_COACH_EXECUTABLE, arguments);
+    coach.write(input);
+    coach.closeWriteChannel();
+    coach.waitForFinished(120000);
+    return {QString::fromUtf8(coach.readAllStandardOutput()), QString::fromUtf8(coach.readAllStandardError()),
+            coach.exitCode()};
+}
+
+TEST(DaxoCoach, SolvesAndSaysWhatItTook)
+{
+#ifdef DAXO_SANITIZED
+    GTEST_SKIP() << "the whole table is worked out in the optimised build";
+#endif
+    const Finished solve = run({"solve"});
+    EXPECT_EQ(solve.status, 0);
+    const QStringList lines = solve.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << solve.out.toStdString();
+    EXPECT_TRUE(lines[0].contains(QRegularExpression("^expected-score \\d+\\.\\d{6}$")));
+    EXPECT_TRUE(lines[1].contains(QRegularExpression("^states [1-9]\\d*$")));
+    EXPECT_TRUE(lines[2].contains(QRegularExpression("^seconds \\d+\\.\\d+$")));
+    EXPECT_TRUE(lines[3].contains(QRegularExpression("^peak-memory-mib \\d+\\.\\d+$")));
+}
+
+// Each position gets its actions, best first, and an empty line; a bad line
+// is named on standard error and the next line still gets its answer.
+TEST(DaxoCoach, AdvisesLineByLine)
+{
+#ifdef DAXO_SANITIZED
+    GTEST_SKIP() << "the whole table is worked out in the optimised build";
+#endif
+    const Finished advise = run({"advise"}, "1,2,3,4,5,Full,Suite,Carre,Daxo,Plus,Moins\t50\t25\t8\t66665\t0\n"
+                                       "bad line\n"
+                                       "1,2,3,4,5,Full,Suite,Carre,Daxo,Plus,Moins\t50\t25\t8\t66665\t1\n");
+    EXPECT_EQ(advise.status, 1);
+    EXPECT_EQ(advise.err, "daxo-coach: line 2, line: six fields separated by tabs are needed, not 1\n");
+    // Only the sixes are left: 24 now, with the bonus 54. With a throw left,
+    // throwing the 5 again is worth 55.
+    const QStringList answers = advise.out.split("\n\n");
+    ASSERT_EQ(answers.size(), 3) << advise.out.toStdString();
+    EXPECT_EQ(answers[0], "score:6\t54.000000000\t0.000000000");
+    const QStringList second = answers[1].split('\n');
+    EXPECT_EQ(second.mid(0, 2), (QStringList{"keep:6666\t55.000000000\t0.000000000", "score:6\t54.000000000\t1.000000000"}));
+    EXPECT_EQ(second.size(), 10) << "score:6, and every set of the dice to keep but all five";
+    EXPECT_TRUE(advise.out.endsWith("\n\n"));
+}
+
+} // namespace
