@@ -110,7 +110,7 @@ void Game::scoreCombination(Button b, Cell c, bool holds, int value, std::string
 
 void Game::finishBox(Button b)
 {
-    record_.add(ScoreEvent{.box = b, .dice = dice(), .throwsMade = static_cast<int>(readNumber(caption(Label::Label1))),
+    addToRecord(ScoreEvent{.box = b, .dice = dice(), .throwsMade = static_cast<int>(readNumber(caption(Label::Label1))),
                            .score = text(scoreCellOf(b))});
     setEnabled(b, false);
     ResetTurn();

@@ -182,9 +182,23 @@ bool Game::typeText(Cell c, std::string typed)
     if (isLocked(c) || !slot(texts_, number(c)))
         return false;
     if (typed != text(c))
-        record_.add(TypedEvent{c, typed});
+        addToRecord(TypedEvent{c, typed});
     setText(c, std::move(typed));
     return true;
+}
+
+void Game::noteHint() { addToRecord(HintEvent{}); }
+
+void Game::addToRecord(GameEvent event)
+{
+    record_.add(std::move(event));
+    notify([&](GameListener& l) { l.recordChanged(record_); });
+}
+
+void Game::startRecord(int game)
+{
+    record_ = GameRecord(game);
+    notify([&](GameListener& l) { l.recordChanged(record_); });
 }
 
 void Game::setHeld(int die, bool held)

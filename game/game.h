@@ -48,6 +48,8 @@ public:
     bool isLocked(Cell cell) const;
     // The current game, decision by decision, since it began.
     const GameRecord& record() const { return record_; }
+    // The player asked the coach for a hint: the game is assisted.
+    void noteHint();
 
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
@@ -99,11 +101,14 @@ private:
     void scoreNumberBox(Button button, Cell cell, int face);
     void scoreCombination(Button button, Cell cell, bool holds, int value, std::string_view missing);
     void finishBox(Button button);
+    void askAtEndOfGame();
 
     void setEnabled(Button button, bool enabled);
     void setHoldBox(int die, HoldBox box);
     void setDiePicture(int die, int face);
     void setPlayerSheetText(Cell cell, const std::string& text);
+    void addToRecord(GameEvent event);
+    void startRecord(int game);
     double value(Cell cell) const;
     const GameTexts& texts() const { return gameTexts(languageCode()); }
 

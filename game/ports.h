@@ -1,5 +1,6 @@
 #pragma once
 
+#include "record.h"
 #include "sheet.h"
 
 #include <string>
@@ -52,6 +53,11 @@ public:
     virtual void playerSheetChanged(Cell, const std::string& /*text*/) {}
     // The player asked to end the program.
     virtual void quitRequested() {}
+    // The record of the game took a new event, or a new game began one.
+    virtual void recordChanged(const GameRecord& /*record*/) {}
+    // A game was finished: its twelfth box scored and the end-of-game
+    // question answered. Told last, after all the answer led to.
+    virtual void gameFinished(const GameRecord& /*finished*/) {}
 };
 
 } // namespace daxo

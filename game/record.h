@@ -40,7 +40,12 @@ struct TypedEvent {
     friend bool operator==(const TypedEvent&, const TypedEvent&) = default;
 };
 
-using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent>;
+// The player asked the coach for a hint.
+struct HintEvent {
+    friend bool operator==(const HintEvent&, const HintEvent&) = default;
+};
+
+using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent, HintEvent>;
 
 // Every decision of one game as it happened, from its start: what the coach
 // judges, and what the history keeps.
@@ -53,10 +58,14 @@ public:
     // Whether a value typed in cheat mode made the game what it is: such a
     // game cannot be judged against the rules.
     bool touchedByCheat() const { return touchedByCheat_; }
+    // Whether the player had help: a hint, or the cheat mode. An assisted
+    // game is no measure of the player alone.
+    bool assisted() const { return assisted_; }
 
 private:
     std::vector<GameEvent> events_;
     bool touchedByCheat_ = false;
+    bool assisted_ = false;
 };
 
 } // namespace daxo

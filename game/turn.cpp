@@ -28,7 +28,7 @@ void Game::Command1_Click()
             setText(dieCell(die), std::to_string(dice_.nextFace()));
     }
     thrown.dice = dice();
-    record_.add(std::move(thrown));
+    addToRecord(std::move(thrown));
 }
 
 void Game::ResetTurn()
@@ -53,9 +53,15 @@ void Game::CheckEndOfGame()
     setCaption(Label::Label19, writeNumber(readNumber(caption(Label::Label19)) + 1));
     if (caption(Label::Label19) != "12")
         return;
+    const GameRecord finished = record_; // a new game may replace it
+    askAtEndOfGame();
+    notify([&](GameListener& l) { l.gameFinished(finished); });
+}
 
-    // French for "F" and English for every other code, the empty code of a
-    // first start included, so that the end of a game is always reported.
+// French for "F" and English for every other code, the empty code of a
+// first start included, so that the end of a game is always reported.
+void Game::askAtEndOfGame()
+{
     const GameTexts& t = texts();
     const Question playAgain{
         .prompt = std::string(t.endBefore) + text(Cell::Text20) + std::string(t.endAfter),
@@ -78,7 +84,7 @@ void Game::CheckEndOfGame()
 void Game::Nouveau_Click()
 {
     const double game = readNumber(caption(Label::Label17)) + 1;
-    record_ = GameRecord(static_cast<int>(game));
+    startRecord(static_cast<int>(game));
     setPanel(1, {std::string(texts().gameNumber), writeNumber(game)});
     setCaption(Label::Label17, writeNumber(game));
     setCaption(Label::Label19, "0");
