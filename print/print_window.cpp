@@ -2,12 +2,12 @@
 
 #include "game/game.h"
 #include "print_texts.h"
-#include "sheet_printing.h"
 #include "sheets.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/player_messages.h"
 #include "widgets/printer_port.h"
+#include "widgets/sheet_printing.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,27 +1,19 @@
 #include "accessible_names.h"
 
+#include "widgets/box_names.h"
+
 namespace daxo {
 namespace {
-
-// The boxes Command2 to Command13, as they are spoken of.
-constexpr const char* kFrenchBoxes[] = {"As", "Deux", "Trois", "Quatre", "Cinq", "Six",
-                                        "Full", "Suite", "Carré", "Daxo", "Plus", "Moins"};
-constexpr const char* kEnglishBoxes[] = {"Ones", "Twos", "Threes", "Fours", "Fives", "Sixes",
-                                         "Full", "Sequence", "Four", "Daxo", "Plus", "Minus"};
 
 QString die(bool english, int die) { return (english ? QString("Die %1") : QString::fromUtf8("Dé %1")).arg(die); }
 
 } // namespace
 
-AccessibleNames accessibleNamesFor(const std::string& languageCode) { return {languageCode == "E"}; }
+AccessibleNames accessibleNamesFor(const std::string& languageCode) { return {speaksEnglish(languageCode)}; }
 
 QString AccessibleNames::throwButton() const { return english ? "Throw the dice" : QString::fromUtf8("Lancer les dés"); }
 
-QString AccessibleNames::box(Button button) const
-{
-    const auto index = static_cast<std::size_t>(number(button) - number(Button::Command2));
-    return QString::fromUtf8(english ? kEnglishBoxes[index] : kFrenchBoxes[index]);
-}
+QString AccessibleNames::box(Button button) const { return boxName(button, english); }
 
 QString AccessibleNames::cell(Cell c) const
 {

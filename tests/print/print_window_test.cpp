@@ -1,10 +1,10 @@
 #include "print/print_window.h"
 
 #include "game/rules_texts.h"
-#include "print/sheet_printing.h"
 #include "print/sheets.h"
 #include "support/board_fixture.h"
 #include "widgets/printer_port.h"
+#include "widgets/sheet_printing.h"
 
 #include <QAction>
 #include <QCheckBox>
