@@ -1,5 +1,10 @@
 #include "windows.h"
 
+#include "coach/analysis_offer.h"
+#include "coach/analysis_window.h"
+#include "coach/coach.h"
+#include "coach/coach_window.h"
+#include "coach/waiting_window.h"
 #include "i18n/captions.h"
 #include "i18n/language_window.h"
 #include "print/print_window.h"
@@ -8,13 +13,16 @@
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/rules_window.h"
+#include "storage/preferences.h"
 #include "widgets/player_messages.h"
+#include "widgets/secondary_window.h"
 
 namespace daxo {
 
-Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers)
+Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies)
     : messages_(messages)
     , printers_(printers)
+    , strategies_(strategies)
     , game_(dice, messages)
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
@@ -23,6 +31,21 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         return inActiveLanguage(new PrintWindow(main(), game_, sheets(), printers_, messages_), "Printer1");
     })
     , language_([this] { return new LanguageWindow(main(), game_, *this); })
+    , coachWindow_([this] {
+        auto* window = inActiveLanguage(new CoachWindow(main(), coach()), "Entraîneur");
+        QObject::connect(window, &CoachWindow::analysisWanted, window, [this] { showAnalysis(coach().gameToAnalyse()); });
+        return window;
+    })
+    , analysis_([this] { return inActiveLanguage(new AnalysisWindow(main(), coach(), printers_, messages_), "Analyse"); })
+    , waiting_([this] { return inActiveLanguage(new WaitingWindow(main(), strategies_), "Calcul"); })
+    , offer_([this] {
+        auto* window = inActiveLanguage(new AnalysisOffer(main()), "Fin");
+        QObject::connect(window, &AnalysisOffer::accepted, window, [this] {
+            if (coach().finishedGame())
+                showAnalysis(*coach().finishedGame());
+        });
+        return window;
+    })
 {
 }
 
@@ -31,7 +54,8 @@ Windows::~Windows() = default;
 MainWindow& Windows::main()
 {
     if (!main_) {
-        main_ = std::make_unique<MainWindow>(game_, messages_, BoardLinks{*this, *this, *this, printers_});
+        main_ = std::make_unique<MainWindow>(game_, messages_, BoardLinks{*this, *this, *this, printers_, *this});
+        coach(); // it follows the game from the start, to offer its analysis at the end
         main_->Form_Load(); // known by now to the windows its load step creates
     }
     return *main_;
@@ -54,6 +78,95 @@ PrintSheets& Windows::sheets()
     return *sheets_;
 }
 
+Coach& Windows::coach()
+{
+    if (!coach_) {
+        coach_ = std::make_unique<Coach>(game_, strategies_, main());
+        QObject::connect(coach_.get(), &Coach::analysisOffered, coach_.get(), [this] { offerAnalysis(); });
+        QObject::connect(coach_.get(), &Coach::hintWaitingChanged, coach_.get(), [this](bool on) { hintWaiting(on); });
+    }
+    return *coach_;
+}
+
+CoachWindow& Windows::coachWindow() { return coachWindow_.get(); }
+
+AnalysisWindow& Windows::analysis() { return analysis_.get(); }
+
+WaitingWindow& Windows::waiting() { return waiting_.get(); }
+
+AnalysisOffer& Windows::offer() { return offer_.get(); }
+
+void Windows::askForHint() { coach().askForHint(); }
+
+void Windows::showAnalysis(const GameRecord& record)
+{
+    analysis().analyse(record);
+    showNotModal(analysis());
+}
+
+// Offered, not forced, and not twice: the coach window, when open, says
+// the game is over beside its own analysis button.
+void Windows::offerAnalysis()
+{
+    const auto& finished = coach().finishedGame();
+    if (!finished || finished->touchedByCheat())
+        return;
+    if (const CoachWindow* open = findCoachWindow(); open && open->isVisible())
+        return;
+    showNotModal(offer());
+}
+
+// The coach window shows the progress itself when it is open.
+void Windows::hintWaiting(bool waiting)
+{
+    if (!waiting) {
+        if (WaitingWindow* open = waiting_.find())
+            open->hide();
+    } else if (const CoachWindow* open = findCoachWindow(); !open || !open->isVisible()) {
+        showNotModal(this->waiting());
+    }
+}
+
+void Windows::restoreCoachWindow(const Preferences& preferences)
+{
+    if (!preferences.coachOpen())
+        return;
+    CoachWindow& window = coachWindow();
+    window.restoreGeometry(preferences.coachGeometry());
+    showNotModal(window);
+}
+
+void Windows::keepCoachWindow(Preferences& preferences) const
+{
+    const CoachWindow* window = findCoachWindow();
+    preferences.setCoach(window && window->isVisible(), window ? window->saveGeometry() : QByteArray());
+}
+
+QWidget* Windows::existingWindow(std::string_view name)
+{
+    if (name == "Daxo")
+        return main_.get();
+    if (name == "Pictures")
+        return pictures_.find();
+    if (name == "Printer1")
+        return print_.find();
+    if (name == "Langue")
+        return language_.find();
+    if (name == "Règle")
+        return rules_.find();
+    if (name == "Apropos")
+        return about_.find();
+    if (name == "Entraîneur")
+        return coachWindow_.find();
+    if (name == "Analyse")
+        return analysis_.find();
+    if (name == "Calcul")
+        return waiting_.find();
+    if (name == "Fin")
+        return offer_.find();
+    return nullptr;
+}
+
 QWidget& Windows::window(std::string_view name)
 {
     if (name == "Pictures")
@@ -66,6 +179,14 @@ QWidget& Windows::window(std::string_view name)
         return rules();
     if (name == "Apropos")
         return about();
+    if (name == "Entraîneur")
+        return coachWindow();
+    if (name == "Analyse")
+        return analysis();
+    if (name == "Calcul")
+        return waiting();
+    if (name == "Fin")
+        return offer();
     return main();
 }
 
@@ -108,5 +229,9 @@ PicturesWindow* Windows::findPictures() const { return pictures_.find(); }
 PrintWindow* Windows::findPrint() const { return print_.find(); }
 
 LanguageWindow* Windows::findLanguage() const { return language_.find(); }
+
+CoachWindow* Windows::findCoachWindow() const { return coachWindow_.find(); }
+
+AnalysisWindow* Windows::findAnalysis() const { return analysis_.find(); }
 
 } // namespace daxo

@@ -13,22 +13,30 @@ class QWidget;
 namespace daxo {
 
 class AboutWindow;
+class AnalysisOffer;
+class AnalysisWindow;
+class Coach;
+class CoachWindow;
 class LanguageWindow;
 class MainWindow;
 class PicturesWindow;
 class PlayerMessages;
+class Preferences;
 class PrinterPort;
 class PrintSheets;
 class PrintWindow;
 class RulesWindow;
+class StrategySource;
+class WaitingWindow;
 
 // The game and every window of the program, each window a single instance
 // for the run, created the first time it is needed; and the links between
 // the windows, which no window folder makes itself. The secondary windows
 // belong to the board and go with it; the game outlives them all.
-class Windows final : public WindowDirectory, public LanguageSwitch, public PictureSets {
+class Windows final : public WindowDirectory, public LanguageSwitch, public PictureSets, public Coaching {
 public:
-    Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers);
+    // What it is given must outlive it.
+    Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies);
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -42,6 +50,18 @@ public:
     PrintWindow& print();       // `Printer1`
     LanguageWindow& language(); // `Langue`
     PrintSheets& sheets();      // `printPoints`, `PrintRegle`, `PrintVosPoints`, never shown
+    Coach& coach();
+    CoachWindow& coachWindow(); // `Entraîneur`
+    AnalysisWindow& analysis(); // `Analyse`
+    WaitingWindow& waiting();   // `Calcul`
+    AnalysisOffer& offer();     // `Fin`
+
+    // Shows the analysis of a game.
+    void showAnalysis(const GameRecord& record);
+    // Brings back the coach window as the last run left it; keeps how it
+    // stands for the next run.
+    void restoreCoachWindow(const Preferences& preferences);
+    void keepCoachWindow(Preferences& preferences) const;
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
@@ -49,9 +69,14 @@ public:
     PicturesWindow* findPictures() const;
     PrintWindow* findPrint() const;
     LanguageWindow* findLanguage() const;
+    CoachWindow* findCoachWindow() const;
+    AnalysisWindow* findAnalysis() const;
 
     // WindowDirectory
     QWidget& window(std::string_view name) override;
+    QWidget* existingWindow(std::string_view name) override;
+    // Coaching
+    void askForHint() override;
     // LanguageSwitch
     void applyLanguage() override;
     void applyLanguageOf(const std::string& code) override;
@@ -63,10 +88,15 @@ private:
     template <typename Window>
     Window* inActiveLanguage(Window* window, std::string_view name);
 
+    void offerAnalysis();
+    void hintWaiting(bool waiting);
+
     PlayerMessages& messages_;
     PrinterPort& printers_;
+    StrategySource& strategies_;
     Game game_;
     QtTranslations qtTranslations_{game_};
+    std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<PrintSheets> sheets_;
     SingleInstance<AboutWindow> about_;
@@ -74,6 +104,10 @@ private:
     SingleInstance<PicturesWindow> pictures_;
     SingleInstance<PrintWindow> print_;
     SingleInstance<LanguageWindow> language_;
+    SingleInstance<CoachWindow> coachWindow_;
+    SingleInstance<AnalysisWindow> analysis_;
+    SingleInstance<WaitingWindow> waiting_;
+    SingleInstance<AnalysisOffer> offer_;
 };
 
 } // namespace daxo

@@ -84,6 +84,25 @@ constexpr CaptionRow kTable[] = {
     {"Règle", "Label3", kFrenchRules[2], kEnglishRules[2]},
 
     {"Apropos", nullptr, "A propos", "About"},
+
+    // The coach's additions, after the game's own rows.
+    {"Daxo", "conseil", "&Conseil", "&Hint"},
+    {"Daxo", "entraineur", "&Entraîneur", "&Coach"},
+    {"Entraîneur", nullptr, "Entraîneur", "Coach", true},
+    {"Entraîneur", "Assistee", "Partie assistée", "Assisted game", true},
+    {"Entraîneur", "Titre1", "Meilleures actions :", "Best actions:", true},
+    {"Entraîneur", "Analyser", "&Analyse de la partie", "&Game analysis", true},
+    {"Entraîneur", "Fermer", "&Fermer", "&Close", true},
+    {"Analyse", nullptr, "Analyse de la partie", "Game analysis", true},
+    {"Analyse", "Imprimer", "&Imprimer", "&Print", true},
+    {"Analyse", "Fermer", "&Fermer", "&Close", true},
+    {"Calcul", nullptr, "Entraîneur", "Coach", true},
+    {"Calcul", "Label1", "L'entraîneur calcule le jeu parfait…", "The coach is working out perfect play…", true},
+    {"Fin", nullptr, "Entraîneur", "Coach", true},
+    {"Fin", "Label1", "La partie est finie. Voulez-vous voir son analyse ?",
+     "The game is over. Would you like to see its analysis?", true},
+    {"Fin", "Voir", "&Voir l'analyse", "&Show the analysis", true},
+    {"Fin", "Fermer", "&Fermer", "&Close", true},
 };
 
 } // namespace

@@ -13,6 +13,9 @@ struct CaptionRow {
     const char* control; // nullptr: the window's title
     const char* french;
     const char* english;
+    // The coach's windows are written only while they exist; created later,
+    // they take the language in use by themselves.
+    bool onlyWhileOpen = false;
 };
 
 inline constexpr const char* kStatusBar = "StatusBar1";

@@ -61,8 +61,10 @@ void writeCaptions(WindowDirectory& windows, Game& game, Language language)
             const auto panels = panelTexts(game, language);
             for (int panel = 1; panel <= static_cast<int>(panels.size()); ++panel)
                 game.setPanel(panel, panels[static_cast<std::size_t>(panel - 1)]);
-        } else {
+        } else if (!row.onlyWhileOpen) {
             writeRow(windows.window(row.window), row, language);
+        } else if (QWidget* open = windows.existingWindow(row.window)) {
+            writeRow(*open, row, language);
         }
     }
 }

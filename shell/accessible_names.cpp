@@ -38,6 +38,21 @@ QString AccessibleNames::hold(int d) const
 
 QString AccessibleNames::aboutPicture() const { return english ? "Daxo icon" : QString::fromUtf8("Icône de Daxo"); }
 
+QString AccessibleNames::hintThrow() const
+{
+    return english ? "Hint: throw the dice" : QString::fromUtf8("Conseil : lancer les dés");
+}
+
+QString AccessibleNames::hintKeep() const
+{
+    return english ? "Hint: keep this die" : QString::fromUtf8("Conseil : garder ce dé");
+}
+
+QString AccessibleNames::hintScore() const
+{
+    return english ? "Hint: score this box" : QString::fromUtf8("Conseil : marquer cette case");
+}
+
 QString AccessibleNames::diePicture(int d, int face) const
 {
     if (face == 0)

@@ -17,6 +17,10 @@ struct AccessibleNames {
     QString hold(int die) const;        // Check1 to Check5
     QString diePicture(int die, int face) const; // face 0: no face shown
     QString aboutPicture() const;       // Image of the About window
+    // What a hint says of the control it marks.
+    QString hintThrow() const;
+    QString hintKeep() const;
+    QString hintScore() const;
 };
 
 AccessibleNames accessibleNamesFor(const std::string& languageCode);

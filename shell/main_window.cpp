@@ -4,6 +4,7 @@
 #include "shell_texts.h"
 #include "storage/settings_file.h"
 #include "widgets/app_icon.h"
+#include "widgets/mark_overlay.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"
 #include "widgets/printer_port.h"
@@ -112,6 +113,11 @@ void MainWindow::buildMenus()
     QMenu* help = addMenu(menuBar(), "Aide", "&Aide");
     connect(addItem(help, "regle", QString::fromUtf8("&Règle"), Qt::Key_F1), &QAction::triggered, this,
             &MainWindow::regle_Click);
+    // Ctrl+H rather than H alone, which a cheat cell would take as typing.
+    connect(addItem(help, "conseil", "&Conseil", Qt::CTRL | Qt::Key_H), &QAction::triggered, this,
+            &MainWindow::conseil_Click);
+    connect(addItem(help, "entraineur", QString::fromUtf8("&Entraîneur")), &QAction::triggered, this,
+            &MainWindow::entraineur_Click);
     addSeparator(help, "Sep4");
     QMenu* sites = addMenu(help, "site", "&Sites");
     connect(addItem(sites, "Daxo", addressCaption(kHomepage)), &QAction::triggered, this, &MainWindow::Daxo_Click);
@@ -229,6 +235,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 // Closing the board ends the program, and every other window goes with it.
 void MainWindow::Form_Unload()
 {
+    Q_EMIT ending();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();
@@ -248,6 +255,39 @@ void MainWindow::Image12_Click() { showNotModal(links_.windows.window("Pictures"
 void MainWindow::regle_Click() { showNotModal(links_.windows.window("Règle")); }
 
 void MainWindow::apropos_Click() { showNotModal(links_.windows.window("Apropos")); }
+
+void MainWindow::conseil_Click() { links_.coaching.askForHint(); }
+
+void MainWindow::entraineur_Click() { showNotModal(links_.windows.window("Entraîneur")); }
+
+void MainWindow::mark(const std::vector<QWidget*>& controls, const QString& why)
+{
+    for (QWidget* control : marks_->marked())
+        control->setAccessibleDescription({});
+    for (QWidget* control : controls)
+        control->setAccessibleDescription(why);
+    marks_->mark(controls);
+}
+
+void MainWindow::markThrow() { mark({commands_[0]}, accessibleNamesFor(game_.languageCode()).hintThrow()); }
+
+void MainWindow::markDice(const std::array<bool, 5>& keep)
+{
+    std::vector<QWidget*> dice;
+    for (int die = 1; die <= kDieCount; ++die) {
+        if (keep[static_cast<std::size_t>(die - 1)])
+            dice.push_back(pictures_[static_cast<std::size_t>(6 + die)]);
+    }
+    mark(dice, accessibleNamesFor(game_.languageCode()).hintKeep());
+}
+
+void MainWindow::markBox(Button box)
+{
+    if (number(box) >= number(Button::Command2) && number(box) <= kButtonCount)
+        mark({commands_[static_cast<std::size_t>(number(box) - 1)]}, accessibleNamesFor(game_.languageCode()).hintScore());
+}
+
+void MainWindow::clearMarks() { mark({}, {}); }
 
 PictureBox& MainWindow::facePicture(int face)
 {

@@ -18,6 +18,7 @@ class QUrl;
 
 namespace daxo {
 
+class MarkOverlay;
 class PictureBox;
 class PlayerMessages;
 class PrinterPort;
@@ -31,6 +32,7 @@ struct BoardLinks {
     LanguageSwitch& languages;
     PictureSets& pictureSets;
     PrinterPort& printers;
+    Coaching& coaching;
 };
 
 // Where the status bar's panels of these widths go in a bar of that size:
@@ -40,7 +42,11 @@ std::vector<QRect> panelPlaces(std::span<const int> widths, QSize bar);
 // The game board, window `Daxo`: the score sheet, the dice column, the
 // hidden cheat panel, the status bar and the menu. It shows the game and
 // forwards the player's actions to it; the rules are the game's.
-class MainWindow final : public QMainWindow, public FacePictures, public CheatControls, private GameListener {
+class MainWindow final : public QMainWindow,
+                         public FacePictures,
+                         public CheatControls,
+                         public BoardMarks,
+                         private GameListener {
     Q_OBJECT
 public:
     // The game and the links must outlive the window.
@@ -63,6 +69,12 @@ public:
     // and the Quit button the panel would lie under.
     void showCheatControls(bool shown) override;
 
+    // BoardMarks
+    void markThrow() override;
+    void markDice(const std::array<bool, 5>& keep) override;
+    void markBox(Button box) override;
+    void clearMarks() override;
+
     // Opens web addresses; the default hands them to the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
@@ -74,8 +86,14 @@ public:
     void Image12_Click();
     void regle_Click();
     void apropos_Click();
+    void conseil_Click();
+    void entraineur_Click();
     void Option1_Click();
     void Option2_Click();
+
+Q_SIGNALS:
+    // The program is about to end, every window still as the player left it.
+    void ending();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +113,8 @@ private:
     void showGameState();
     // Names the controls for screen readers in the language in use.
     void nameControls();
+    // Points out these controls, saying `why` to screen readers.
+    void mark(const std::vector<QWidget*>& controls, const QString& why);
 
     void Form_Resize();
     void Form_Unload();
@@ -125,6 +145,7 @@ private:
     QWidget* cheatPanel_ = nullptr;                     // Frame4
     QRadioButton* cheat_ = nullptr;                     // Option1
     QRadioButton* uncheat_ = nullptr;                   // Option2
+    MarkOverlay* marks_ = nullptr;                      // the hint's
 };
 
 } // namespace daxo

@@ -7,6 +7,7 @@
 #include "widgets/etched_frame.h"
 #include "widgets/face_images.h"
 #include "widgets/fonts.h"
+#include "widgets/mark_overlay.h"
 #include "widgets/option_button.h"
 #include "widgets/picture_box.h"
 #include "widgets/status_panel.h"
@@ -164,6 +165,9 @@ void MainWindow::buildBoard()
     quit->setText("&Quitter");
     commands_[kButtonCount] = quit;
     buildScoreFrame(board);
+
+    // Over everything, for the coach to point at the controls.
+    marks_ = new MarkOverlay(*board);
 
     buildStatusBar();
     buildMenus();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/sheet.h"
+
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -13,11 +16,14 @@ namespace daxo {
 // windows, so that no window folder stands on another.
 
 // Every window of the program by its name: "Daxo", "Apropos", "Règle",
-// "Langue", "Pictures" and "Printer1". A window that does not exist yet is
-// created hidden, its load step run.
+// "Langue", "Pictures", "Printer1", and the coach's "Entraîneur", "Analyse",
+// "Calcul" and "Fin". A window that does not exist yet is created hidden,
+// its load step run.
 class WindowDirectory {
 public:
     virtual QWidget& window(std::string_view name) = 0;
+    // The window if it exists now, or nullptr.
+    virtual QWidget* existingWindow(std::string_view name) = 0;
 
 protected:
     ~WindowDirectory() = default;
@@ -53,6 +59,29 @@ public:
 
 protected:
     ~LanguageSwitch() = default;
+};
+
+// Marks on the board that show the player a hint; the marked controls say
+// it to screen readers too. Each mark replaces the one before.
+class BoardMarks {
+public:
+    virtual void markThrow() = 0;                              // throw now
+    virtual void markDice(const std::array<bool, 5>& keep) = 0; // keep these dice
+    virtual void markBox(Button box) = 0;                      // score this box
+    virtual void clearMarks() = 0;
+
+protected:
+    ~BoardMarks() = default;
+};
+
+// The coach, as the board's menu reaches it.
+class Coaching {
+public:
+    // Shows the best action on the board, now or once it is worked out.
+    virtual void askForHint() = 0;
+
+protected:
+    ~Coaching() = default;
 };
 
 // The picture-set window's handlers, as the board's load step runs them.

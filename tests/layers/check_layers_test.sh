@@ -28,7 +28,7 @@ for wrong in 'shell/main_window.cpp:#include "print/sheets.h"' \
              'game/game.h:#include "widgets/picture_box.h"' \
              'game/game.h:#include <QString>' \
              'print/sheets.cpp:#include "../shell/main_window.h"' \
-             'coach/coach_window.cpp:#include "game/game.h"'; do
+             'unplaced/window.cpp:#include "game/game.h"'; do
     file=${wrong%%:*}
     saved=$(cat "$tree/$file" 2>/dev/null || true)
     write "$file" "$saved

@@ -38,7 +38,8 @@ struct ProgramRun {
     test::ScriptedDice dice;
     test::ScriptedMessages messages;
     test::PdfPrinters printers;
-    Windows windows{dice, messages, printers};
+    test::TestStrategySource strategies;
+    Windows windows{dice, messages, printers, strategies};
 };
 
 struct StartUp {

@@ -4,6 +4,7 @@
 #include "shell/main_window.h"
 #include "storage/settings_file.h"
 #include "support/scripted_ports.h"
+#include "support/test_strategy_source.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"
 #include "widgets/printer_port.h"
@@ -138,7 +139,8 @@ protected:
     ScriptedDice dice;
     ScriptedMessages messages;
     PdfPrinters printers;
-    Windows windows{dice, messages, printers};
+    TestStrategySource strategies;
+    Windows windows{dice, messages, printers, strategies};
     MainWindow& window = windows.main();
 };
 

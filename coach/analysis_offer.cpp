@@ -1,0 +1,39 @@
+#include "analysis_offer.h"
+
+#include "widgets/fonts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace daxo {
+
+AnalysisOffer::AnalysisOffer(QWidget& board)
+    : SecondaryWindow(board, "Fin", QSize(340, 90))
+{
+    setWindowTitle(QString::fromUtf8("Entraîneur"));
+    setFont(sansFont(8.25));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel("La partie est finie. Voulez-vous voir son analyse ?");
+    label->setObjectName("Label1");
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* buttons = new QHBoxLayout;
+    auto* show = new QPushButton("&Voir l'analyse");
+    show->setObjectName("Voir");
+    show->setDefault(true);
+    auto* close = new QPushButton("&Fermer");
+    close->setObjectName("Fermer");
+    buttons->addStretch();
+    buttons->addWidget(show);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(show, &QPushButton::clicked, this, [this] {
+        QWidget::close();
+        Q_EMIT accepted();
+    });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    centreOn(*this, board);
+}
+
+} // namespace daxo

@@ -1,0 +1,73 @@
+#include "analysis_sheet.h"
+
+#include "coach_texts.h"
+#include "expected_score_chart.h"
+#include "widgets/fonts.h"
+
+#include <QChartView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace daxo {
+namespace {
+
+constexpr int kWidth = 700;
+
+QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+// Every decision as rows of a table, small enough for a page.
+QString decisionTable(const solver::Judgement& judgement, const CoachTexts& texts)
+{
+    QString html = "<table cellspacing=0 cellpadding=2 border=1 width=100%><tr>";
+    for (const QString& header : texts.decisionHeaders())
+        html += "<th>" + escaped(header) + "</th>";
+    html += "</tr>";
+    for (const solver::JudgedDecision& decision : judgement.decisions) {
+        const bool costly = CoachTexts::isCostly(decision.chosen.loss);
+        html += "<tr><td align=center>" + QString::number(decision.before.turn) + "</td><td align=center>" +
+                escaped(texts.throwNumber(decision.before.throwsMade)) + "</td><td>" +
+                escaped(texts.diceShown(decision.before.dice)) + "</td><td>" + escaped(texts.action(decision.chosen)) +
+                "</td><td>" + escaped(texts.action(decision.best)) + "</td><td align=right>" +
+                (costly ? "<b>" : "") + escaped(texts.points(decision.chosen.loss)) + (costly ? "</b>" : "") +
+                "</td></tr>";
+    }
+    return html + "</table>";
+}
+
+} // namespace
+
+AnalysisSheet::AnalysisSheet(const QString& title, const solver::Judgement& judgement, const CoachTexts& texts)
+{
+    setAttribute(Qt::WA_DontShowOnScreen);
+    setObjectName("PrintAnalyse");
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(sansFont(8.25));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(title);
+    heading->setFont(sansFont(14, QFont::Bold));
+    layout->addWidget(heading);
+    auto* summary = new QLabel(texts.summary(judgement));
+    summary->setWordWrap(true);
+    layout->addWidget(summary);
+
+    auto* chart = new QChartView(expectedScoreChart(judgement, texts));
+    chart->setRenderHint(QPainter::Antialiasing);
+    chart->setFixedHeight(260);
+    layout->addWidget(chart);
+
+    auto* table = new QLabel(decisionTable(judgement, texts));
+    table->setTextFormat(Qt::RichText);
+    table->setFont(sansFont(7));
+    layout->addWidget(table);
+
+    setFixedWidth(kWidth);
+    adjustSize();
+    setFixedSize(kWidth, sizeHint().height());
+}
+
+} // namespace daxo

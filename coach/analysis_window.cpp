@@ -1,0 +1,150 @@
+#include "analysis_window.h"
+
+#include "analysis_sheet.h"
+#include "coach.h"
+#include "coach_texts.h"
+#include "expected_score_chart.h"
+#include "strategy_source.h"
+#include "widgets/fonts.h"
+#include "widgets/player_messages.h"
+#include "widgets/printer_port.h"
+#include "widgets/sheet_printing.h"
+
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace daxo {
+
+AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printers, PlayerMessages& messages)
+    : SecondaryWindow(board, "Analyse", QSize(720, 600))
+    , coach_(coach)
+    , printers_(printers)
+    , messages_(messages)
+{
+    setWindowTitle("Analyse de la partie");
+    setFont(sansFont(8.25));
+    auto* layout = new QVBoxLayout(this);
+
+    summary_ = new QLabel;
+    summary_->setObjectName("Resume");
+    summary_->setWordWrap(true);
+    summary_->setTextFormat(Qt::PlainText);
+    layout->addWidget(summary_);
+    progress_ = new QProgressBar;
+    progress_->setObjectName("Progression");
+    progress_->setRange(0, 100);
+    layout->addWidget(progress_);
+
+    decisions_ = new QTableWidget;
+    decisions_->setObjectName("Decisions");
+    decisions_->setColumnCount(6);
+    decisions_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    decisions_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    decisions_->verticalHeader()->hide();
+    decisions_->verticalHeader()->setDefaultSectionSize(decisions_->fontMetrics().height() + 6);
+    decisions_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    decisions_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(decisions_, 1);
+
+    chart_ = new QChartView;
+    chart_->setObjectName("Graphique");
+    chart_->setRenderHint(QPainter::Antialiasing);
+    chart_->setMinimumHeight(250);
+    chart_->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(chart_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    auto* print = new QPushButton("&Imprimer");
+    print->setObjectName("Imprimer");
+    connect(print, &QPushButton::clicked, this, &AnalysisWindow::print);
+    auto* close = new QPushButton("&Fermer");
+    close->setObjectName("Fermer");
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, this, &AnalysisWindow::print);
+
+    // The table coming, and the language changing, redraw it.
+    connect(&coach_, &Coach::changed, this, [this] {
+        if (isVisible())
+            render();
+    });
+    centreOnScreen(*this);
+}
+
+void AnalysisWindow::analyse(GameRecord record)
+{
+    record_ = std::move(record);
+    coach_.wakeUp();
+    render();
+}
+
+std::optional<solver::Judgement> AnalysisWindow::judgement() const
+{
+    const solver::Strategy* strategy = coach_.source().strategy();
+    if (!record_ || !strategy)
+        return std::nullopt;
+    return solver::judge(*record_, *strategy);
+}
+
+void AnalysisWindow::render()
+{
+    const CoachTexts texts(coach_.english());
+    const std::optional<solver::Judgement> judged = judgement();
+    const bool cheated = record_ && record_->touchedByCheat();
+    progress_->setVisible(!judged && !cheated);
+    progress_->setValue(static_cast<int>(coach_.source().progress() * 100));
+    decisions_->setHorizontalHeaderLabels(texts.decisionHeaders());
+    decisions_->setAccessibleName(windowTitle());
+    const bool shown = judged && judged->judged;
+    decisions_->setVisible(shown);
+    chart_->setVisible(shown);
+    if (!shown) {
+        summary_->setText(cheated ? texts.cannotJudge() : texts.working(coach_.source().progress()));
+        return;
+    }
+
+    summary_->setText(texts.summary(*judged));
+    decisions_->setRowCount(static_cast<int>(judged->decisions.size()));
+    int row = 0;
+    for (const solver::JudgedDecision& decision : judged->decisions) {
+        const QStringList cells{QString::number(decision.before.turn), texts.throwNumber(decision.before.throwsMade),
+                                texts.diceShown(decision.before.dice), texts.action(decision.chosen),
+                                texts.action(decision.best), texts.points(decision.chosen.loss)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column == 5 && CoachTexts::isCostly(decision.chosen.loss))
+                item->setForeground(QColor(176, 0, 0));
+            decisions_->setItem(row, column, item);
+        }
+        ++row;
+    }
+    chart_->setChart(expectedScoreChart(*judged, texts));
+    chart_->setAccessibleName(texts.chartTitle());
+    chart_->viewport()->setAccessibleName(texts.chartTitle());
+}
+
+// On one page, through the sheets' own printing.
+void AnalysisWindow::print()
+{
+    const std::optional<solver::Judgement> judged = judgement();
+    if (!judged || !judged->judged)
+        return;
+    const CoachTexts texts(coach_.english());
+    AnalysisSheet sheet(windowTitle(), *judged, texts);
+    const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, windowTitle());
+    if (printer && !printSheet(sheet, *printer))
+        messages_.inform(windowTitle(), texts.printFailed());
+}
+
+} // namespace daxo

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "game/game.h"
+#include "solver/game_analysis.h"
+#include "widgets/window_ports.h"
+
+#include <QObject>
+#include <optional>
+
+namespace daxo {
+
+class StrategySource;
+
+// The coach at the table. It follows the game live and, once perfect play
+// is worked out, judges each decision as it is made; it marks the best
+// action on the board when asked for a hint; and it keeps the last finished
+// game for its analysis. It adds to the game and changes nothing of it.
+class Coach final : public QObject, public Coaching, private GameListener {
+    Q_OBJECT
+public:
+    // The game, the source and the board's marks must outlive the coach.
+    Coach(Game& game, StrategySource& source, BoardMarks& marks, QObject* parent = nullptr);
+    ~Coach() override;
+
+    // A window that shows the coach's judgement asks for the table.
+    void wakeUp();
+    // Aide > Conseil: the game becomes assisted, and the best action is
+    // marked on the board now, or once the table is ready.
+    void askForHint() override;
+
+    const StrategySource& source() const { return source_; }
+    bool hintWaiting() const { return hintWaiting_; }
+    bool english() const;
+    // The game in play, judged so far; nothing until the table is ready.
+    const std::optional<solver::Judgement>& judgement() const { return judgement_; }
+    // What can be done now, best first; nothing when the game cannot be
+    // judged, is over, or the table is not ready.
+    std::vector<solver::Action> actionsNow() const;
+    bool assisted() const { return game_.record().assisted(); }
+    bool touchedByCheat() const { return game_.record().touchedByCheat(); }
+
+    // The game the coach window's analysis is of: the game in play once it
+    // has begun, else the last one finished.
+    GameRecord gameToAnalyse() const;
+    // The last game finished, for the analysis offered at its end.
+    const std::optional<GameRecord>& finishedGame() const { return finished_; }
+
+Q_SIGNALS:
+    // Anything the coach shows changed: the game, the table, the language.
+    void changed();
+    void hintWaitingChanged(bool waiting);
+    // A game was finished: its analysis is offered.
+    void analysisOffered();
+
+private:
+    void recordChanged(const GameRecord& record) override;
+    void gameFinished(const GameRecord& finished) override;
+    void captionChanged(Label label, const std::string& caption) override;
+    void tableReady();
+    void rejudge();
+    void showHint();
+
+    Game& game_;
+    StrategySource& source_;
+    BoardMarks& marks_;
+    std::optional<solver::Judgement> judgement_;
+    std::optional<GameRecord> finished_;
+    bool hintWaiting_ = false;
+    bool marked_ = false;
+};
+
+} // namespace daxo

@@ -1,0 +1,60 @@
+#include "expected_score_chart.h"
+
+#include "coach_texts.h"
+
+#include <QChart>
+#include <QLineSeries>
+#include <QPen>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace daxo {
+
+QChart* expectedScoreChart(const solver::Judgement& judgement, const CoachTexts& texts)
+{
+    auto* chart = new QChart;
+    chart->setTitle(texts.chartTitle());
+    chart->legend()->setAlignment(Qt::AlignBottom);
+
+    // Turn n's decisions lie between n - 1 and n: before the first throw,
+    // then after each throw.
+    auto* expected = new QLineSeries;
+    expected->setName(texts.expectedSeries());
+    double low = judgement.expectedAtStart;
+    double high = judgement.expectedAtStart;
+    for (const solver::JudgedDecision& decision : judgement.decisions) {
+        expected->append(decision.before.turn - 1 + decision.before.throwsMade / 3.0, decision.expectedFinal);
+        low = std::min(low, decision.expectedFinal);
+        high = std::max(high, decision.expectedFinal);
+    }
+    auto* final = new QLineSeries;
+    final->setName(texts.finalSeries());
+    final->setPen(QPen(QColor(176, 0, 0), 2, Qt::DashLine));
+    final->append(0, judgement.now.scored);
+    final->append(12, judgement.now.scored);
+    low = std::min<double>(low, judgement.now.scored);
+    high = std::max<double>(high, judgement.now.scored);
+    chart->addSeries(expected);
+    chart->addSeries(final);
+
+    auto* turns = new QValueAxis;
+    turns->setTitleText(texts.turnAxis());
+    turns->setRange(0, 12);
+    turns->setTickCount(13);
+    turns->setLabelFormat("%d");
+    auto* points = new QValueAxis;
+    points->setTitleText(texts.pointsAxis());
+    points->setRange(std::max(0.0, low - 10), high + 10);
+    points->applyNiceNumbers();
+    points->setLabelFormat("%d");
+    chart->addAxis(turns, Qt::AlignBottom);
+    chart->addAxis(points, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(turns);
+        series->attachAxis(points);
+    }
+    return chart;
+}
+
+} // namespace daxo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace daxo {
+namespace solver {
+class BackgroundStrategy;
+class Strategy;
+} // namespace solver
+
+// Perfect play as the windows get it: worked out in the background the
+// first time it is asked for, while the player plays on. The windows hear
+// of its progress and of its end on their own thread.
+class StrategySource : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts the work, if it is not done or going already.
+    virtual void request() = 0;
+    // The table once it is ready, else nullptr.
+    virtual const solver::Strategy* strategy() const = 0;
+    // The share of the work done, from 0 to 1.
+    virtual double progress() const = 0;
+
+Q_SIGNALS:
+    void progressed(double done);
+    void ready();
+};
+
+// The whole table, worked out on a worker thread.
+class BackgroundStrategySource final : public StrategySource {
+    Q_OBJECT
+public:
+    explicit BackgroundStrategySource(QObject* parent = nullptr);
+    ~BackgroundStrategySource() override;
+
+    void request() override;
+    const solver::Strategy* strategy() const override;
+    double progress() const override;
+
+private:
+    std::unique_ptr<solver::BackgroundStrategy> background_;
+    bool announced_ = false;
+};
+
+} // namespace daxo
