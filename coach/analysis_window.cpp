@@ -10,7 +10,9 @@
 #include "widgets/printer_port.h"
 #include "widgets/sheet_printing.h"
 
+#include <QChart>
 #include <QChartView>
+#include <memory>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
@@ -129,6 +131,8 @@ void AnalysisWindow::render()
         }
         ++row;
     }
+    // The view gives up the chart it showed without deleting it.
+    const std::unique_ptr<QChart> previous(chart_->chart());
     chart_->setChart(expectedScoreChart(*judged, texts));
     chart_->setAccessibleName(texts.chartTitle());
     chart_->viewport()->setAccessibleName(texts.chartTitle());
