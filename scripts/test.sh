@@ -7,6 +7,10 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh --test
 export QT_QPA_PLATFORM=offscreen
+# The tests keep away from the player's own settings, history and cache.
+scratch_home=$(mktemp -d)
+trap 'rm -rf "$scratch_home"' EXIT
+export XDG_CONFIG_HOME=$scratch_home/config XDG_DATA_HOME=$scratch_home/data XDG_CACHE_HOME=$scratch_home/cache
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 jobs=$(nproc)

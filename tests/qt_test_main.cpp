@@ -1,5 +1,6 @@
-// Runs a test program headless, with a configuration folder of its own so
-// that no test reads or writes the player's settings.
+// Runs a test program headless, with configuration, data and cache folders
+// of its own, so that no test reads or writes the player's settings,
+// history or cache.
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -9,10 +10,12 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    if (!config.isValid())
+    QTemporaryDir config, data, cache;
+    if (!config.isValid() || !data.isValid() || !cache.isValid())
         return 1;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
 
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
