@@ -32,7 +32,7 @@ void acceptQtOptions(QCommandLineParser& parser)
 
 } // namespace
 
-std::optional<int> handleCommandLine(int argc, char* argv[])
+CommandLine readCommandLine(int argc, char* argv[])
 {
     // A core application lives just long enough to read the options; the
     // graphical one comes after it, once the game is to start.
@@ -45,21 +45,34 @@ std::optional<int> handleCommandLine(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption seed("seed", "Play games whose dice come from seed N, the next ones from N + 1 and on.",
+                                  "N");
+    parser.addOption(seed);
     acceptQtOptions(parser);
 
-    if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "daxo: %s\nTry 'daxo --help' for more information.\n", qPrintable(parser.errorText()));
-        return 2;
-    }
+    auto refuse = [](const QString& why) {
+        std::fprintf(stderr, "daxo: %s\nTry 'daxo --help' for more information.\n", qPrintable(why));
+        return CommandLine{.exitStatus = 2};
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
     if (parser.isSet(help) || parser.isSet("help-all")) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return {.exitStatus = 0};
     }
     if (parser.isSet(version)) {
         std::printf("daxo %s\n", DAXO_VERSION_STRING);
-        return 0;
+        return {.exitStatus = 0};
     }
-    return std::nullopt;
+    CommandLine commandLine;
+    if (parser.isSet(seed)) {
+        bool whole = false;
+        const QString value = parser.value(seed);
+        commandLine.seed = value.startsWith('+') ? 0 : value.toULongLong(&whole);
+        if (!whole)
+            return refuse(QString("the seed is a whole number from 0 to 18446744073709551615, not \"%1\"").arg(value));
+    }
+    return commandLine;
 }
 
 } // namespace daxo

@@ -17,15 +17,16 @@
 
 int main(int argc, char* argv[])
 {
-    if (const auto status = daxo::handleCommandLine(argc, argv))
-        return *status;
+    const daxo::CommandLine commandLine = daxo::readCommandLine(argc, argv);
+    if (commandLine.exitStatus)
+        return *commandLine.exitStatus;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("daxo");
     QApplication::setApplicationVersion(DAXO_VERSION_STRING);
     QGuiApplication::setDesktopFileName(DAXO_APP_ID); // ties the windows to the desktop entry
 
-    daxo::RandomDiceSource dice;
+    daxo::RandomDiceSource dice(commandLine.seed);
     daxo::MessageBoxes messages;
     daxo::PrintDialogs printers;
     daxo::BackgroundStrategySource strategies; // worked out only once asked for

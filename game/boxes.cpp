@@ -61,6 +61,7 @@ void Game::Command12_Click()
 {
     if (!isEnabled(Button::Command12))
         return;
+    keepForUndo();
     setText(Cell::Text18, writeNumber(diceSum(dice())));
     if (value(Cell::Text19) > value(Cell::Text18))
         setText(Cell::Text18, "0");
@@ -73,6 +74,7 @@ void Game::Command13_Click()
 {
     if (!isEnabled(Button::Command13))
         return;
+    keepForUndo();
     const std::string sum = writeNumber(diceSum(dice()));
     setText(Cell::Text19, sum);
     if (value(Cell::Text18) < value(Cell::Text19))
@@ -86,6 +88,7 @@ void Game::scoreNumberBox(Button b, Cell c, int face)
 {
     if (!isEnabled(b))
         return;
+    keepForUndo();
     setText(c, writeNumber(numberBoxScore(dice(), face)));
     finishBox(b);
 }
@@ -104,6 +107,7 @@ void Game::scoreCombination(Button b, Cell c, bool holds, int value, std::string
             return;
         value = 0;
     }
+    keepForUndo();
     setText(c, writeNumber(value));
     finishBox(b);
 }

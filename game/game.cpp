@@ -91,6 +91,7 @@ Game::Game(DiceSource& dice, QuestionPort& questions)
 
     panels_ = {PanelText{"Partie n°", "1"}, {"Sous Total : ", ""}, {"Reste pour bonus : ", ""}, {"Bonus : ", ""},
                {"Total : ", ""}, {"Total des dés : ", ""}};
+    record_ = GameRecord(1, dice_.startGame());
 }
 
 void Game::addListener(GameListener& listener) { listeners_.push_back(&listener); }
@@ -191,14 +192,23 @@ void Game::noteHint() { addToRecord(HintEvent{}); }
 
 void Game::addToRecord(GameEvent event)
 {
+    // A new action ends what redo could bring back.
+    const bool newAction = !std::holds_alternative<HintEvent>(event) && !std::holds_alternative<UndoEvent>(event);
+    if (newAction)
+        redo_.clear();
     record_.add(std::move(event));
     notify([&](GameListener& l) { l.recordChanged(record_); });
+    tellUndoState();
 }
 
 void Game::startRecord(int game)
 {
-    record_ = GameRecord(game);
+    notify([&](GameListener& l) { l.gameLeft(record_); });
+    undo_.clear();
+    redo_.clear();
+    record_ = GameRecord(game, dice_.startGame());
     notify([&](GameListener& l) { l.recordChanged(record_); });
+    tellUndoState();
 }
 
 void Game::setHeld(int die, bool held)

@@ -51,6 +51,18 @@ public:
     // The player asked the coach for a hint: the game is assisted.
     void noteHint();
 
+    // Undo takes back the last box scored, restoring the whole game as it
+    // stood just before: the sheet, the dice shown, the holds, the throws,
+    // the counters, the panels and the player's sheet. It goes back box by
+    // box to the start of the game. The dice go back too, so that a throw
+    // is never undone: the same actions throw the same dice again. Redo
+    // scores the box again, until the next new action. Either makes the
+    // game assisted.
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    void undo();
+    void redo();
+
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
     // Text the player typed into a cell: taken like any other text while the
@@ -109,6 +121,28 @@ private:
     void setPlayerSheetText(Cell cell, const std::string& text);
     void addToRecord(GameEvent event);
     void startRecord(int game);
+
+    // The whole game at one moment, but for what is no part of a game: the
+    // cheat mode's lock, the picture set and the language.
+    struct Snapshot {
+        std::array<std::string, kCellCount> texts;
+        std::array<bool, kButtonCount> enabled;
+        std::array<HoldBox, kDieCount> holdBoxes;
+        std::array<std::string, kLabelCount> captions;
+        std::array<PanelText, kPanelCount> panels;
+        std::array<int, kDieCount> diePictures;
+        std::array<std::string, kCellCount> playerSheet;
+        GameRecord record;
+        std::uint64_t dicePosition;
+    };
+    Snapshot snapshot() const;
+    // Puts the snapshot back and tells the listeners of every difference,
+    // without running any change handler: the snapshot already holds what
+    // they would compute.
+    void restore(const Snapshot& snapshot);
+    // A box is about to be scored: what undo will bring back.
+    void keepForUndo();
+    void tellUndoState();
     double value(Cell cell) const;
     const GameTexts& texts() const { return gameTexts(languageCode()); }
 
@@ -143,6 +177,8 @@ private:
     std::array<int, kDieCount> diePictures_{};
     std::array<std::string, kCellCount> playerSheet_;
     GameRecord record_;
+    std::vector<Snapshot> undo_;
+    std::vector<Snapshot> redo_;
 };
 
 } // namespace daxo

@@ -3,6 +3,7 @@
 #include "record.h"
 #include "sheet.h"
 
+#include <cstdint>
 #include <string>
 
 namespace daxo {
@@ -13,6 +14,14 @@ public:
     virtual ~DiceSource() = default;
     // A face from 1 to 6.
     virtual int nextFace() = 0;
+    // A game begins: its dice come from here on. Returns the seed they come
+    // from, with which the same actions give the same dice again.
+    virtual std::uint64_t startGame() = 0;
+    // How far into the game's dice the throws have gone, and back there:
+    // undo takes the dice back with the sheet, so that the same actions
+    // throw the same dice again and no throw can be chosen.
+    virtual std::uint64_t position() const = 0;
+    virtual void rewind(std::uint64_t position) = 0;
 };
 
 // A Yes/No question to the player, Yes being the default answer.
@@ -58,6 +67,10 @@ public:
     // A game was finished: its twelfth box scored and the end-of-game
     // question answered. Told last, after all the answer led to.
     virtual void gameFinished(const GameRecord& /*finished*/) {}
+    // New game is about to replace this record, finished or not.
+    virtual void gameLeft(const GameRecord& /*left*/) {}
+    // Whether undo or redo can be done may have changed.
+    virtual void undoStateChanged(bool /*canUndo*/, bool /*canRedo*/) {}
 };
 
 } // namespace daxo

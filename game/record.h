@@ -4,15 +4,18 @@
 #include "sheet.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <variant>
 #include <vector>
 
 namespace daxo {
 
-// A game began: window start or New game, with the game's number.
+// A game began: window start or New game, with the game's number and the
+// seed its dice come from.
 struct NewGameEvent {
     int game = 1;
+    std::uint64_t seed = 0;
     friend bool operator==(const NewGameEvent&, const NewGameEvent&) = default;
 };
 
@@ -45,22 +48,30 @@ struct HintEvent {
     friend bool operator==(const HintEvent&, const HintEvent&) = default;
 };
 
-using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent, HintEvent>;
+// The player took back the last box scored, or scored it again.
+struct UndoEvent {
+    bool redo = false;
+    friend bool operator==(const UndoEvent&, const UndoEvent&) = default;
+};
+
+using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent, HintEvent, UndoEvent>;
 
 // Every decision of one game as it happened, from its start: what the coach
 // judges, and what the history keeps.
 class GameRecord {
 public:
-    explicit GameRecord(int game = 1) : events_{NewGameEvent{game}} {}
+    explicit GameRecord(int game = 1, std::uint64_t seed = 0) : events_{NewGameEvent{game, seed}} {}
 
     const std::vector<GameEvent>& events() const { return events_; }
     void add(GameEvent event);
     // Whether a value typed in cheat mode made the game what it is: such a
     // game cannot be judged against the rules.
     bool touchedByCheat() const { return touchedByCheat_; }
-    // Whether the player had help: a hint, or the cheat mode. An assisted
-    // game is no measure of the player alone.
+    // Whether the player had help: a hint, an undo, or the cheat mode. An
+    // assisted game is no measure of the player alone.
     bool assisted() const { return assisted_; }
+    // The game's number and the seed of its dice.
+    const NewGameEvent& start() const { return std::get<NewGameEvent>(events_.front()); }
 
 private:
     std::vector<GameEvent> events_;

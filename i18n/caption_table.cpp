@@ -85,7 +85,9 @@ constexpr CaptionRow kTable[] = {
 
     {"Apropos", nullptr, "A propos", "About"},
 
-    // The coach's additions, after the game's own rows.
+    // The additions (undo, scores, the coach), after the game's own rows.
+    {"Daxo", "annuler", "&Annuler", "&Undo"},
+    {"Daxo", "retablir", "&Rétablir", "&Redo"},
     {"Daxo", "conseil", "&Conseil", "&Hint"},
     {"Daxo", "entraineur", "&Entraîneur", "&Coach"},
     {"Entraîneur", nullptr, "Entraîneur", "Coach", true},

@@ -95,6 +95,11 @@ void MainWindow::buildMenus()
     QMenu* file = addMenu(menuBar(), "Fichier", "&Fichier");
     connect(addItem(file, "Nouveau", "&Nouvelle partie", Qt::Key_F2), &QAction::triggered, this,
             [this] { game_.Nouveau_Click(); });
+    undo_ = addItem(file, "annuler", "&Annuler", QKeySequence::Undo);
+    connect(undo_, &QAction::triggered, this, [this] { game_.undo(); });
+    redo_ = addItem(file, "retablir", QString::fromUtf8("&Rétablir"), Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    connect(redo_, &QAction::triggered, this, [this] { game_.redo(); });
+    undoStateChanged(game_.canUndo(), game_.canRedo());
     addSeparator(file, "Sep");
     connect(addItem(file, "Imprimer", "&Imprimer", Qt::CTRL | Qt::Key_P), &QAction::triggered, this,
             &MainWindow::Imprimer_Click);
@@ -377,5 +382,11 @@ void MainWindow::diePictureChanged(int die, int face)
 }
 
 void MainWindow::quitRequested() { close(); }
+
+void MainWindow::undoStateChanged(bool canUndo, bool canRedo)
+{
+    undo_->setEnabled(canUndo);
+    redo_->setEnabled(canRedo);
+}
 
 } // namespace daxo

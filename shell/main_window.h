@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -129,6 +130,7 @@ private:
     void panelChanged(int panel, const PanelText& text) override;
     void diePictureChanged(int die, int face) override;
     void quitRequested() override;
+    void undoStateChanged(bool canUndo, bool canRedo) override;
 
     Game& game_;
     PlayerMessages& messages_;
@@ -146,6 +148,8 @@ private:
     QRadioButton* cheat_ = nullptr;                     // Option1
     QRadioButton* uncheat_ = nullptr;                   // Option2
     MarkOverlay* marks_ = nullptr;                      // the hint's
+    QAction* undo_ = nullptr;                           // annuler
+    QAction* redo_ = nullptr;                           // retablir
 };
 
 } // namespace daxo

@@ -21,7 +21,7 @@ TEST(Program, BringsBackTheSettingsOfTheLastRun)
 {
     // A settings file as an editor with line feeds would leave it: set 4
     // and English. Restoring both writes the file again, the program's way.
-    QTemporaryDir config;
+    QTemporaryDir config, data, cache;
     ASSERT_TRUE(QDir().mkpath(config.filePath("daxo")));
     const QString settings = config.filePath("daxo/images.ini");
     QFile file(settings);
@@ -33,6 +33,8 @@ TEST(Program, BringsBackTheSettingsOfTheLastRun)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_CONFIG_HOME", config.path());
+    environment.insert("XDG_DATA_HOME", data.path());
+    environment.insert("XDG_CACHE_HOME", cache.path());
     daxo.setProcessEnvironment(environment);
     daxo.start(DAXO_EXECUTABLE, {});
     ASSERT_TRUE(daxo.waitForStarted());
@@ -48,6 +50,27 @@ TEST(Program, BringsBackTheSettingsOfTheLastRun)
     daxo.terminate();
     if (!daxo.waitForFinished(5000))
         daxo.kill();
+}
+
+} // namespace
+
+namespace {
+
+// A seed must be a whole number; the program says so and stops, before
+// any window.
+TEST(Program, RefusesASeedThatIsNoWholeNumber)
+{
+    for (const char* seed : {"abc", "-5", "18446744073709551616"}) {
+        QProcess daxo;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        daxo.setProcessEnvironment(environment);
+        daxo.start(DAXO_EXECUTABLE, {"--seed", seed});
+        ASSERT_TRUE(daxo.waitForFinished(20000));
+        EXPECT_EQ(daxo.exitCode(), 2) << seed;
+        EXPECT_TRUE(daxo.readAllStandardError().contains("the seed is a whole number")) << seed;
+    }
 }
 
 } // namespace

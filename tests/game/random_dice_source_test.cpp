@@ -23,6 +23,7 @@ double chiSquare(const std::array<int, N>& counts, int total)
 TEST(RandomDiceSource, FacesAreUniformAndTheDiceOfAThrowIndependent)
 {
     RandomDiceSource source;
+    source.startGame();
     constexpr int kThrows = 20000;
     std::array<int, 6> faces{};
     std::array<std::array<int, 36>, 4> neighbours{}; // die d and die d + 1 of a throw
@@ -42,10 +43,39 @@ TEST(RandomDiceSource, FacesAreUniformAndTheDiceOfAThrowIndependent)
 
     // Seeded from the system's entropy: a second source is no replay.
     RandomDiceSource other;
+    other.startGame();
     int same = 0;
     for (int i = 0; i < 600; ++i)
         same += source.nextFace() == other.nextFace();
     EXPECT_LT(same, 300);
+}
+
+std::vector<int> faces(DiceSource& source, int count)
+{
+    std::vector<int> thrown;
+    for (int i = 0; i < count; ++i)
+        thrown.push_back(source.nextFace());
+    return thrown;
+}
+
+// A seed given plays its games again: the same seed, the same dice; each
+// next game the next seed; and rewound, the dice of a game come again.
+TEST(RandomDiceSource, ASeedPlaysTheSameGamesAgain)
+{
+    RandomDiceSource first(42), again(42);
+    EXPECT_EQ(first.startGame(), 42u);
+    EXPECT_EQ(again.startGame(), 42u);
+    const std::vector<int> game42 = faces(first, 200);
+    EXPECT_EQ(faces(again, 200), game42);
+    EXPECT_EQ(first.startGame(), 43u);
+    EXPECT_NE(faces(first, 200), game42);
+
+    again.rewind(0);
+    EXPECT_EQ(faces(again, 200), game42);
+    const std::uint64_t middle = again.position();
+    const std::vector<int> later = faces(again, 50);
+    again.rewind(middle);
+    EXPECT_EQ(faces(again, 50), later);
 }
 
 } // namespace

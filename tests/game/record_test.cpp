@@ -18,7 +18,7 @@ TEST_F(GameFixture, TheRecordFollowsEveryDecisionOfTheGame)
     game.Command13_Click(); // before the first throw of the next turn
     EXPECT_EQ(game.record().events(),
               (std::vector<GameEvent>{
-                  NewGameEvent{1},
+                  NewGameEvent{1, 1},
                   ThrowEvent{1, {false, false, false, false, false}, {"3", "3", "5", "3", "1"}},
                   ThrowEvent{2, {true, true, false, true, false}, {"3", "3", "3", "3", "1"}},
                   ScoreEvent{Button::Command8, {"3", "3", "3", "3", "1"}, 2, "0"},
@@ -27,7 +27,7 @@ TEST_F(GameFixture, TheRecordFollowsEveryDecisionOfTheGame)
     EXPECT_FALSE(game.record().touchedByCheat());
 
     game.Nouveau_Click();
-    EXPECT_EQ(game.record().events(), (std::vector<GameEvent>{NewGameEvent{2}}));
+    EXPECT_EQ(game.record().events(), (std::vector<GameEvent>{NewGameEvent{2, 2}}));
 }
 
 // Typing in cheat mode is on the record, and marks the game; the game's

@@ -35,9 +35,30 @@ private:
     std::deque<T> items_;
 };
 
+// Hands out the faces scripted; rewound, it hands out again those it
+// handed out before.
 class ScriptedDice final : public DiceSource, public Script<int> {
 public:
-    int nextFace() override { return next(1, "a die thrown"); }
+    int nextFace() override
+    {
+        if (position_ == thrown_.size())
+            thrown_.push_back(next(1, "a die thrown"));
+        return thrown_[position_++];
+    }
+    // Each game a seed of its own, counted from 1.
+    std::uint64_t startGame() override
+    {
+        thrown_.clear();
+        position_ = 0;
+        return ++games_;
+    }
+    std::uint64_t position() const override { return position_; }
+    void rewind(std::uint64_t position) override { position_ = static_cast<std::size_t>(position); }
+
+private:
+    std::uint64_t games_ = 0;
+    std::vector<int> thrown_;
+    std::size_t position_ = 0;
 };
 
 // Answers questions as scripted and keeps every question asked.

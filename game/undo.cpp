@@ -1,0 +1,80 @@
+#include "game.h"
+
+// Undo and redo, box by box, as snapshots of the whole game.
+
+namespace daxo {
+namespace {
+
+constexpr Label kLabels[] = {Label::Label1, Label::Label17, Label::Label18, Label::Label19, Label::Label20};
+
+// The labels that belong to a game; the picture set and the language do not.
+bool isGameLabel(Label label) { return label != Label::Label18 && label != Label::Label20; }
+
+} // namespace
+
+void Game::undo()
+{
+    if (!canUndo())
+        return;
+    redo_.push_back(snapshot());
+    const Snapshot before = std::move(undo_.back());
+    undo_.pop_back();
+    restore(before);
+    addToRecord(UndoEvent{});
+}
+
+void Game::redo()
+{
+    if (!canRedo())
+        return;
+    undo_.push_back(snapshot());
+    const Snapshot after = std::move(redo_.back());
+    redo_.pop_back();
+    restore(after);
+    addToRecord(UndoEvent{.redo = true});
+}
+
+void Game::keepForUndo()
+{
+    undo_.push_back(snapshot());
+    redo_.clear();
+}
+
+void Game::tellUndoState()
+{
+    notify([&](GameListener& l) { l.undoStateChanged(canUndo(), canRedo()); });
+}
+
+Game::Snapshot Game::snapshot() const
+{
+    return {texts_, enabled_, holdBoxes_, captions_, panels_, diePictures_, playerSheet_, record_, dice_.position()};
+}
+
+void Game::restore(const Snapshot& snapshot)
+{
+    for (int n = 1; n <= kCellCount; ++n) {
+        const auto i = static_cast<std::size_t>(n - 1);
+        if (texts_[i] != snapshot.texts[i]) {
+            texts_[i] = snapshot.texts[i];
+            notify([&](GameListener& l) { l.textChanged(cell(n), texts_[i]); });
+        }
+    }
+    for (int n = 1; n <= kButtonCount; ++n)
+        setEnabled(button(n), snapshot.enabled[static_cast<std::size_t>(n - 1)]);
+    for (int die = 1; die <= kDieCount; ++die)
+        setHoldBox(die, snapshot.holdBoxes[static_cast<std::size_t>(die - 1)]);
+    for (const Label label : kLabels) {
+        if (isGameLabel(label))
+            setCaption(label, snapshot.captions[static_cast<std::size_t>(label)]);
+    }
+    for (int panel = 1; panel <= kPanelCount; ++panel)
+        setPanel(panel, snapshot.panels[static_cast<std::size_t>(panel - 1)]);
+    for (int die = 1; die <= kDieCount; ++die)
+        setDiePicture(die, snapshot.diePictures[static_cast<std::size_t>(die - 1)]);
+    for (int n = number(Cell::Text6); n <= kCellCount; ++n)
+        setPlayerSheetText(cell(n), snapshot.playerSheet[static_cast<std::size_t>(n - 1)]);
+    record_ = snapshot.record;
+    dice_.rewind(snapshot.dicePosition);
+}
+
+} // namespace daxo
