@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -60,10 +61,15 @@ using GameEvent = std::variant<NewGameEvent, ThrowEvent, ScoreEvent, TypedEvent,
 // judges, and what the history keeps.
 class GameRecord {
 public:
-    explicit GameRecord(int game = 1, std::uint64_t seed = 0) : events_{NewGameEvent{game, seed}} {}
+    explicit GameRecord(int game = 1, std::uint64_t seed = 0);
+    // A record read back from the history.
+    GameRecord(std::vector<GameEvent> events, std::int64_t startedAt);
 
     const std::vector<GameEvent>& events() const { return events_; }
     void add(GameEvent event);
+    // When the game began, in milliseconds since 1970 (UTC): with its seed,
+    // what tells it from every other game.
+    std::int64_t startedAt() const { return startedAt_; }
     // Whether a value typed in cheat mode made the game what it is: such a
     // game cannot be judged against the rules.
     bool touchedByCheat() const { return touchedByCheat_; }
@@ -75,8 +81,24 @@ public:
 
 private:
     std::vector<GameEvent> events_;
+    std::int64_t startedAt_ = 0;
     bool touchedByCheat_ = false;
     bool assisted_ = false;
 };
+
+// What a record comes to: each box's score (in the order of the buttons
+// Command2 to Command13; nothing while the box is free), the bonus and the
+// total, as the boxes were scored.
+struct RecordSummary {
+    std::array<std::optional<int>, 12> boxes{};
+    int subtotal = 0;
+    int bonus = 0;
+    int total = 0;
+    bool finished() const;
+    // Whether there is anything of a game to keep: a throw or a box.
+    bool begun = false;
+};
+
+RecordSummary summarize(const GameRecord& record);
 
 } // namespace daxo

@@ -3,8 +3,8 @@
 # that its tests need too. Nothing happens when they are all installed.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-          fonts-liberation fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-qpa-plugins
+          qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev poppler-utils desktop-file-utils appstream file lintian dpkg-dev clang libclang-rt-dev)
 fi
