@@ -1,7 +1,7 @@
 #include "command_line.h"
 #include "windows.h"
 
-#include "coach/strategy_source.h"
+#include "coach/background_strategy_source.h"
 #include "game/random_dice_source.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"

@@ -4,15 +4,14 @@
 #include "coach.h"
 #include "coach_texts.h"
 #include "expected_score_chart.h"
-#include "strategy_source.h"
+#include "widgets/chart_views.h"
 #include "widgets/fonts.h"
 #include "widgets/player_messages.h"
 #include "widgets/printer_port.h"
 #include "widgets/sheet_printing.h"
+#include "widgets/strategy_source.h"
 
-#include <QChart>
 #include <QChartView>
-#include <memory>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
@@ -131,11 +130,7 @@ void AnalysisWindow::render()
         }
         ++row;
     }
-    // The view gives up the chart it showed without deleting it.
-    const std::unique_ptr<QChart> previous(chart_->chart());
-    chart_->setChart(expectedScoreChart(*judged, texts));
-    chart_->setAccessibleName(texts.chartTitle());
-    chart_->viewport()->setAccessibleName(texts.chartTitle());
+    showChart(*chart_, expectedScoreChart(*judged, texts), texts.chartTitle());
 }
 
 // On one page, through the sheets' own printing.

@@ -1,8 +1,8 @@
 #include "coach.h"
 
 #include "solver/strategy.h"
-#include "strategy_source.h"
 #include "widgets/box_names.h"
+#include "widgets/strategy_source.h"
 
 namespace daxo {
 

@@ -2,8 +2,8 @@
 
 #include "coach.h"
 #include "coach_texts.h"
-#include "strategy_source.h"
 #include "widgets/fonts.h"
+#include "widgets/strategy_source.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>

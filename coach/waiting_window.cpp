@@ -1,7 +1,7 @@
 #include "waiting_window.h"
 
-#include "strategy_source.h"
 #include "widgets/fonts.h"
+#include "widgets/strategy_source.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "coach/strategy_source.h"
+#include "widgets/strategy_source.h"
 #include "support/whole_table.h"
 
 namespace daxo::test {

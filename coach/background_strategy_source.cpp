@@ -1,4 +1,4 @@
-#include "strategy_source.h"
+#include "background_strategy_source.h"
 
 #include "solver/background_strategy.h"
 

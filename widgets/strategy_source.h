@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
 
 namespace daxo {
 namespace solver {
-class BackgroundStrategy;
 class Strategy;
 } // namespace solver
 
@@ -27,22 +25,6 @@ public:
 Q_SIGNALS:
     void progressed(double done);
     void ready();
-};
-
-// The whole table, worked out on a worker thread.
-class BackgroundStrategySource final : public StrategySource {
-    Q_OBJECT
-public:
-    explicit BackgroundStrategySource(QObject* parent = nullptr);
-    ~BackgroundStrategySource() override;
-
-    void request() override;
-    const solver::Strategy* strategy() const override;
-    double progress() const override;
-
-private:
-    std::unique_ptr<solver::BackgroundStrategy> background_;
-    bool announced_ = false;
 };
 
 } // namespace daxo
