@@ -5,7 +5,6 @@
 #include "game/random_dice_source.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
-#include "storage/preferences.h"
 #include "version.h"
 #include "widgets/app_icon.h"
 #include "widgets/fonts.h"
@@ -30,20 +29,18 @@ int main(int argc, char* argv[])
     daxo::MessageBoxes messages;
     daxo::PrintDialogs printers;
     daxo::BackgroundStrategySource strategies; // worked out only once asked for
-    daxo::Preferences preferences;
     daxo::Windows windows(dice, messages, printers, strategies);
 
     // The splash, a bare title card, needs no icon; the windows after it do.
     // They also take the board's face for their menus and messages, which
     // spares loading a second family of fonts.
-    auto* splash = new daxo::SplashWindow([&windows, &preferences] {
+    auto* splash = new daxo::SplashWindow([&windows] {
         QApplication::setWindowIcon(daxo::appIcon());
         QFont font = QApplication::font();
         font.setFamily(daxo::sansFont(8.25).family());
         QApplication::setFont(font);
         daxo::showNotModal(windows.main());
-        windows.restoreCoachWindow(preferences);
-        QObject::connect(&windows.main(), &daxo::MainWindow::ending, [&] { windows.keepCoachWindow(preferences); });
+        windows.restoreCoachWindow();
     }); // destroys itself
     daxo::showNotModal(*splash);
     return QApplication::exec();

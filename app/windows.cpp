@@ -9,11 +9,18 @@
 #include "i18n/language_window.h"
 #include "print/print_window.h"
 #include "print/sheets.h"
+#include "scores/high_scores_window.h"
+#include "scores/history_keeper.h"
+#include "scores/new_high_score_window.h"
+#include "scores/perfect_play_source.h"
+#include "scores/scores_texts.h"
+#include "scores/statistics_window.h"
 #include "settings/pictures_window.h"
 #include "shell/about_window.h"
 #include "shell/main_window.h"
 #include "shell/rules_window.h"
 #include "storage/preferences.h"
+#include "widgets/box_names.h"
 #include "widgets/player_messages.h"
 #include "widgets/secondary_window.h"
 
@@ -23,6 +30,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     : messages_(messages)
     , printers_(printers)
     , strategies_(strategies)
+    , preferences_(std::make_unique<Preferences>())
     , game_(dice, messages)
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
@@ -46,6 +54,20 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         });
         return window;
     })
+    , highScores_([this] { return inActiveLanguage(new HighScoresWindow(main(), game_, keeper()), "Meilleurs"); })
+    , newHighScore_([this] {
+        auto* window = inActiveLanguage(new NewHighScoreWindow(main()), "Bravo");
+        QObject::connect(window, &NewHighScoreWindow::named, window, [this](qint64 game, const QString& player) {
+            preferences_->setPlayerName(player);
+            keeper().name(game, player);
+        });
+        return window;
+    })
+    , statistics_([this] {
+        if (!perfectPlay_)
+            perfectPlay_ = std::make_unique<PerfectPlaySource>(strategies_);
+        return inActiveLanguage(new StatisticsWindow(main(), game_, keeper(), *perfectPlay_), "Statistiques");
+    })
 {
 }
 
@@ -55,7 +77,9 @@ MainWindow& Windows::main()
 {
     if (!main_) {
         main_ = std::make_unique<MainWindow>(game_, messages_, BoardLinks{*this, *this, *this, printers_, *this});
-        coach(); // it follows the game from the start, to offer its analysis at the end
+        coach();  // they follow the game from its start: the coach to offer its
+        keeper(); // analysis at the end, the keeper to keep it in the history
+        QObject::connect(main_.get(), &MainWindow::ending, main_.get(), [this] { keepForNextRun(); });
         main_->Form_Load(); // known by now to the windows its load step creates
     }
     return *main_;
@@ -96,6 +120,32 @@ WaitingWindow& Windows::waiting() { return waiting_.get(); }
 
 AnalysisOffer& Windows::offer() { return offer_.get(); }
 
+HistoryKeeper& Windows::keeper()
+{
+    if (!keeper_) {
+        keeper_ = std::make_unique<HistoryKeeper>(game_, messages_, strategies_);
+        QObject::connect(keeper_.get(), &HistoryKeeper::enteredHighScores, keeper_.get(),
+                         [this](qint64 game, int rank, int score) { announceHighScore(game, rank, score); });
+    }
+    return *keeper_;
+}
+
+HighScoresWindow& Windows::highScores() { return highScores_.get(); }
+
+NewHighScoreWindow& Windows::newHighScore() { return newHighScore_.get(); }
+
+StatisticsWindow& Windows::statistics() { return statistics_.get(); }
+
+// After the game's own end-of-game question, as the keeper hears of the
+// finished game only then.
+void Windows::announceHighScore(qint64 game, int rank, int score)
+{
+    NewHighScoreWindow& window = newHighScore();
+    window.offer(game, ScoresTexts(speaksEnglish(game_.languageCode())).enteredHighScores(rank, score),
+                 preferences_->playerName());
+    showNotModal(window);
+}
+
 void Windows::askForHint() { coach().askForHint(); }
 
 void Windows::showAnalysis(const GameRecord& record)
@@ -127,19 +177,20 @@ void Windows::hintWaiting(bool waiting)
     }
 }
 
-void Windows::restoreCoachWindow(const Preferences& preferences)
+void Windows::restoreCoachWindow()
 {
-    if (!preferences.coachOpen())
+    if (!preferences_->coachOpen())
         return;
     CoachWindow& window = coachWindow();
-    window.restoreGeometry(preferences.coachGeometry());
+    window.restoreGeometry(preferences_->coachGeometry());
     showNotModal(window);
 }
 
-void Windows::keepCoachWindow(Preferences& preferences) const
+void Windows::keepForNextRun()
 {
+    keeper().keepGameInPlay();
     const CoachWindow* window = findCoachWindow();
-    preferences.setCoach(window && window->isVisible(), window ? window->saveGeometry() : QByteArray());
+    preferences_->setCoach(window && window->isVisible(), window ? window->saveGeometry() : QByteArray());
 }
 
 QWidget* Windows::existingWindow(std::string_view name)
@@ -164,6 +215,12 @@ QWidget* Windows::existingWindow(std::string_view name)
         return waiting_.find();
     if (name == "Fin")
         return offer_.find();
+    if (name == "Meilleurs")
+        return highScores_.find();
+    if (name == "Bravo")
+        return newHighScore_.find();
+    if (name == "Statistiques")
+        return statistics_.find();
     return nullptr;
 }
 
@@ -187,6 +244,12 @@ QWidget& Windows::window(std::string_view name)
         return waiting();
     if (name == "Fin")
         return offer();
+    if (name == "Meilleurs")
+        return highScores();
+    if (name == "Bravo")
+        return newHighScore();
+    if (name == "Statistiques")
+        return statistics();
     return main();
 }
 

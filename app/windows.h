@@ -17,6 +17,10 @@ class AnalysisOffer;
 class AnalysisWindow;
 class Coach;
 class CoachWindow;
+class HighScoresWindow;
+class HistoryKeeper;
+class NewHighScoreWindow;
+class PerfectPlaySource;
 class LanguageWindow;
 class MainWindow;
 class PicturesWindow;
@@ -26,6 +30,7 @@ class PrinterPort;
 class PrintSheets;
 class PrintWindow;
 class RulesWindow;
+class StatisticsWindow;
 class StrategySource;
 class WaitingWindow;
 
@@ -55,13 +60,19 @@ public:
     AnalysisWindow& analysis(); // `Analyse`
     WaitingWindow& waiting();   // `Calcul`
     AnalysisOffer& offer();     // `Fin`
+    HistoryKeeper& keeper();
+    HighScoresWindow& highScores(); // `Meilleurs`
+    NewHighScoreWindow& newHighScore(); // `Bravo`
+    StatisticsWindow& statistics(); // `Statistiques`
+    Preferences& preferences() { return *preferences_; }
 
     // Shows the analysis of a game.
     void showAnalysis(const GameRecord& record);
-    // Brings back the coach window as the last run left it; keeps how it
-    // stands for the next run.
-    void restoreCoachWindow(const Preferences& preferences);
-    void keepCoachWindow(Preferences& preferences) const;
+    // Brings back the coach window as the last run left it.
+    void restoreCoachWindow();
+    // The program ends: the game in play goes to the history, and the coach
+    // window's place to the preferences.
+    void keepForNextRun();
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
@@ -90,13 +101,17 @@ private:
 
     void offerAnalysis();
     void hintWaiting(bool waiting);
+    void announceHighScore(qint64 game, int rank, int score);
 
     PlayerMessages& messages_;
     PrinterPort& printers_;
     StrategySource& strategies_;
+    std::unique_ptr<Preferences> preferences_;
     Game game_;
     QtTranslations qtTranslations_{game_};
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
+    std::unique_ptr<HistoryKeeper> keeper_;
+    std::unique_ptr<PerfectPlaySource> perfectPlay_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<PrintSheets> sheets_;
     SingleInstance<AboutWindow> about_;
@@ -108,6 +123,9 @@ private:
     SingleInstance<AnalysisWindow> analysis_;
     SingleInstance<WaitingWindow> waiting_;
     SingleInstance<AnalysisOffer> offer_;
+    SingleInstance<HighScoresWindow> highScores_;
+    SingleInstance<NewHighScoreWindow> newHighScore_;
+    SingleInstance<StatisticsWindow> statistics_;
 };
 
 } // namespace daxo

@@ -88,6 +88,8 @@ constexpr CaptionRow kTable[] = {
     // The additions (undo, scores, the coach), after the game's own rows.
     {"Daxo", "annuler", "&Annuler", "&Undo"},
     {"Daxo", "retablir", "&Rétablir", "&Redo"},
+    {"Daxo", "meilleurs", "&Meilleurs scores", "&High scores"},
+    {"Daxo", "statistiques", "&Statistiques", "&Statistics"},
     {"Daxo", "conseil", "&Conseil", "&Hint"},
     {"Daxo", "entraineur", "&Entraîneur", "&Coach"},
     {"Entraîneur", nullptr, "Entraîneur", "Coach", true},
@@ -105,6 +107,12 @@ constexpr CaptionRow kTable[] = {
      "The game is over. Would you like to see its analysis?", true},
     {"Fin", "Voir", "&Voir l'analyse", "&Show the analysis", true},
     {"Fin", "Fermer", "&Fermer", "&Close", true},
+    {"Meilleurs", nullptr, "Meilleurs scores", "High scores", true},
+    {"Meilleurs", "Fermer", "&Fermer", "&Close", true},
+    {"Bravo", nullptr, "Meilleurs scores", "High scores", true},
+    {"Bravo", "Label2", "Votre &nom :", "Your &name:", true},
+    {"Statistiques", nullptr, "Statistiques", "Statistics", true},
+    {"Statistiques", "Fermer", "&Fermer", "&Close", true},
 };
 
 } // namespace

@@ -105,6 +105,11 @@ void MainWindow::buildMenus()
             &MainWindow::Imprimer_Click);
     connect(addItem(file, "prop", QString::fromUtf8("&Propiété Imprimante")), &QAction::triggered, this,
             &MainWindow::prop_Click);
+    addSeparator(file, "SepScores");
+    connect(addItem(file, "meilleurs", "&Meilleurs scores"), &QAction::triggered, this,
+            [this] { showNotModal(links_.windows.window("Meilleurs")); });
+    connect(addItem(file, "statistiques", "&Statistiques"), &QAction::triggered, this,
+            [this] { showNotModal(links_.windows.window("Statistiques")); });
     addSeparator(file, "sep2");
     connect(addItem(file, "quit", "&Quitter"), &QAction::triggered, this, &QWidget::close);
     menuBar()->addMenu(file);

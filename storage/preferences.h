@@ -19,6 +19,10 @@ public:
     QByteArray coachGeometry() const;
     void setCoach(bool open, const QByteArray& geometry);
 
+    // The name the high scores last took, or the login's full name.
+    QString playerName() const;
+    void setPlayerName(const QString& name);
+
 private:
     mutable QSettings settings_;
 };

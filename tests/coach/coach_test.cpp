@@ -39,6 +39,8 @@ bool eventually(const std::function<bool()>& done)
 
 class CoachTest : public test::BoardFixture {
 protected:
+    CoachTest() { strategies.release(); }
+
     const solver::Strategy& table() { return test::wholeTable(); }
 
     void askForHint() { find<QAction>("conseil")->trigger(); }
@@ -264,19 +266,17 @@ TEST_F(CoachTest, EveryControlOfTheCoachIsNamed)
 // run.
 TEST_F(CoachTest, TheCoachWindowIsRememberedFromRunToRun)
 {
-    QTemporaryDir folder;
-    Preferences preferences(folder.filePath("daxo.conf"));
-    windows.keepCoachWindow(preferences);
-    EXPECT_FALSE(preferences.coachOpen());
+    windows.keepForNextRun();
+    EXPECT_FALSE(Preferences().coachOpen());
     window.show();
     CoachWindow& coach = openCoach();
     coach.move(40, 60);
-    windows.keepCoachWindow(preferences);
-    EXPECT_TRUE(Preferences(folder.filePath("daxo.conf")).coachOpen());
+    windows.keepForNextRun();
+    EXPECT_TRUE(Preferences().coachOpen());
 
     test::TestStrategySource other;
     Windows next{dice, messages, printers, other};
-    next.restoreCoachWindow(Preferences(folder.filePath("daxo.conf")));
+    next.restoreCoachWindow();
     ASSERT_NE(next.findCoachWindow(), nullptr);
     EXPECT_TRUE(next.findCoachWindow()->isVisible());
     EXPECT_EQ(next.findCoachWindow()->pos(), coach.pos());

@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "shell/main_window.h"
+#include "storage/history.h"
 #include "storage/settings_file.h"
 #include "support/scripted_ports.h"
 #include "support/test_strategy_source.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace daxo::test {
@@ -133,13 +135,22 @@ protected:
     }
 
     // Every test starts as on a first start, without a settings file.
+    // ... with no history and no preferences either, whatever the tests
+    // before it in the same program left.
     struct NoSettings {
-        NoSettings() { QFile::remove(settingsFilePath()); }
+        NoSettings()
+        {
+            QFile::remove(settingsFilePath());
+            QFile::remove(History::defaultPath());
+            QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf");
+        }
     } noSettings;
     ScriptedDice dice;
     ScriptedMessages messages;
     PdfPrinters printers;
-    TestStrategySource strategies;
+    // Perfect play stays unready unless a test releases it: working it out
+    // takes a while, more so under the sanitizers.
+    TestStrategySource strategies{true};
     Windows windows{dice, messages, printers, strategies};
     MainWindow& window = windows.main();
 };

@@ -1,0 +1,211 @@
+#include "statistics_window.h"
+
+#include "game/game.h"
+#include "game_statistics.h"
+#include "history_keeper.h"
+#include "perfect_play_source.h"
+#include "scores_texts.h"
+#include "widgets/box_names.h"
+#include "widgets/chart_views.h"
+#include "widgets/fonts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace daxo {
+namespace {
+
+constexpr int kBinWidth = 20;
+
+QChartView* addChartView(QLayout* layout, const char* name)
+{
+    auto* view = new QChartView;
+    view->setObjectName(QString::fromUtf8(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    layout->addWidget(view);
+    return view;
+}
+
+// The player's scores as bars, and perfect play's spread over as many
+// games as a line.
+QChart* scoreHistogram(const GameStatistics& statistics, const solver::PerfectPlayStatistics* perfect,
+                       const ScoresTexts& texts)
+{
+    int highest = statistics.best;
+    if (perfect && !perfect->totals.empty())
+        highest = std::max(highest, *std::max_element(perfect->totals.begin(), perfect->totals.end()));
+    const int bins = highest / kBinWidth + 1;
+
+    auto* chart = new QChart;
+    chart->setTitle(texts.histogramTitle());
+    auto* yours = new QBarSet(texts.yourGames());
+    for (const int count : histogram(statistics.scores, kBinWidth, bins))
+        *yours << count;
+    auto* bars = new QBarSeries;
+    bars->append(yours);
+    chart->addSeries(bars);
+    auto* categories = new QBarCategoryAxis;
+    for (int bin = 0; bin < bins; ++bin)
+        categories->append(QString::number(bin * kBinWidth));
+    categories->setTitleText(texts.scoreAxis());
+    categories->setLabelsAngle(-90); // the bins' lower bounds, side by side
+    chart->addAxis(categories, Qt::AlignBottom);
+    bars->attachAxis(categories);
+
+    auto* counts = new QValueAxis;
+    counts->setTitleText(texts.gamesAxis());
+    counts->setLabelFormat("%d");
+    chart->addAxis(counts, Qt::AlignLeft);
+    bars->attachAxis(counts);
+    double most = 1;
+    for (const int count : histogram(statistics.scores, kBinWidth, bins))
+        most = std::max<double>(most, count);
+    if (perfect && !perfect->totals.empty()) {
+        auto* line = new QLineSeries;
+        line->setName(texts.perfectPlay());
+        line->setPen(QPen(QColor(176, 0, 0), 2));
+        const double scale = static_cast<double>(std::max(statistics.games, 1)) / static_cast<double>(perfect->totals.size());
+        const std::vector<int> spread = histogram(perfect->totals, kBinWidth, bins);
+        for (int bin = 0; bin < bins; ++bin) {
+            const double expected = spread[static_cast<std::size_t>(bin)] * scale;
+            line->append(bin, expected);
+            most = std::max(most, expected);
+        }
+        chart->addSeries(line);
+        line->attachAxis(categories);
+        line->attachAxis(counts);
+    }
+    // Whole games on the axis: up to five ticks one apart, else five apart.
+    const int top = std::max(1, static_cast<int>(std::ceil(most)));
+    const int axisTop = top <= 5 ? top : (top + 4) / 5 * 5;
+    counts->setRange(0, axisTop);
+    counts->setTickCount(top <= 5 ? top + 1 : 6);
+    return chart;
+}
+
+QChart* lossChart(const GameStatistics& statistics, const ScoresTexts& texts)
+{
+    auto* chart = new QChart;
+    chart->setTitle(texts.lossTitle());
+    chart->legend()->hide();
+    auto* line = new QLineSeries;
+    line->setPointsVisible(true); // a single game is a point
+    double most = 0.1;
+    for (std::size_t game = 0; game < statistics.meanLosses.size(); ++game) {
+        line->append(static_cast<double>(game + 1), statistics.meanLosses[game]);
+        most = std::max(most, statistics.meanLosses[game]);
+    }
+    chart->addSeries(line);
+    auto* games = new QValueAxis;
+    games->setTitleText(texts.gamesAxis());
+    games->setLabelFormat("%d");
+    games->setRange(1, std::max<double>(2, static_cast<double>(statistics.meanLosses.size())));
+    auto* loss = new QValueAxis;
+    loss->setTitleText(texts.lossAxis());
+    loss->setRange(0, most * 1.1);
+    loss->applyNiceNumbers();
+    chart->addAxis(games, Qt::AlignBottom);
+    chart->addAxis(loss, Qt::AlignLeft);
+    line->attachAxis(games);
+    line->attachAxis(loss);
+    return chart;
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(QWidget& board, const Game& game, HistoryKeeper& keeper, PerfectPlaySource& perfect)
+    : SecondaryWindow(board, "Statistiques", QSize(820, 640))
+    , game_(game)
+    , keeper_(keeper)
+    , perfect_(perfect)
+{
+    setWindowTitle("Statistiques");
+    setFont(sansFont(8.25));
+    auto* layout = new QVBoxLayout(this);
+    summary_ = new QLabel;
+    summary_->setObjectName("Resume");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+
+    auto* middle = new QHBoxLayout;
+    boxes_ = new QTableWidget(12, 3);
+    boxes_->setObjectName("Cases");
+    boxes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    boxes_->verticalHeader()->hide();
+    boxes_->verticalHeader()->setDefaultSectionSize(boxes_->fontMetrics().height() + 6);
+    boxes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    boxes_->setFixedWidth(300);
+    middle->addWidget(boxes_);
+    histogram_ = addChartView(middle, "Histogramme");
+    layout->addLayout(middle, 1);
+    losses_ = addChartView(layout, "Progres");
+
+    auto* close = new QPushButton("&Fermer");
+    close->setObjectName("Fermer");
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    auto whenShown = [this] {
+        if (isVisible())
+            render();
+    };
+    connect(&keeper_, &HistoryKeeper::changed, this, whenShown);
+    connect(&perfect_, &PerfectPlaySource::ready, this, whenShown);
+    centreOn(*this, board);
+}
+
+// Perfect play's figures are asked for when the window is first shown.
+void StatisticsWindow::showEvent(QShowEvent* event)
+{
+    SecondaryWindow::showEvent(event);
+    perfect_.request();
+    render();
+}
+
+void StatisticsWindow::render()
+{
+    const bool english = speaksEnglish(game_.languageCode());
+    const ScoresTexts texts(english);
+    const GameStatistics statistics = statisticsOf(keeper_.history().finishedGames());
+    const solver::PerfectPlayStatistics* perfect = perfect_.statistics();
+
+    QString summary = texts.summary(statistics);
+    if (!perfect)
+        summary += "\n" + texts.perfectPlayComing();
+    summary_->setText(summary);
+
+    boxes_->setHorizontalHeaderLabels(texts.boxHeaders());
+    boxes_->setAccessibleName(texts.boxHeaders().join(", "));
+    for (int box = 0; box < 12; ++box) {
+        const auto b = static_cast<std::size_t>(box);
+        const QStringList cells{boxName(button(box + 2), english), texts.number(statistics.boxMeans[b], 1),
+                                perfect ? texts.number(perfect->boxMeans[b], 1) : QString::fromUtf8("…")};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            boxes_->setItem(box, column, item);
+        }
+    }
+    showChart(*histogram_, scoreHistogram(statistics, perfect, texts), texts.histogramTitle());
+    showChart(*losses_, lossChart(statistics, texts), texts.lossTitle());
+}
+
+} // namespace daxo
