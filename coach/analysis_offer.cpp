@@ -18,21 +18,14 @@ AnalysisOffer::AnalysisOffer(QWidget& board)
     label->setObjectName("Label1");
     label->setWordWrap(true);
     layout->addWidget(label);
-    auto* buttons = new QHBoxLayout;
     auto* show = new QPushButton("&Voir l'analyse");
     show->setObjectName("Voir");
     show->setDefault(true);
-    auto* close = new QPushButton("&Fermer");
-    close->setObjectName("Fermer");
-    buttons->addStretch();
-    buttons->addWidget(show);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addButtonRow(*layout, {show});
     connect(show, &QPushButton::clicked, this, [this] {
         QWidget::close();
         Q_EMIT accepted();
     });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
     centreOn(*this, board);
 }
 

@@ -5,6 +5,7 @@
 #include "coach_texts.h"
 #include "expected_score_chart.h"
 #include "widgets/chart_views.h"
+#include "widgets/figure_table.h"
 #include "widgets/fonts.h"
 #include "widgets/player_messages.h"
 #include "widgets/printer_port.h"
@@ -12,7 +13,6 @@
 #include "widgets/strategy_source.h"
 
 #include <QChartView>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QProgressBar>
@@ -43,35 +43,16 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
     progress_->setRange(0, 100);
     layout->addWidget(progress_);
 
-    decisions_ = new QTableWidget;
-    decisions_->setObjectName("Decisions");
-    decisions_->setColumnCount(6);
-    decisions_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    decisions_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    decisions_->verticalHeader()->hide();
-    decisions_->verticalHeader()->setDefaultSectionSize(decisions_->fontMetrics().height() + 6);
-    decisions_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    decisions_->horizontalHeader()->setStretchLastSection(true);
+    decisions_ = newFigureTable("Decisions", 0, 6);
     layout->addWidget(decisions_, 1);
 
-    chart_ = new QChartView;
-    chart_->setObjectName("Graphique");
-    chart_->setRenderHint(QPainter::Antialiasing);
-    chart_->setMinimumHeight(250);
-    chart_->setFocusPolicy(Qt::StrongFocus);
+    chart_ = newChartView("Graphique", 250);
     layout->addWidget(chart_, 1);
 
-    auto* buttons = new QHBoxLayout;
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
     connect(print, &QPushButton::clicked, this, &AnalysisWindow::print);
-    auto* close = new QPushButton("&Fermer");
-    close->setObjectName("Fermer");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    buttons->addStretch();
-    buttons->addWidget(print);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addButtonRow(*layout, {print});
     auto* printKey = new QShortcut(QKeySequence::Print, this);
     connect(printKey, &QShortcut::activated, this, &AnalysisWindow::print);
 

@@ -61,17 +61,10 @@ CoachWindow::CoachWindow(QWidget& board, Coach& coach)
 
     verdict_ = addLabel(layout, "Verdict");
 
-    auto* buttons = new QHBoxLayout;
     auto* analyse = new QPushButton("&Analyse de la partie");
     analyse->setObjectName("Analyser");
     connect(analyse, &QPushButton::clicked, this, &CoachWindow::analysisWanted);
-    auto* close = new QPushButton("&Fermer");
-    close->setObjectName("Fermer");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    buttons->addStretch();
-    buttons->addWidget(analyse);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addButtonRow(*layout, {analyse});
 
     connect(&coach_, &Coach::changed, this, &CoachWindow::render);
     placeBeside(board);

@@ -4,10 +4,9 @@
 #include "history_keeper.h"
 #include "scores_texts.h"
 #include "widgets/box_names.h"
+#include "widgets/figure_table.h"
 #include "widgets/fonts.h"
 
-#include <QHeaderView>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,22 +20,9 @@ HighScoresWindow::HighScoresWindow(QWidget& board, const Game& game, HistoryKeep
     setWindowTitle("Meilleurs scores");
     setFont(sansFont(8.25));
     auto* layout = new QVBoxLayout(this);
-    table_ = new QTableWidget(0, 4);
-    table_->setObjectName("Tableau");
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->verticalHeader()->hide();
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_ = newFigureTable("Tableau", 0, 4);
     layout->addWidget(table_);
-    auto* close = new QPushButton("&Fermer");
-    close->setObjectName("Fermer");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addButtonRow(*layout);
     connect(&keeper_, &HistoryKeeper::changed, this, [this] {
         if (isVisible())
             render();

@@ -7,6 +7,7 @@
 #include "scores_texts.h"
 #include "widgets/box_names.h"
 #include "widgets/chart_views.h"
+#include "widgets/figure_table.h"
 #include "widgets/fonts.h"
 
 #include <QBarCategoryAxis>
@@ -14,10 +15,9 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QHeaderView>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -29,16 +29,6 @@ namespace daxo {
 namespace {
 
 constexpr int kBinWidth = 20;
-
-QChartView* addChartView(QLayout* layout, const char* name)
-{
-    auto* view = new QChartView;
-    view->setObjectName(QString::fromUtf8(name));
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumHeight(220);
-    layout->addWidget(view);
-    return view;
-}
 
 // The player's scores as bars, and perfect play's spread over as many
 // games as a line.
@@ -142,25 +132,16 @@ StatisticsWindow::StatisticsWindow(QWidget& board, const Game& game, HistoryKeep
     layout->addWidget(summary_);
 
     auto* middle = new QHBoxLayout;
-    boxes_ = new QTableWidget(12, 3);
-    boxes_->setObjectName("Cases");
-    boxes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    boxes_->verticalHeader()->hide();
-    boxes_->verticalHeader()->setDefaultSectionSize(boxes_->fontMetrics().height() + 6);
-    boxes_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    boxes_ = newFigureTable("Cases", 12, 3);
     boxes_->setFixedWidth(300);
     middle->addWidget(boxes_);
-    histogram_ = addChartView(middle, "Histogramme");
+    histogram_ = newChartView("Histogramme", 220);
+    middle->addWidget(histogram_);
     layout->addLayout(middle, 1);
-    losses_ = addChartView(layout, "Progres");
+    losses_ = newChartView("Progres", 220);
+    layout->addWidget(losses_);
 
-    auto* close = new QPushButton("&Fermer");
-    close->setObjectName("Fermer");
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
+    addButtonRow(*layout);
 
     auto whenShown = [this] {
         if (isVisible())

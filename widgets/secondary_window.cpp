@@ -1,6 +1,8 @@
 #include "secondary_window.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 
 namespace daxo {
@@ -11,6 +13,19 @@ SecondaryWindow::SecondaryWindow(QWidget& board, const char* name, QSize clientS
     setObjectName(QString::fromUtf8(name));
     setModal(false);
     setFixedSize(clientSize);
+}
+
+void SecondaryWindow::addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> buttons)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    auto* close = new QPushButton("&Fermer");
+    close->setObjectName("Fermer");
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(close);
+    layout.addLayout(row);
 }
 
 void SecondaryWindow::hideEvent(QHideEvent* event)

@@ -2,6 +2,11 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
+class QBoxLayout;
+class QPushButton;
+
 namespace daxo {
 
 // A secondary window of the board: named, of a fixed client size, kept
@@ -13,6 +18,10 @@ public:
     SecondaryWindow(QWidget& board, const char* name, QSize clientSize);
 
 protected:
+    // Ends `layout` with a row of `buttons` and the window's own close
+    // button `Fermer`, all to the right.
+    void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> buttons = {});
+
     // Hands the keyboard back to the board, which a bare X server without a
     // window manager would not do.
     void hideEvent(QHideEvent* event) override;
