@@ -1,6 +1,6 @@
 #include "secondary_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -28,11 +28,35 @@ void SecondaryWindow::addButtonRow(QBoxLayout& layout, std::initializer_list<QPu
     layout.addLayout(row);
 }
 
+void SecondaryWindow::showEvent(QShowEvent* event)
+{
+    static quint64 shown = 0;
+    QDialog::showEvent(event);
+    shownAt_ = ++shown;
+    if (QWidget* active = QApplication::activeWindow(); active != this)
+        handBackTo_ = active;
+}
+
 void SecondaryWindow::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    if (QWidget* board = parentWidget(); board && board->isVisible())
-        board->activateWindow();
+    if (QWidget* next = nextActive())
+        next->activateWindow();
+}
+
+QWidget* SecondaryWindow::nextActive()
+{
+    if (handBackTo_ && handBackTo_->isVisible())
+        return handBackTo_;
+    QWidget* board = parentWidget();
+    if (!board || !board->isVisible())
+        return nullptr;
+    SecondaryWindow* last = nullptr;
+    for (SecondaryWindow* other : board->findChildren<SecondaryWindow*>(Qt::FindDirectChildrenOnly)) {
+        if (other != this && other->isVisible() && (!last || other->shownAt_ > last->shownAt_))
+            last = other;
+    }
+    return last ? last : board;
 }
 
 void showNotModal(QWidget& window)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 #include <initializer_list>
 
@@ -22,9 +23,20 @@ protected:
     // button `Fermer`, all to the right.
     void addButtonRow(QBoxLayout& layout, std::initializer_list<QPushButton*> buttons = {});
 
-    // Hands the keyboard back to the board, which a bare X server without a
-    // window manager would not do.
+    // Hands the keyboard back to the window that had it when this one was
+    // shown, if it is still open; else to the board's window shown last
+    // that is still open (a question that came between may be gone); else
+    // to the board. A bare X server without a window manager would not, and
+    // a keyboard player would be left typing into the board behind a window
+    // still open.
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+
+private:
+    QWidget* nextActive();
+
+    QPointer<QWidget> handBackTo_;
+    quint64 shownAt_ = 0; // in the order the windows were shown
 };
 
 // Shows a window not modal: visible, in front and active. Showing a window

@@ -4,6 +4,7 @@
 #include "support/board_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QRadioButton>
 #include <QTest>
 
@@ -46,6 +47,47 @@ TEST_F(SecondaryWindows, RulesComeBackWithTheirTextsAfterOK)
         const auto* label = windows.findRules()->findChild<QLabel*>(QString("Label%1").arg(i + 1));
         EXPECT_EQ(label->text(), QString::fromUtf8(kFrenchRules[static_cast<std::size_t>(i)]));
     }
+}
+
+// Whether `window` comes to hold the keyboard.
+bool becomesActive(const QWidget* window)
+{
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 1000);
+}
+
+// A window closed hands the keyboard back to the one that had it, while
+// that one is open, else to the board.
+TEST_F(SecondaryWindows, ClosingOneHandsTheKeyboardBack)
+{
+    window.show();
+    ASSERT_TRUE(becomesActive(&window));
+    find<QAction>("apropos")->trigger();
+    ASSERT_TRUE(becomesActive(windows.findAbout()));
+    find<QAction>("regle")->trigger();
+    ASSERT_TRUE(becomesActive(windows.findRules()));
+
+    windows.findRules()->close();
+    EXPECT_TRUE(becomesActive(windows.findAbout())) << "back to the window open before";
+    windows.findAbout()->close();
+    EXPECT_TRUE(becomesActive(&window));
+
+    find<QAction>("apropos")->trigger();
+    find<QAction>("regle")->trigger();
+    ASSERT_TRUE(becomesActive(windows.findRules()));
+    windows.findAbout()->close(); // the one it would go back to is gone
+    windows.findRules()->close();
+    EXPECT_TRUE(becomesActive(&window));
+
+    // One that came while a question was up goes back to the window shown
+    // last before it, the question gone.
+    find<QAction>("apropos")->trigger();
+    QWidget question;
+    question.show();
+    ASSERT_TRUE(becomesActive(&question));
+    find<QAction>("regle")->trigger();
+    question.close();
+    windows.findRules()->close();
+    EXPECT_TRUE(becomesActive(windows.findAbout()));
 }
 
 TEST_F(SecondaryWindows, AboutPictureTogglesTheCheatPanelAcrossHideAndShow)
