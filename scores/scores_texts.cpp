@@ -1,7 +1,6 @@
 #include "scores_texts.h"
 
 #include <QDateTime>
-#include <QLocale>
 
 namespace daxo {
 
@@ -43,10 +42,9 @@ QString historyTrouble(std::string_view languageCode, HistoryTrouble trouble, co
         .arg(detail);
 }
 
-QString ScoresTexts::number(double value, int decimals) const
-{
-    return QLocale(english_ ? QLocale::English : QLocale::French).toString(value, 'f', decimals);
-}
+QLocale ScoresTexts::locale() const { return QLocale(english_ ? QLocale::English : QLocale::French); }
+
+QString ScoresTexts::number(double value, int decimals) const { return locale().toString(value, 'f', decimals); }
 
 QString ScoresTexts::date(std::int64_t millisecondsSince1970) const
 {

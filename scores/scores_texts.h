@@ -3,6 +3,7 @@
 #include "game_statistics.h"
 #include "storage/history.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <string_view>
@@ -22,6 +23,7 @@ class ScoresTexts {
 public:
     explicit ScoresTexts(bool english) : english_(english) {}
 
+    QLocale locale() const; // the way numbers are written
     QString number(double value, int decimals) const; // "180,5" in French
     QString date(std::int64_t millisecondsSince1970) const;
     QStringList highScoreHeaders() const;             // rank, score, date, player

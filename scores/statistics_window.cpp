@@ -92,6 +92,8 @@ QChart* lossChart(const GameStatistics& statistics, const ScoresTexts& texts)
     auto* chart = new QChart;
     chart->setTitle(texts.lossTitle());
     chart->legend()->hide();
+    chart->setLocalizeNumbers(true); // "2,5" in French, as in the table
+    chart->setLocale(texts.locale());
     auto* line = new QLineSeries;
     line->setPointsVisible(true); // a single game is a point
     double most = 0.1;
@@ -102,8 +104,14 @@ QChart* lossChart(const GameStatistics& statistics, const ScoresTexts& texts)
     chart->addSeries(line);
     auto* games = new QValueAxis;
     games->setTitleText(texts.gamesAxis());
-    games->setLabelFormat("%d");
-    games->setRange(1, std::max<double>(2, static_cast<double>(statistics.meanLosses.size())));
+    // A tick on each game, or on every few of them, never between two: the
+    // axis runs on to the next tick after the last game.
+    const int spans = std::max(1, static_cast<int>(statistics.meanLosses.size()) - 1);
+    const int step = (spans + 9) / 10;
+    const int ticks = (spans + step - 1) / step;
+    games->setLabelFormat("%.0f"); // localised labels need a precision
+    games->setRange(1, 1 + ticks * step);
+    games->setTickCount(ticks + 1);
     auto* loss = new QValueAxis;
     loss->setTitleText(texts.lossAxis());
     loss->setRange(0, most * 1.1);

@@ -7,12 +7,16 @@
 #include "support/board_fixture.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGraphicsTextItem>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QValueAxis>
 
 namespace daxo {
 namespace {
@@ -118,6 +122,17 @@ TEST_F(Scores, AnAssistedGameStaysOffTheHighScores)
     EXPECT_EQ(history().finishedGames().size(), 1u);
 }
 
+// Every text the chart draws, its axis labels among them.
+std::vector<std::string> textsDrawnIn(const QGraphicsItem& item)
+{
+    std::vector<std::string> texts;
+    if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(&item))
+        texts.push_back(text->toPlainText().toStdString());
+    for (const QGraphicsItem* child : item.childItems())
+        std::ranges::move(textsDrawnIn(*child), std::back_inserter(texts));
+    return texts;
+}
+
 // The statistics set the player's games against perfect play, in the
 // language shown.
 TEST_F(Scores, TheStatisticsSetTheGamesAgainstPerfectPlay)
@@ -141,6 +156,16 @@ TEST_F(Scores, TheStatisticsSetTheGamesAgainstPerfectPlay)
     auto* boxes = statistics.findChild<QTableWidget*>("Cases");
     EXPECT_EQ((QStringList{boxes->item(5, 0)->text(), boxes->item(5, 1)->text()}), (QStringList{"Sixes", "24.0"}));
     EXPECT_EQ(boxes->item(5, 2)->text(), QString::number(perfect.statistics()->boxMeans[5], 'f', 1));
+
+    // The progress is drawn game after game, its ticks on whole games.
+    const QChart* progress = statistics.findChild<QChartView*>("Progres")->chart();
+    const auto* games = qobject_cast<QValueAxis*>(progress->axes(Qt::Horizontal).front());
+    EXPECT_EQ(progress->locale(), QLocale(QLocale::English));
+    EXPECT_EQ(std::pair(games->min(), games->max()), std::pair(1.0, 2.0));
+    EXPECT_EQ(games->tickCount(), 2);
+    const std::vector<std::string> drawn = textsDrawnIn(*progress);
+    for (const char* label : {"1", "2"})
+        EXPECT_EQ(std::ranges::count(drawn, label), 1) << "game label " << label;
 
     // A second source reads the cache instead of playing again.
     PerfectPlaySource cached(strategies, 50, cache.filePath("perfect.json"));
