@@ -17,10 +17,11 @@ QChart* expectedScoreChart(const solver::Judgement& judgement, const CoachTexts&
     chart->setTitle(texts.chartTitle());
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    // Turn n's decisions lie between n - 1 and n: before the first throw,
-    // then after each throw.
+    // Turn n's decisions lie between n - 1 and n, a third further on for
+    // each throw; the line starts from perfect play's expectation.
     auto* expected = new QLineSeries;
     expected->setName(texts.expectedSeries());
+    expected->append(0, judgement.expectedAtStart);
     double low = judgement.expectedAtStart;
     double high = judgement.expectedAtStart;
     for (const solver::JudgedDecision& decision : judgement.decisions) {

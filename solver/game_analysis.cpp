@@ -91,9 +91,10 @@ Judgement judge(const GameRecord& record, const Strategy& strategy)
         if (point.over())
             break; // the dice thrown after the end decide nothing
         if (const auto* thrown = std::get_if<ThrowEvent>(&event)) {
-            if (point.throwsMade == 0) {
-                decide({.kind = Action::Kind::Throw});
-            } else {
+            // Throwing first is never worse than scoring blind, so it is no
+            // decision: counting it would dilute the losses and pad the share
+            // of perfect choices. Scoring blind instead is judged below.
+            if (point.throwsMade > 0) {
                 // Holding all five dice and throwing is worth the same dice
                 // with a throw fewer.
                 Action keep{.kind = Action::Kind::Keep, .kept = heldOf(*thrown)};

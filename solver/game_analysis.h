@@ -43,8 +43,8 @@ struct Judgement {
 // Losses below this are equal values told apart by rounding alone.
 inline constexpr double kNoLoss = 1e-9;
 
-// Judges every decision of the record: each throw (the dice kept for it),
-// each box scored.
+// Judges every decision of the record: each throw after the first of a
+// turn (the dice kept for it), each box scored.
 Judgement judge(const GameRecord& record, const Strategy& strategy);
 
 // The actions open at a point of a game, best first; none once it is over.

@@ -7,8 +7,9 @@ namespace {
 
 using daxo::test::GameFixture;
 
-// A short game, judged: every throw and every box is a decision, in order,
-// and each loss is what the engine's own advice says that choice loses.
+// A short game, judged: every throw after a turn's first and every box is a
+// decision, in order, and each loss is what the engine's own advice says
+// that choice loses. A box scored blind is judged; a first throw is not.
 TEST_F(GameFixture, EveryDecisionIsJudgedInOrder)
 {
     const Strategy& strategy = test::wholeTable();
@@ -23,23 +24,25 @@ TEST_F(GameFixture, EveryDecisionIsJudgedInOrder)
     throwDice({});                             // keep all five
     answers.queue({Answer::Yes});
     game.Command9_Click();                     // no Suite: 0
+    game.Command2_Click();                     // turn 3: the ones, blind
 
     const Judgement judged = judge(game.record(), strategy);
     ASSERT_TRUE(judged.judged);
-    ASSERT_EQ(judged.decisions.size(), 6u);
+    ASSERT_EQ(judged.decisions.size(), 5u);
     const Position start{};
     const Position afterSixes{.used = bit(Box::Sixes), .subtotal = 18};
+    const Position afterSuite{.used = bit(Box::Sixes) | bit(Box::Suite), .subtotal = 18};
+    const Position afterOnes{.used = afterSuite.used | bit(Box::Ones), .subtotal = 18};
     const struct {
         int turn, throwsMade;
         std::string chosen;
         std::vector<Action> advice;
     } expected[] = {
-        {1, 0, "throw", strategy.adviseBeforeThrowing(start)},
         {1, 1, "keep:11", strategy.advise(start, {2, 1, 1, 1, 0, 0}, 2)},
         {1, 2, "score:6", strategy.advise(start, {2, 0, 0, 0, 0, 3}, 1)},
-        {2, 0, "throw", strategy.adviseBeforeThrowing(afterSixes)},
         {2, 1, "keep:25555", {}},
         {2, 2, "score:Suite", strategy.advise(afterSixes, {0, 1, 0, 0, 4, 0}, 1)},
+        {3, 0, "score:1", strategy.adviseBeforeThrowing(afterSuite)},
     };
     double total = 0;
     for (std::size_t i = 0; i < judged.decisions.size(); ++i) {
@@ -59,12 +62,14 @@ TEST_F(GameFixture, EveryDecisionIsJudgedInOrder)
     }
     // Throwing all five held is worth the same dice with a throw fewer.
     const double heldValue = strategy.advise(afterSixes, {0, 1, 0, 0, 4, 0}, 1).front().value;
-    EXPECT_DOUBLE_EQ(judged.decisions[4].chosen.value, heldValue);
+    EXPECT_DOUBLE_EQ(judged.decisions[2].chosen.value, heldValue);
+    EXPECT_GT(judged.decisions[4].chosen.loss, 0.0);
     EXPECT_DOUBLE_EQ(judged.totalLoss, total);
     EXPECT_EQ(judged.now.scored, 18);
-    EXPECT_EQ(judged.now.turn, 3);
-    EXPECT_DOUBLE_EQ(judged.decisions[0].expectedFinal, strategy.expectedToCome(start));
-    EXPECT_DOUBLE_EQ(judged.decisions[3].expectedFinal, 18 + strategy.expectedToCome(afterSixes));
+    EXPECT_EQ(judged.now.turn, 4);
+    EXPECT_DOUBLE_EQ(judged.expectedAtStart, strategy.expectedToCome(start));
+    EXPECT_DOUBLE_EQ(judged.decisions[1].expectedFinal, 18 + strategy.expectedToCome(afterSixes));
+    EXPECT_DOUBLE_EQ(judged.decisions[4].expectedFinal, 18 + strategy.expectedToCome(afterOnes));
 }
 
 // The cheat mode puts a game beyond judgement; a hint makes it assisted.
