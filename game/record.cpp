@@ -18,10 +18,9 @@ GameRecord::GameRecord(int game, std::uint64_t seed)
 GameRecord::GameRecord(std::vector<GameEvent> events, std::int64_t startedAt)
     : startedAt_(startedAt)
 {
-    if (events.empty() || !std::holds_alternative<NewGameEvent>(events.front()))
-        events.insert(events.begin(), NewGameEvent{});
-    events_.push_back(events.front());
-    for (std::size_t i = 1; i < events.size(); ++i)
+    const bool opened = !events.empty() && std::holds_alternative<NewGameEvent>(events.front());
+    events_.push_back(opened ? events.front() : GameEvent{NewGameEvent{}});
+    for (std::size_t i = opened ? 1 : 0; i < events.size(); ++i)
         add(std::move(events[i]));
 }
 
