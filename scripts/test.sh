@@ -41,6 +41,7 @@ run_fuzzers() {
     done
 }
 
-run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The package's own flags, so that what ships is what was tested.
+run_suite build-test -DCMAKE_BUILD_TYPE=Release
 run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DDAXO_SANITIZE=ON
 run_fuzzers
