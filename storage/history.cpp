@@ -66,6 +66,9 @@ const std::vector<std::vector<const char*>>& History::schemaSteps()
         {"ALTER TABLE games ADD COLUMN total_loss REAL", "ALTER TABLE games ADD COLUMN mean_loss REAL",
          "ALTER TABLE games ADD COLUMN player TEXT NOT NULL DEFAULT ''",
          "CREATE INDEX games_by_score ON games (finished, assisted, cheated, score)"},
+        // 3: the figures are judged again, now that a turn's first throw,
+        // which is no choice, no longer counts as a decision.
+        {"UPDATE games SET total_loss = NULL, mean_loss = NULL"},
     };
     return steps;
 }

@@ -122,13 +122,39 @@ TEST_F(HistoryTest, MigratesAFileOfTheFirstSchema)
 
     History history(path);
     ASSERT_EQ(history.trouble(), HistoryTrouble::None) << history.troubleDetail().toStdString();
-    EXPECT_EQ(history.schemaVersion(), 2);
+    EXPECT_EQ(history.schemaVersion(), 3);
     const std::vector<StoredGame> games = history.allGames();
     ASSERT_EQ(games.size(), 1u);
     EXPECT_EQ(games[0].summary.total, 198);
     EXPECT_FALSE(games[0].totalLoss);
     EXPECT_TRUE(history.setFigures(games[0].id, 3.0, 0.1));
     EXPECT_EQ(history.highScores().size(), 1u);
+}
+
+// Figures judged by the second schema's rules are dropped, to be judged
+// again; nothing else of the games changes.
+TEST_F(HistoryTest, JudgesAgainTheFiguresOfTheSecondSchema)
+{
+    {
+        History history(path);
+        const std::optional<qint64> id = history.store(StoredGame::of(gameScoring(kGood, 500)));
+        ASSERT_TRUE(id && history.setFigures(*id, 3.0, 0.1));
+    }
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(path);
+        ASSERT_TRUE(old.open());
+        ASSERT_TRUE(QSqlQuery(old).exec("PRAGMA user_version = 2"));
+        old.close();
+    }
+    QSqlDatabase::removeDatabase("old");
+    History history(path);
+    EXPECT_EQ(history.schemaVersion(), 3);
+    const std::vector<StoredGame> games = history.allGames();
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_FALSE(games[0].totalLoss || games[0].meanLoss);
+    EXPECT_EQ(games[0].summary.total, 198);
+    EXPECT_EQ(history.gamesWithoutFigures().size(), 1u);
 }
 
 // A file that is no database is set aside whole, and a new one begun.
