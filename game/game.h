@@ -140,6 +140,8 @@ private:
     // without running any change handler: the snapshot already holds what
     // they would compute.
     void restore(const Snapshot& snapshot);
+    // Undo or redo: the game now goes onto `to`, the last of `from` comes back.
+    void travel(std::vector<Snapshot>& from, std::vector<Snapshot>& to, UndoEvent event);
     // A box is about to be scored: what undo will bring back.
     void keepForUndo();
     void tellUndoState();

@@ -14,24 +14,23 @@ bool isGameLabel(Label label) { return label != Label::Label18 && label != Label
 
 void Game::undo()
 {
-    if (!canUndo())
-        return;
-    redo_.push_back(snapshot());
-    const Snapshot before = std::move(undo_.back());
-    undo_.pop_back();
-    restore(before);
-    addToRecord(UndoEvent{});
+    if (canUndo())
+        travel(undo_, redo_, UndoEvent{});
 }
 
 void Game::redo()
 {
-    if (!canRedo())
-        return;
-    undo_.push_back(snapshot());
-    const Snapshot after = std::move(redo_.back());
-    redo_.pop_back();
-    restore(after);
-    addToRecord(UndoEvent{.redo = true});
+    if (canRedo())
+        travel(redo_, undo_, UndoEvent{.redo = true});
+}
+
+void Game::travel(std::vector<Snapshot>& from, std::vector<Snapshot>& to, UndoEvent event)
+{
+    to.push_back(snapshot());
+    const Snapshot back = std::move(from.back());
+    from.pop_back();
+    restore(back);
+    addToRecord(event);
 }
 
 void Game::keepForUndo()
