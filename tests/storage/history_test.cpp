@@ -1,5 +1,6 @@
 #include "storage/history.h"
 #include "storage/record_json.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -207,9 +208,10 @@ TEST_F(HistoryTest, ALockedFileIsToldAndLaterWrittenTo)
 // The probe stores a big game into the file; it reports how it went.
 int probe(const QString& path, const std::function<void()>& limit)
 {
+    const test::UnprivilegedProgram writer(HISTORY_WRITER_PROBE);
     QProcess run;
     run.setChildProcessModifier(limit);
-    run.start(HISTORY_WRITER_PROBE, {path});
+    run.start(writer.program(), {path});
     EXPECT_TRUE(run.waitForFinished(20000));
     return run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
 }
@@ -244,11 +246,7 @@ TEST_F(HistoryTest, AReadOnlyFileRefusesTheWrite)
     }
     ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-    const bool root = ::geteuid() == 0;
-    const int trouble = probe(path, [root] {
-        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(99);
-    });
+    const int trouble = probe(path, &test::UnprivilegedProgram::dropPrivileges);
     EXPECT_EQ(trouble, static_cast<int>(HistoryTrouble::ReadOnly));
     ::chmod(QFile::encodeName(path).constData(), 0644);
     EXPECT_EQ(History(path).allGames().size(), 1u);

@@ -1,4 +1,5 @@
 #include "storage/settings_file.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,23 +80,19 @@ TEST_F(SettingsFile, AWritableFileInAReadOnlyFolderIsWrittenInPlace)
     const QString settingsFolder = folder.filePath("daxo");
     ASSERT_TRUE(QDir().mkpath(settingsFolder));
     put(path, previous);
-    const bool root = ::geteuid() == 0;
-    constexpr uid_t kNobody = 65534;
-    if (root) {
+    using test::UnprivilegedProgram;
+    const UnprivilegedProgram writer(SETTINGS_WRITER_PROBE);
+    if (UnprivilegedProgram::root()) {
         ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
-        ASSERT_EQ(::chown(QFile::encodeName(settingsFolder).constData(), kNobody, kNobody), 0);
-        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+        for (const QString& owned : {settingsFolder, path})
+            ASSERT_EQ(::chown(QFile::encodeName(owned).constData(), UnprivilegedProgram::kNobody,
+                              UnprivilegedProgram::kNobody), 0);
     }
     ASSERT_EQ(::chmod(QFile::encodeName(settingsFolder).constData(), 0555), 0);
 
     QProcess probe;
-    if (root) {
-        probe.setChildProcessModifier([] {
-            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-                ::_exit(3);
-        });
-    }
-    probe.start(SETTINGS_WRITER_PROBE, {path, "Image 5", "F"});
+    probe.setChildProcessModifier(&UnprivilegedProgram::dropPrivileges);
+    probe.start(writer.program(), {path, "Image 5", "F"});
     ASSERT_TRUE(probe.waitForFinished(10000));
     EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
     EXPECT_EQ(contentsOf(path), "Image 5\rF\r\n");
