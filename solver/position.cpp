@@ -49,7 +49,14 @@ std::optional<std::string> whyImpossible(const Position& position)
         return "the number boxes scored cannot make a subtotal of " + std::to_string(position.subtotal);
     if (auto why = checkSumBox(position, Box::Plus, position.plus))
         return why;
-    return checkSumBox(position, Box::Moins, position.moins);
+    if (auto why = checkSumBox(position, Box::Moins, position.moins))
+        return why;
+    // Whichever of the two is scored second is worth 0 when it would put
+    // the Moins above the Plus.
+    if (position.plus && position.moins && *position.plus > 0 && *position.moins > *position.plus)
+        return "Moins " + std::to_string(*position.moins) + " is above Plus " + std::to_string(*position.plus) +
+               ": the second of them scored would have been 0";
+    return std::nullopt;
 }
 
 } // namespace daxo::solver

@@ -1,5 +1,7 @@
 #include "advice_line.h"
 
+#include "excerpt.h"
+
 #include <charconv>
 #include <vector>
 
@@ -25,13 +27,6 @@ std::optional<int> wholeNumber(std::string_view text)
     return value;
 }
 
-std::string quoted(std::string_view text)
-{
-    std::string quoted(1, '"');
-    quoted.append(text).push_back('"');
-    return quoted;
-}
-
 } // namespace
 
 std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
@@ -48,16 +43,16 @@ std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
         for (const std::string_view name : split(fields[0], ',')) {
             const std::optional<Box> box = boxNamed(name);
             if (!box)
-                return LineError{"used boxes", quoted(name) + " is no box (1 to 6, Full, Suite, Carre, Daxo, Plus, Moins)"};
+                return LineError{"used boxes", tools::excerpt(name) + " is no box (1 to 6, Full, Suite, Carre, Daxo, Plus, Moins)"};
             if (position.used & bit(*box))
-                return LineError{"used boxes", quoted(name) + " is named twice"};
+                return LineError{"used boxes", tools::excerpt(name) + " is named twice"};
             position.used |= bit(*box);
         }
     }
 
     const std::optional<int> subtotal = wholeNumber(fields[1]);
     if (!subtotal)
-        return LineError{"subtotal", quoted(fields[1]) + " is not a whole number"};
+        return LineError{"subtotal", tools::excerpt(fields[1]) + " is not a whole number"};
     position.subtotal = *subtotal;
 
     const char* const sumNames[] = {"Plus", "Moins"};
@@ -68,18 +63,18 @@ std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
             continue;
         *sums[i] = wholeNumber(field);
         if (!*sums[i])
-            return LineError{sumNames[i], quoted(field) + " is neither a whole number nor \"-\""};
+            return LineError{sumNames[i], tools::excerpt(field) + " is neither a whole number nor \"-\""};
     }
 
     const std::string_view dice = fields[4];
     if (dice.size() != 5 || dice.find_first_not_of("123456") != std::string_view::npos)
-        return LineError{"dice", quoted(dice) + " is not five digits from 1 to 6"};
+        return LineError{"dice", tools::excerpt(dice) + " is not five digits from 1 to 6"};
     for (const char die : dice)
         ++request.dice[static_cast<std::size_t>(die - '1')];
 
     const std::optional<int> throwsLeft = wholeNumber(fields[5]);
     if (!throwsLeft || *throwsLeft < 0 || *throwsLeft > 2)
-        return LineError{"throws left", quoted(fields[5]) + " is not 0, 1 or 2"};
+        return LineError{"throws left", tools::excerpt(fields[5]) + " is not 0, 1 or 2"};
     request.throwsLeft = *throwsLeft;
 
     if (position.used == kAllBoxes)

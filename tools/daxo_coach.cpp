@@ -4,14 +4,20 @@
 //                        standard input, one per line
 
 #include "advice_line.h"
+#include "coach_arguments.h"
 #include "solver/strategy.h"
+#include "version.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -28,14 +34,34 @@ double peakMemoryMiB()
     return 0;
 }
 
-int usage(std::FILE* out, int status)
+constexpr const char* kUsage =
+    "Usage: daxo-coach solve [--threads N]\n"
+    "       daxo-coach advise [--threads N] < positions\n"
+    "       daxo-coach --help | --version\n"
+    "Works out perfect play of Daxo: 'solve' the expected score from an empty sheet,\n"
+    "'advise' the actions of each position read, one per line, best first.\n"
+    "The work is shared by N threads, by default and at most one for each core.\n"
+    "Options take their value as '--threads N' or '--threads=N'.\n";
+
+const std::vector<daxo::tools::CommandSpec> kCommands{
+    {"solve", {"threads"}},
+    {"advise", {"threads"}},
+};
+
+int refuse(const std::string& why)
 {
-    std::fputs("Usage: daxo-coach solve [--threads N]\n"
-               "       daxo-coach advise [--threads N] < positions\n"
-               "Works out perfect play of Daxo: 'solve' the expected score from an empty sheet,\n"
-               "'advise' the actions of each position read, one per line, best first.\n"
-               "The work is shared by N threads, by default one for each core.\n",
-               out);
+    std::fprintf(stderr, "daxo-coach: %s\nTry 'daxo-coach --help' for more information.\n", why.c_str());
+    return 2;
+}
+
+// What was printed must have reached its reader: a full disk or a closed
+// pipe is a failure, not a success.
+int finish(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "daxo-coach: the output could not be written: %s\n", std::strerror(errno));
+        return 1;
+    }
     return status;
 }
 
@@ -77,20 +103,30 @@ int advise(const SolveOptions& options)
 
 int main(int argc, char* argv[])
 {
-    const std::string command = argc >= 2 ? argv[1] : "";
-    if (command == "--help" || command == "-h")
-        return usage(stdout, 0);
-    SolveOptions options;
-    if (argc == 4 && std::string(argv[2]) == "--threads") {
-        options.threads = std::atoi(argv[3]);
-        if (options.threads < 1)
-            return usage(stderr, 2);
-    } else if (argc != 2) {
-        return usage(stderr, 2);
+    using namespace daxo::tools;
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const auto read = readArguments(arguments, kCommands);
+    if (const auto* error = std::get_if<ArgumentError>(&read))
+        return refuse(error->why);
+    const Invocation& invocation = std::get<Invocation>(read);
+    if (invocation.command == "help") {
+        std::fputs(kUsage, stdout);
+        return finish(0);
     }
-    if (command == "solve")
-        return solve(options);
-    if (command == "advise")
-        return advise(options);
-    return usage(stderr, 2);
+    if (invocation.command == "version") {
+        std::printf("daxo-coach %s\n", DAXO_VERSION_STRING);
+        return finish(0);
+    }
+
+    SolveOptions options;
+    // Beyond one thread a core, threads only take memory.
+    const std::uint64_t cores = std::max(1u, std::thread::hardware_concurrency());
+    options.threads = static_cast<int>(cores);
+    if (const auto threads = invocation.options.find("threads"); threads != invocation.options.end()) {
+        const auto value = wholeOption("threads", threads->second, 1, cores, true);
+        if (const auto* error = std::get_if<ArgumentError>(&value))
+            return refuse(error->why);
+        options.threads = static_cast<int>(std::get<std::uint64_t>(value));
+    }
+    return finish(invocation.command == "solve" ? solve(options) : advise(options));
 }

@@ -36,6 +36,7 @@ TEST(AdviceLine, NamesTheFieldOfABadLine)
         {"-\t0\t-\t-\t1234\t2", "dice"},
         {"-\t0\t-\t-\t12345\t3", "throws left"},
         {"-\t0\t-\t-\t12345\t", "throws left"},
+        {"Plus,Moins\t0\t10\t25\t12345\t2", "Moins"}, // the Moins above the Plus, neither 0
     };
     for (const auto& [line, field] : rows) {
         const auto read = readAdviceLine(line);
@@ -43,6 +44,33 @@ TEST(AdviceLine, NamesTheFieldOfABadLine)
         EXPECT_EQ(std::get<LineError>(read).field, field) << line;
         EXPECT_FALSE(std::get<LineError>(read).why.empty());
     }
+}
+
+// The Moins may stand above the Plus only when one of them is 0.
+TEST(AdviceLine, RefusesAMoinsAboveThePlus)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {"Plus,Moins\t0\t10\t25\t12345\t2", false},
+        {"Plus,Moins\t0\t25\t25\t12345\t2", true},
+        {"Plus,Moins\t0\t25\t10\t12345\t2", true},
+        {"Plus,Moins\t0\t0\t25\t12345\t2", true},
+        {"Plus,Moins\t0\t10\t0\t12345\t2", true},
+    };
+    for (const auto& [line, possible] : rows)
+        EXPECT_EQ(std::holds_alternative<AdviceRequest>(readAdviceLine(line)), possible) << line;
+    const auto refused = readAdviceLine("Plus,Moins\t0\t10\t25\t12345\t2");
+    EXPECT_EQ(std::get<LineError>(refused).why, "Moins 25 is above Plus 10: the second of them scored would have been 0");
+}
+
+// What a bad line quotes back is an escaped excerpt, whatever the line held.
+TEST(AdviceLine, QuotesABadFieldAsAShortEscapedExcerpt)
+{
+    using namespace std::string_literals;
+    const auto binary = readAdviceLine("1,Fu\0ll\x1b[31m\t0\t-\t-\t12345\t2"s);
+    EXPECT_EQ(std::get<LineError>(binary).why,
+              "\"Fu\\x00ll\\x1b[31m\" is no box (1 to 6, Full, Suite, Carre, Daxo, Plus, Moins)");
+    const auto longField = readAdviceLine("-\t" + std::string(1000000, '7') + "\t-\t-\t12345\t2");
+    EXPECT_LT(std::get<LineError>(longField).why.size(), 100u);
 }
 
 } // namespace

@@ -62,4 +62,47 @@ TEST(DaxoCoach, AdvisesLineByLine)
     EXPECT_TRUE(advise.out.endsWith("\n\n"));
 }
 
+// A command line that cannot be followed gets its reason and the status 2;
+// --help and --version answer at once.
+TEST(DaxoCoach, SaysWhatIsWrongWithTheCommandLine)
+{
+    const std::pair<QStringList, QString> refused[] = {
+        {{}, "a command is needed"},
+        {{"play"}, "unknown command \"play\""},
+        {{"solve", "--threads", "0"}, "--threads wants a whole number from 1 up, not \"0\""},
+        {{"solve", "--threads", "-3"}, "--threads wants a whole number from 1 up, not \"-3\""},
+        {{"solve", "--threads", "abc"}, "--threads wants a whole number from 1 up, not \"abc\""},
+        {{"advise", "--threads"}, "--threads wants a value"},
+    };
+    for (const auto& [arguments, why] : refused) {
+        const Finished got = run(arguments);
+        EXPECT_EQ(got.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(got.err, "daxo-coach: " + why + "\nTry 'daxo-coach --help' for more information.\n");
+        EXPECT_TRUE(got.out.isEmpty());
+    }
+    const Finished version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_TRUE(version.out.contains(QRegularExpression("^daxo-coach \\d+\\.\\d+\\.\\d+\n$"))) << version.out.toStdString();
+    const Finished help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: daxo-coach solve"));
+}
+
+// An answer that cannot be written is a failure.
+TEST(DaxoCoach, AFailedWriteIsAnError)
+{
+#ifdef DAXO_SANITIZED
+    GTEST_SKIP() << "the whole table is worked out in the optimised build";
+#endif
+    QProcess coach;
+    coach.setStandardOutputFile("/dev/full");
+    coach.start(DAXO_COACH_EXECUTABLE, {"advise", "--threads=99999999999"});
+    coach.write("-\t0\t-\t-\t66666\t2\n");
+    coach.closeWriteChannel();
+    ASSERT_TRUE(coach.waitForFinished(120000));
+    EXPECT_EQ(coach.exitCode(), 1);
+    EXPECT_EQ(QString::fromUtf8(coach.readAllStandardError()),
+              "daxo-coach: the output could not be written: No space left on device\n");
+}
+
 } // namespace
