@@ -45,7 +45,7 @@ CommandLine readCommandLine(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption seed("seed", "Play games whose dice come from seed N, the next ones from N + 1 and on.",
+    const QCommandLineOption seed("seed", "Play games whose dice come from seed N, the next ones from N + 1 and on\n(after the largest seed, from 0).",
                                   "N");
     parser.addOption(seed);
     acceptQtOptions(parser);
@@ -57,13 +57,18 @@ CommandLine readCommandLine(int argc, char* argv[])
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText());
     if (parser.isSet(help) || parser.isSet("help-all")) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // The program's name, not the path it was started from.
+        QString text = parser.helpText();
+        text.replace("Usage: " + QCoreApplication::arguments().constFirst(), "Usage: daxo");
+        std::fputs(qPrintable(text), stdout);
         return {.exitStatus = 0};
     }
     if (parser.isSet(version)) {
         std::printf("daxo %s\n", DAXO_VERSION_STRING);
         return {.exitStatus = 0};
     }
+    if (const QStringList stray = parser.positionalArguments(); !stray.isEmpty())
+        return refuse(QString("unexpected argument \"%1\"").arg(stray.front().left(80)));
     CommandLine commandLine;
     if (parser.isSet(seed)) {
         bool whole = false;

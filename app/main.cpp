@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "display_guard.h"
 #include "windows.h"
 
 #include "coach/background_strategy_source.h"
@@ -13,6 +14,7 @@
 #include "widgets/secondary_window.h"
 
 #include <QApplication>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +22,9 @@ int main(int argc, char* argv[])
     if (commandLine.exitStatus)
         return *commandLine.exitStatus;
 
+    std::optional<daxo::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
     QApplication::setApplicationName("daxo");
     QApplication::setApplicationVersion(DAXO_VERSION_STRING);
     QGuiApplication::setDesktopFileName(DAXO_APP_ID); // ties the windows to the desktop entry

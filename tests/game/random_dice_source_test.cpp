@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 
 namespace daxo {
 namespace {
@@ -76,6 +77,18 @@ TEST(RandomDiceSource, ASeedPlaysTheSameGamesAgain)
     const std::vector<int> later = faces(again, 50);
     again.rewind(middle);
     EXPECT_EQ(faces(again, 50), later);
+}
+
+// After the largest seed the count goes on from 0: each game of the run
+// keeps a seed of its own.
+TEST(RandomDiceSource, TheSeedsAfterTheLargestStayDistinct)
+{
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+    RandomDiceSource source(kLargest - 1);
+    std::vector<std::uint64_t> seeds;
+    for (int game = 0; game < 4; ++game)
+        seeds.push_back(source.startGame());
+    EXPECT_EQ(seeds, (std::vector<std::uint64_t>{kLargest - 1, kLargest, 0, 1}));
 }
 
 } // namespace
