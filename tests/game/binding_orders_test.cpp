@@ -14,9 +14,17 @@ using Events = std::vector<std::string>;
 
 // Every notification as a short line: "Text6=5", "Panel4=Bonus : 0",
 // "Sheet Text6=5", "Picture1=0", "Command1 on", "Check1 on", "Check1 held",
-// "Label1=0", "Locked Text1".
-class Recorder final : public GameListener {
+// "Label1=0", "Locked Text1"; and, when it answers the game's questions,
+// "Ask" and the question's title where the question came.
+class Recorder final : public GameListener, public QuestionPort {
 public:
+    Answer ask(const Question& question) override
+    {
+        add("Ask " + question.title);
+        return answers.ask(question);
+    }
+    test::ScriptedAnswers answers;
+
     void textChanged(Cell c, const std::string& text) override { add(name(c) + "=" + text); }
     void lockChanged(Cell c, bool locked) override { add((locked ? "Locked " : "Open ") + name(c)); }
     void buttonEnabledChanged(Button b, bool enabled) override { add(name(b) + (enabled ? " on" : " off")); }
@@ -222,6 +230,72 @@ TEST_F(BindingOrders, TheGrandTotalIsNeverOpenToTyping)
     game.setCellsLocked(true);
     EXPECT_FALSE(game.typeText(Cell::Text19, "8"));
     EXPECT_EQ(text(Cell::Text19), "7");
+}
+
+// A game whose questions come among its notifications.
+struct AskingGame : ::testing::Test {
+    AskingGame()
+    {
+        game.setCaption(Label::Label20, "F");
+        game.addListener(recorder);
+    }
+    ~AskingGame() override
+    {
+        game.removeListener(recorder);
+        EXPECT_TRUE(dice.exhausted() && recorder.answers.exhausted());
+    }
+    void throwDice(std::initializer_list<int> faces)
+    {
+        dice.queue(faces);
+        game.Command1_Click();
+    }
+    Recorder recorder;
+    test::ScriptedDice dice;
+    Game game{dice, recorder};
+};
+
+// A box: its score with the totals, its button off, then the turn reset,
+// then the count of boxes; a refused combination asks before any of it.
+TEST_F(AskingGame, ABoxScoresThenEndsTheTurnThenCounts)
+{
+    game.setCaption(Label::Label19, "0");
+    throwDice({1, 2, 2, 4, 6});
+    recorder.take();
+    recorder.answers.queue({Answer::Yes});
+    game.Command8_Click();
+    EXPECT_EQ(recorder.take({"Ask", "Text14", "Text20", "Panel5", "Command", "Text1=", "Label"}),
+              (Events{"Ask Attention !", "Text14=0", "Command8 off", "Text1=", "Label1=0", "Text1=a", "Label19=1"}));
+    // The total kept its text: no notification for it, nor for panel 5.
+
+    throwDice({6, 6, 6, 1, 2});
+    recorder.take();
+    game.Command12_Click();
+    EXPECT_EQ(recorder.take({"Ask", "Text18", "Text20", "Panel5", "Sheet Text20", "Command", "Text1=", "Label"}),
+              (Events{"Text18=21", "Text20=21", "Panel5=Total : 21", "Sheet Text20=21", "Command12 off", "Text1=",
+                      "Label1=0", "Text1=a", "Label19=2"}));
+}
+
+// The twelfth box counts, then asks; the game after a Yes starts only then.
+TEST_F(AskingGame, TheEndCountsTheBoxBeforeItAsks)
+{
+    game.setCaption(Label::Label19, "11");
+    throwDice({3, 3, 3, 3, 3});
+    recorder.take();
+    recorder.answers.queue({Answer::Yes});
+    game.Command4_Click();
+    EXPECT_EQ(recorder.take({"Ask", "Label19", "Label17"}),
+              (Events{"Label19=12", "Ask Fin de la partie", "Label17=2", "Label19=0"}));
+}
+
+// The bonus: panel 4 first, then the total it changes.
+TEST_F(BindingOrders, TheBonusWritesItsPanelBeforeTheTotal)
+{
+    game.setText(Cell::Text14, "20");
+    recorder.take();
+    game.setText(Cell::Text6, "60");
+    EXPECT_EQ(recorder.take({"Text12", "Text13", "Text20", "Panel"}),
+              (Events{"Text12=60", "Text13=30", "Panel4=Bonus : 30", "Text20=110", "Panel5=Total : 110",
+                      "Panel2=Sous Total : 60", "Panel3=Reste pour Bonus : 0"}));
 }
 
 } // namespace

@@ -58,5 +58,54 @@ TEST_F(GameFixture, HugeAndHostileTypedTextsSaturateAndReadBack)
     EXPECT_EQ(panel(3), "Reste pour Bonus : 1000000000000060");
 }
 
+// Each score cell counts in the grand total, and the number boxes in the
+// subtotal too, the player's sheet following; a cell left out of a sum is
+// seen at once.
+TEST(Totals, EachScoreCellCountsInItsSums)
+{
+    for (int n = number(Cell::Text6); n <= number(Cell::Text19); ++n) {
+        const Cell scored = cell(n);
+        if (scored == Cell::Text12 || scored == Cell::Text13)
+            continue;
+        test::Play play;
+        play.game.setText(scored, "7");
+        const bool numberBox = n <= number(Cell::Text11);
+        EXPECT_EQ(std::tuple(play.text(Cell::Text12), play.text(Cell::Text20), play.game.playerSheetText(scored),
+                             play.game.playerSheetText(Cell::Text20)),
+                  std::tuple(numberBox ? "7" : "0", "7", "7", "7"))
+            << name(scored);
+    }
+}
+
+// Whole sheets: the subtotal, the bonus from 60 on, the total with and
+// without it, the panels and the player's sheet.
+TEST(Totals, WholeSheetsWithAndWithoutTheBonus)
+{
+    struct Row {
+        std::array<int, 12> boxes; // Text6 to Text11, then Text14 to Text19
+        std::string subtotal, bonus, total, missing;
+    };
+    const Row rows[] = {
+        {{3, 6, 9, 12, 15, 18, 20, 30, 40, 50, 25, 10}, "63", "30", "268", "-3"},
+        {{5, 10, 15, 20, 10, 0, 0, 0, 0, 0, 5, 5}, "60", "30", "100", "0"},
+        {{4, 10, 15, 20, 10, 0, 0, 0, 0, 0, 5, 5}, "59", "0", "69", "1"},
+        {{1, 2, 3, 4, 5, 6, 20, 0, 40, 0, 30, 5}, "21", "0", "116", "39"},
+        {{5, 10, 15, 20, 25, 30, 20, 30, 40, 50, 30, 30}, "105", "30", "335", "-45"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("subtotal " + row.subtotal);
+        test::Play play;
+        for (std::size_t box = 0; box < row.boxes.size(); ++box)
+            play.game.setText(scoreCellOf(button(static_cast<int>(box) + 2)), std::to_string(row.boxes[box]));
+        EXPECT_EQ((std::array{play.text(Cell::Text12), play.text(Cell::Text13), play.text(Cell::Text20)}),
+                  (std::array{row.subtotal, row.bonus, row.total}));
+        EXPECT_EQ((std::array{play.panel(2), play.panel(3), play.panel(4), play.panel(5)}),
+                  (std::array{"Sous Total : " + row.subtotal, "Reste pour Bonus : " + row.missing,
+                              "Bonus : " + row.bonus, "Total : " + row.total}));
+        for (int n = number(Cell::Text6); n <= number(Cell::Text20); ++n)
+            EXPECT_EQ(play.game.playerSheetText(cell(n)), play.text(cell(n))) << name(cell(n));
+    }
+}
+
 } // namespace
 } // namespace daxo
