@@ -2,6 +2,7 @@
 
 #include "coach/analysis_offer.h"
 #include "coach/analysis_window.h"
+#include "coach/coach_guide.h"
 #include "coach/coach.h"
 #include "coach/coach_window.h"
 #include "coach/waiting_window.h"
@@ -24,6 +25,8 @@
 #include "widgets/player_messages.h"
 #include "widgets/secondary_window.h"
 
+#include <optional>
+
 namespace daxo {
 
 Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies)
@@ -45,7 +48,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         return window;
     })
     , analysis_([this] { return inActiveLanguage(new AnalysisWindow(main(), coach(), printers_, messages_), "Analyse"); })
-    , waiting_([this] { return inActiveLanguage(new WaitingWindow(main(), strategies_), "Calcul"); })
+    , waiting_([this] { return inActiveLanguage(new WaitingWindow(main(), coach()), "Calcul"); })
     , offer_([this] {
         auto* window = inActiveLanguage(new AnalysisOffer(main()), "Fin");
         QObject::connect(window, &AnalysisOffer::accepted, window, [this] {
@@ -54,24 +57,37 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         });
         return window;
     })
+    , guide_([this] {
+        return inActiveLanguage(new CoachGuide(main(), [this] { return speaksEnglish(game_.languageCode()); }), "Guide");
+    })
     , highScores_([this] { return inActiveLanguage(new HighScoresWindow(main(), game_, keeper()), "Meilleurs"); })
     , newHighScore_([this] {
-        auto* window = inActiveLanguage(new NewHighScoreWindow(main()), "Bravo");
+        auto* window = inActiveLanguage(new NewHighScoreWindow(main(), game_), "Bravo");
         QObject::connect(window, &NewHighScoreWindow::named, window, [this](qint64 game, const QString& player) {
             preferences_->setPlayerName(player);
             keeper().name(game, player);
         });
         return window;
     })
+    , endOfGame_({.name = [this] { return announceHighScore(); }, .offer = [this] { return offerAnalysis(); }})
     , statistics_([this] {
         if (!perfectPlay_)
             perfectPlay_ = std::make_unique<PerfectPlaySource>(strategies_);
         return inActiveLanguage(new StatisticsWindow(main(), game_, keeper(), *perfectPlay_), "Statistiques");
     })
 {
+    game_.addListener(*this);
 }
 
-Windows::~Windows() = default;
+Windows::~Windows() { game_.removeListener(*this); }
+
+void Windows::captionChanged(Label label, const std::string&)
+{
+    if (label != Label::Label20 || !main_)
+        return;
+    for (SecondaryWindow* window : main_->findChildren<SecondaryWindow*>(Qt::FindDirectChildrenOnly))
+        window->retranslate();
+}
 
 MainWindow& Windows::main()
 {
@@ -106,7 +122,6 @@ Coach& Windows::coach()
 {
     if (!coach_) {
         coach_ = std::make_unique<Coach>(game_, strategies_, main());
-        QObject::connect(coach_.get(), &Coach::analysisOffered, coach_.get(), [this] { offerAnalysis(); });
         QObject::connect(coach_.get(), &Coach::hintWaitingChanged, coach_.get(), [this](bool on) { hintWaiting(on); });
     }
     return *coach_;
@@ -120,12 +135,17 @@ WaitingWindow& Windows::waiting() { return waiting_.get(); }
 
 AnalysisOffer& Windows::offer() { return offer_.get(); }
 
+CoachGuide& Windows::guide() { return guide_.get(); }
+
 HistoryKeeper& Windows::keeper()
 {
     if (!keeper_) {
         keeper_ = std::make_unique<HistoryKeeper>(game_, messages_, strategies_);
-        QObject::connect(keeper_.get(), &HistoryKeeper::enteredHighScores, keeper_.get(),
-                         [this](qint64 game, int rank, int score) { announceHighScore(game, rank, score); });
+        QObject::connect(keeper_.get(), &HistoryKeeper::finishedGameRanked, keeper_.get(),
+                         [this](qint64 game, int rank, int score) {
+                             lastHighScore_ = rank > 0 ? std::optional(NewHighScore{game, rank, score}) : std::nullopt;
+                             endOfGame_.ranked(rank > 0);
+                         });
     }
     return *keeper_;
 }
@@ -138,12 +158,14 @@ StatisticsWindow& Windows::statistics() { return statistics_.get(); }
 
 // After the game's own end-of-game question, as the keeper hears of the
 // finished game only then.
-void Windows::announceHighScore(qint64 game, int rank, int score)
+QWidget* Windows::announceHighScore()
 {
+    if (!lastHighScore_)
+        return nullptr;
     NewHighScoreWindow& window = newHighScore();
-    window.offer(game, ScoresTexts(speaksEnglish(game_.languageCode())).enteredHighScores(rank, score),
-                 preferences_->playerName());
+    window.offer(lastHighScore_->game, lastHighScore_->rank, lastHighScore_->score, preferences_->playerName());
     showNotModal(window);
+    return &window;
 }
 
 void Windows::askForHint() { coach().askForHint(); }
@@ -156,14 +178,16 @@ void Windows::showAnalysis(const GameRecord& record)
 
 // Offered, not forced, and not twice: the coach window, when open, says
 // the game is over beside its own analysis button.
-void Windows::offerAnalysis()
+void Windows::gameFinished(const GameRecord& finished)
 {
-    const auto& finished = coach().finishedGame();
-    if (!finished || finished->touchedByCheat())
-        return;
-    if (const CoachWindow* open = findCoachWindow(); open && open->isVisible())
-        return;
+    const CoachWindow* open = findCoachWindow();
+    endOfGame_.finished(!finished.touchedByCheat() && !(open && open->isVisible()));
+}
+
+QWidget* Windows::offerAnalysis()
+{
     showNotModal(offer());
+    return &offer();
 }
 
 // The coach window shows the progress itself when it is open.
@@ -182,7 +206,7 @@ void Windows::restoreCoachWindow()
     if (!preferences_->coachOpen())
         return;
     CoachWindow& window = coachWindow();
-    window.restoreGeometry(preferences_->coachGeometry());
+    window.restorePlace(preferences_->coachGeometry());
     showNotModal(window);
 }
 
@@ -190,7 +214,7 @@ void Windows::keepForNextRun()
 {
     keeper().keepGameInPlay();
     const CoachWindow* window = findCoachWindow();
-    preferences_->setCoach(window && window->isVisible(), window ? window->saveGeometry() : QByteArray());
+    preferences_->setCoach(window && window->isVisible(), window ? window->savePlace() : QByteArray());
 }
 
 QWidget* Windows::existingWindow(std::string_view name)
@@ -215,6 +239,8 @@ QWidget* Windows::existingWindow(std::string_view name)
         return waiting_.find();
     if (name == "Fin")
         return offer_.find();
+    if (name == "Guide")
+        return guide_.find();
     if (name == "Meilleurs")
         return highScores_.find();
     if (name == "Bravo")
@@ -244,6 +270,8 @@ QWidget& Windows::window(std::string_view name)
         return waiting();
     if (name == "Fin")
         return offer();
+    if (name == "Guide")
+        return guide();
     if (name == "Meilleurs")
         return highScores();
     if (name == "Bravo")

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "end_of_game.h"
 #include "game/game.h"
 #include "i18n/qt_translations.h"
 #include "widgets/single_instance.h"
 #include "widgets/window_ports.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QWidget;
@@ -16,6 +18,7 @@ class AboutWindow;
 class AnalysisOffer;
 class AnalysisWindow;
 class Coach;
+class CoachGuide;
 class CoachWindow;
 class HighScoresWindow;
 class HistoryKeeper;
@@ -38,7 +41,11 @@ class WaitingWindow;
 // for the run, created the first time it is needed; and the links between
 // the windows, which no window folder makes itself. The secondary windows
 // belong to the board and go with it; the game outlives them all.
-class Windows final : public WindowDirectory, public LanguageSwitch, public PictureSets, public Coaching {
+class Windows final : public WindowDirectory,
+                      public LanguageSwitch,
+                      public PictureSets,
+                      public Coaching,
+                      private GameListener {
 public:
     // What it is given must outlive it.
     Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies);
@@ -60,6 +67,7 @@ public:
     AnalysisWindow& analysis(); // `Analyse`
     WaitingWindow& waiting();   // `Calcul`
     AnalysisOffer& offer();     // `Fin`
+    CoachGuide& guide();        // `Guide`
     HistoryKeeper& keeper();
     HighScoresWindow& highScores(); // `Meilleurs`
     NewHighScoreWindow& newHighScore(); // `Bravo`
@@ -99,9 +107,15 @@ private:
     template <typename Window>
     Window* inActiveLanguage(Window* window, std::string_view name);
 
-    void offerAnalysis();
+    // The language changed: every window of the additions writes its texts
+    // again, after the caption table wrote its captions.
+    void captionChanged(Label label, const std::string& caption) override;
+
+    void gameFinished(const GameRecord& finished) override;
+    // The steps after the end of a game; each shows its window.
+    QWidget* announceHighScore();
+    QWidget* offerAnalysis();
     void hintWaiting(bool waiting);
-    void announceHighScore(qint64 game, int rank, int score);
 
     PlayerMessages& messages_;
     PrinterPort& printers_;
@@ -123,8 +137,17 @@ private:
     SingleInstance<AnalysisWindow> analysis_;
     SingleInstance<WaitingWindow> waiting_;
     SingleInstance<AnalysisOffer> offer_;
+    SingleInstance<CoachGuide> guide_;
     SingleInstance<HighScoresWindow> highScores_;
     SingleInstance<NewHighScoreWindow> newHighScore_;
+    // The last finished game, as it entered the high scores.
+    struct NewHighScore {
+        qint64 game;
+        int rank;
+        int score;
+    };
+    std::optional<NewHighScore> lastHighScore_;
+    EndOfGame endOfGame_;
     SingleInstance<StatisticsWindow> statistics_;
 };
 

@@ -9,12 +9,12 @@
 namespace daxo {
 
 AnalysisOffer::AnalysisOffer(QWidget& board)
-    : SecondaryWindow(board, "Fin", QSize(340, 90))
+    : SecondaryWindow(board, "Fin", QSize(340, 90), QSize(340, 90), Keyboard::Takes)
 {
     setWindowTitle(QString::fromUtf8("Entraîneur"));
     setFont(sansFont(8.25));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel("La partie est finie. Voulez-vous voir son analyse ?");
+    auto* label = new QLabel(QString::fromUtf8("La partie est finie. Voulez-vous voir son analyse\u00a0?"));
     label->setObjectName("Label1");
     label->setWordWrap(true);
     layout->addWidget(label);
@@ -26,7 +26,6 @@ AnalysisOffer::AnalysisOffer(QWidget& board)
         QWidget::close();
         Q_EMIT accepted();
     });
-    centreOn(*this, board);
 }
 
 } // namespace daxo

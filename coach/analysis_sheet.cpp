@@ -4,7 +4,9 @@
 #include "expected_score_chart.h"
 #include "widgets/fonts.h"
 
+#include <QChart>
 #include <QChartView>
+#include <QLegend>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -55,7 +57,11 @@ AnalysisSheet::AnalysisSheet(const QString& title, const solver::Judgement& judg
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    auto* chart = new QChartView(expectedScoreChart(judgement, texts));
+    QChart* drawn = expectedScoreChart(judgement, texts);
+    // Played back on a printer, the legend's clip of its own items cut away
+    // the colour keys and a name; on paper it has nothing to scroll.
+    drawn->legend()->setFlag(QGraphicsItem::ItemClipsChildrenToShape, false);
+    auto* chart = new QChartView(drawn);
     chart->setRenderHint(QPainter::Antialiasing);
     chart->setFixedHeight(260);
     layout->addWidget(chart);

@@ -24,7 +24,7 @@
 namespace daxo {
 
 AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printers, PlayerMessages& messages)
-    : SecondaryWindow(board, "Analyse", QSize(720, 600))
+    : SecondaryWindow(board, "Analyse", QSize(720, 600), QSize(560, 420), Keyboard::Leaves)
     , coach_(coach)
     , printers_(printers)
     , messages_(messages)
@@ -43,7 +43,7 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
     progress_->setRange(0, 100);
     layout->addWidget(progress_);
 
-    decisions_ = newFigureTable("Decisions", 0, 6);
+    decisions_ = newFigureTable("Decisions", 6);
     layout->addWidget(decisions_, 1);
 
     chart_ = newChartView("Graphique", 250);
@@ -61,8 +61,9 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
         if (isVisible())
             render();
     });
-    centreOnScreen(*this);
 }
+
+void AnalysisWindow::retranslate() { render(); }
 
 void AnalysisWindow::analyse(GameRecord record)
 {
@@ -84,32 +85,39 @@ void AnalysisWindow::render()
     const CoachTexts texts(coach_.english());
     const std::optional<solver::Judgement> judged = judgement();
     const bool cheated = record_ && record_->touchedByCheat();
-    progress_->setVisible(!judged && !cheated);
+    const bool begun = record_ && summarize(*record_).begun;
+    progress_->setVisible(!judged && !cheated && begun);
     progress_->setValue(static_cast<int>(coach_.source().progress() * 100));
-    decisions_->setHorizontalHeaderLabels(texts.decisionHeaders());
+    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
+    const QStringList headers = texts.decisionHeaders();
+    decisions_->setHorizontalHeaderLabels(headers);
+    decisions_->horizontalHeaderItem(5)->setToolTip(texts.aboutLoss());
     decisions_->setAccessibleName(windowTitle());
-    const bool shown = judged && judged->judged;
+    summary_->setToolTip(texts.aboutSummary());
+    summary_->setAccessibleDescription(texts.aboutSummary());
+    const bool shown = judged && judged->judged && begun;
     decisions_->setVisible(shown);
     chart_->setVisible(shown);
     if (!shown) {
-        summary_->setText(cheated ? texts.cannotJudge() : texts.working(coach_.source().progress()));
+        summary_->setText(cheated   ? texts.cannotJudge()
+                          : !begun ? texts.nothingToAnalyse()
+                                   : texts.working(coach_.source().progress()));
         return;
     }
 
     summary_->setText(texts.summary(*judged));
-    decisions_->setRowCount(static_cast<int>(judged->decisions.size()));
-    int row = 0;
+    QStringList numbers;
+    std::vector<QStringList> rows;
     for (const solver::JudgedDecision& decision : judged->decisions) {
-        const QStringList cells{QString::number(decision.before.turn), texts.throwNumber(decision.before.throwsMade),
-                                texts.diceShown(decision.before.dice), texts.action(decision.chosen),
-                                texts.action(decision.best), texts.points(decision.chosen.loss)};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (column == 5 && CoachTexts::isCostly(decision.chosen.loss))
-                item->setForeground(QColor(176, 0, 0));
-            decisions_->setItem(row, column, item);
-        }
-        ++row;
+        numbers << QString::number(rows.size() + 1);
+        rows.push_back({QString::number(decision.before.turn), texts.throwNumber(decision.before.throwsMade),
+                        texts.diceShown(decision.before.dice), texts.action(decision.chosen),
+                        texts.action(decision.best), texts.points(decision.chosen.loss)});
+    }
+    setRows(*decisions_, numbers, rows, {0, 1, 5});
+    for (int row = 0; row < static_cast<int>(judged->decisions.size()); ++row) {
+        const bool costly = CoachTexts::isCostly(judged->decisions[static_cast<std::size_t>(row)].chosen.loss);
+        decisions_->item(row, 5)->setForeground(costly ? QBrush(QColor(176, 0, 0)) : QBrush());
     }
     showChart(*chart_, expectedScoreChart(*judged, texts), texts.chartTitle());
 }
@@ -118,7 +126,7 @@ void AnalysisWindow::render()
 void AnalysisWindow::print()
 {
     const std::optional<solver::Judgement> judged = judgement();
-    if (!judged || !judged->judged)
+    if (!judged || !judged->judged || !summarize(*record_).begun)
         return;
     const CoachTexts texts(coach_.english());
     AnalysisSheet sheet(windowTitle(), *judged, texts);

@@ -30,6 +30,7 @@ public:
     // Shows the analysis of this game, once the table is ready.
     void analyse(GameRecord record);
     void print();
+    void retranslate() override;
 
 private:
     void render();

@@ -24,6 +24,36 @@ bool Coach::english() const { return speaksEnglish(game_.languageCode()); }
 
 void Coach::wakeUp() { source_.request(); }
 
+void Coach::setWatched(bool watched)
+{
+    watched_ = watched;
+    if (watched)
+        wakeUp();
+    noteWatching();
+}
+
+// Before a turn's first throw the window shows the throw alone: no choice
+// is ranked there.
+bool Coach::showsBestActions() const
+{
+    return watched_ && !touchedByCheat() && judgement_ && judgement_->now.throwsMade > 0 && !actionsNow().empty();
+}
+
+// Noted after the change that showed the actions has run its course: the
+// record is not to grow while its listeners are still hearing of it.
+void Coach::noteWatching()
+{
+    if (!showsBestActions())
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (showsBestActions())
+                game_.noteCoachWindow();
+        },
+        Qt::QueuedConnection);
+}
+
 void Coach::askForHint()
 {
     game_.noteHint();
@@ -41,7 +71,10 @@ std::vector<solver::Action> Coach::actionsNow() const
     const solver::Strategy* strategy = source_.strategy();
     if (!strategy || !judgement_ || !judgement_->judged)
         return {};
-    return solver::actionsAt(judgement_->now, *strategy);
+    std::vector<solver::Action> actions = solver::actionsAt(judgement_->now, *strategy);
+    if (judgement_->now.throwsMade == 0 && !actions.empty() && actions.front().kind == solver::Action::Kind::Throw)
+        actions.resize(1);
+    return actions;
 }
 
 GameRecord Coach::gameToAnalyse() const
@@ -73,7 +106,6 @@ void Coach::recordChanged(const GameRecord&)
 void Coach::gameFinished(const GameRecord& finished)
 {
     finished_ = finished;
-    Q_EMIT analysisOffered();
 }
 
 void Coach::captionChanged(Label label, const std::string&)
@@ -87,6 +119,7 @@ void Coach::rejudge()
     if (const solver::Strategy* strategy = source_.strategy())
         judgement_ = solver::judge(game_.record(), *strategy);
     Q_EMIT changed();
+    noteWatching();
 }
 
 // The best action, on the controls that take it: the throw button, the dice

@@ -24,6 +24,10 @@ public:
 
     // A window that shows the coach's judgement asks for the table.
     void wakeUp();
+    // The coach window opened or closed. While it is open and shows the
+    // best actions of a position of the game in play, the game counts as
+    // assisted: it shows more than a hint does.
+    void setWatched(bool watched);
     // Aide > Conseil: the game becomes assisted, and the best action is
     // marked on the board now, or once the table is ready.
     void askForHint() override;
@@ -34,7 +38,9 @@ public:
     // The game in play, judged so far; nothing until the table is ready.
     const std::optional<solver::Judgement>& judgement() const { return judgement_; }
     // What can be done now, best first; nothing when the game cannot be
-    // judged, is over, or the table is not ready.
+    // judged, is over, or the table is not ready. Before a turn's first
+    // throw, the throw alone: scoring a box blind is never better, and a
+    // list of boxes to score for nothing is no choice worth weighing.
     std::vector<solver::Action> actionsNow() const;
     bool assisted() const { return game_.record().assisted(); }
     bool touchedByCheat() const { return game_.record().touchedByCheat(); }
@@ -49,8 +55,6 @@ Q_SIGNALS:
     // Anything the coach shows changed: the game, the table, the language.
     void changed();
     void hintWaitingChanged(bool waiting);
-    // A game was finished: its analysis is offered.
-    void analysisOffered();
 
 private:
     void recordChanged(const GameRecord& record) override;
@@ -59,6 +63,9 @@ private:
     void tableReady();
     void rejudge();
     void showHint();
+    // Whether the window shows the best actions of the game in play now.
+    bool showsBestActions() const;
+    void noteWatching();
 
     Game& game_;
     StrategySource& source_;
@@ -67,6 +74,7 @@ private:
     std::optional<GameRecord> finished_;
     bool hintWaiting_ = false;
     bool marked_ = false;
+    bool watched_ = false;
 };
 
 } // namespace daxo

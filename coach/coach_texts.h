@@ -2,21 +2,27 @@
 
 #include "solver/game_analysis.h"
 
+#include <QLocale>
 #include <QString>
 
 namespace daxo {
 
 // The coach's own words, the ones that change with the game, in the
 // language the windows speak: English for the code "E", French otherwise.
-// The captions that do not change are rows of the caption table.
+// The captions that do not change are rows of the caption table. French
+// keeps a no-break space before ":", ";", "!", "?" and "%", so that no line
+// of a wrapped text begins with one.
 class CoachTexts {
 public:
     explicit CoachTexts(bool english) : english_(english) {}
 
+    QLocale locale() const;
     // A number of points: "201,35" in French, "201.35" in English.
     QString points(double value, int decimals = 2) const;
 
-    QString action(const solver::Action& action) const; // "Garder 3 3 6", "Marquer Full"
+    // "Lancer les dés", "Garder les 3, 3 et 6", "Marquer la case Carré": the
+    // dice by their faces and the boxes as their buttons read.
+    QString action(const solver::Action& action) const;
     QString dice(const solver::FaceCounts& dice) const;  // "1 3 3 6 6"
     QString diceShown(const solver::FaceCounts& dice) const; // the same, or a dash for none
     QString throwNumber(int throwsMade) const;          // "avant", "1", "2", "3"
@@ -25,7 +31,9 @@ public:
     QString cannotJudge() const;            // a game touched by the cheat mode
     QString expected(double final) const;   // the expected final score
     QString gameOver(int score) const;
+    QString toTheAnalysis() const;          // once the game is over
     QString noChoiceYet() const;
+    QString nothingToAnalyse() const;       // a game not begun
     // The loss of the last choice; a warning for a costly one.
     QString verdict(const solver::JudgedDecision& decision) const;
     static bool isCostly(double loss) { return loss >= kCostly; }
@@ -37,13 +45,23 @@ public:
     QString turnAxis() const;
     QString pointsAxis() const;
     QString expectedSeries() const;
-    QString finalSeries() const;
+    // The line across the chart: the final score, or the score so far.
+    QString scoreSeries(bool over) const;
     QString printFailed() const;
+
+    // What the coach's figures mean, for tooltips and screen readers.
+    QString aboutExpected() const;
+    QString aboutLoss() const;
+    QString aboutAssisted() const;
+    QString aboutSummary() const;           // the loss and the perfect decisions
 
 private:
     // A choice costing this much or more is pointed out.
     static constexpr double kCostly = 0.2;
-    const char* pick(const char* french, const char* english) const { return english_ ? english : french; }
+    QString pick(const char* french, const char* english) const
+    {
+        return QString::fromUtf8(english_ ? english : french);
+    }
     bool english_;
 };
 

@@ -2,16 +2,15 @@
 
 #include "coach.h"
 #include "coach_texts.h"
+#include "widgets/figure_table.h"
 #include "widgets/fonts.h"
 #include "widgets/strategy_source.h"
 
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QTreeWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace daxo {
@@ -29,10 +28,17 @@ QLabel* addLabel(QVBoxLayout* layout, const char* name, const QString& text = {}
     return label;
 }
 
+// Explained to the eye on hovering and to screen readers alike.
+void explain(QWidget* widget, const QString& meaning)
+{
+    widget->setToolTip(meaning);
+    widget->setAccessibleDescription(meaning);
+}
+
 } // namespace
 
 CoachWindow::CoachWindow(QWidget& board, Coach& coach)
-    : SecondaryWindow(board, "Entraîneur", QSize(380, 330))
+    : SecondaryWindow(board, "Entraîneur", QSize(380, 330), QSize(320, 300), Keyboard::Leaves)
     , coach_(coach)
 {
     setWindowTitle(QString::fromUtf8("Entraîneur"));
@@ -47,47 +53,38 @@ CoachWindow::CoachWindow(QWidget& board, Coach& coach)
     expected_ = addLabel(layout, "Attendu");
     expected_->setFont(sansFont(12, QFont::Bold));
     assisted_ = addLabel(layout, "Assistee", QString::fromUtf8("Partie assistée"));
-    addLabel(layout, "Titre1", "Meilleures actions :");
+    title_ = addLabel(layout, "Titre1", QString::fromUtf8("Meilleures actions\u00a0:"));
 
-    actions_ = new QTreeWidget;
-    actions_->setObjectName("Actions");
-    actions_->setRootIsDecorated(false);
-    actions_->setColumnCount(3);
-    actions_->header()->setStretchLastSection(false);
-    actions_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    actions_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    actions_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    actions_ = newFigureTable("Actions", 3);
+    actions_->horizontalHeader()->setStretchLastSection(false);
+    actions_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(actions_, 1);
 
     verdict_ = addLabel(layout, "Verdict");
 
-    auto* analyse = new QPushButton("&Analyse de la partie");
-    analyse->setObjectName("Analyser");
-    connect(analyse, &QPushButton::clicked, this, &CoachWindow::analysisWanted);
-    addButtonRow(*layout, {analyse});
+    analyse_ = new QPushButton(QString::fromUtf8("&Analyse de la partie"));
+    analyse_->setObjectName("Analyser");
+    connect(analyse_, &QPushButton::clicked, this, &CoachWindow::analysisWanted);
+    addButtonRow(*layout, {analyse_});
 
     connect(&coach_, &Coach::changed, this, &CoachWindow::render);
-    placeBeside(board);
     render();
 }
 
-void CoachWindow::placeBeside(const QWidget& board)
-{
-    const QRect beside = board.frameGeometry();
-    const QScreen* screen = board.screen() ? board.screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect();
-    QPoint place(beside.right() + 8, beside.top());
-    if (room.isValid() && place.x() + frameGeometry().width() > room.right())
-        place.setX(std::max(room.left(), beside.left() - frameGeometry().width() - 8));
-    move(place);
-}
+void CoachWindow::retranslate() { render(); }
 
 // Opening the window asks for the table, worked out meanwhile.
 void CoachWindow::showEvent(QShowEvent* event)
 {
     SecondaryWindow::showEvent(event);
-    coach_.wakeUp();
+    coach_.setWatched(true);
     render();
+}
+
+void CoachWindow::hideEvent(QHideEvent* event)
+{
+    coach_.setWatched(false);
+    SecondaryWindow::hideEvent(event);
 }
 
 void CoachWindow::render()
@@ -100,16 +97,25 @@ void CoachWindow::render()
 
     progress_->setVisible(!ready && !cheated);
     progress_->setValue(static_cast<int>(source.progress() * 100));
+    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
     progress_->setAccessibleName(texts.working(source.progress()));
     assisted_->setVisible(coach_.assisted() && !cheated);
-    actions_->setHeaderLabels(texts.actionHeaders());
-    actions_->setAccessibleName(texts.actionHeaders().front());
-    actions_->clear();
+    explain(assisted_, texts.aboutAssisted());
+    explain(expected_, texts.aboutExpected());
+    const QStringList headers = texts.actionHeaders();
+    actions_->setHorizontalHeaderLabels(headers);
+    actions_->horizontalHeaderItem(1)->setToolTip(texts.aboutExpected());
+    actions_->horizontalHeaderItem(2)->setToolTip(texts.aboutLoss());
+    actions_->setAccessibleName(title_->text());
+    explain(actions_, texts.aboutLoss());
 
     // A game the cheat mode touched gets that said and nothing else.
     const bool judging = ready && judgement && judgement->judged && !cheated;
-    for (QWidget* part : std::initializer_list<QWidget*>{expected_, actions_, verdict_, findChild<QWidget*>("Titre1")})
-        part->setVisible(judging);
+    const bool over = judging && judgement->now.over();
+    expected_->setVisible(judging);
+    for (QWidget* part : std::initializer_list<QWidget*>{title_, actions_, verdict_})
+        part->setVisible(judging && !over);
+    analyse_->setDefault(over);
     auto stand = [&](const QString& text) {
         standing_->setText(text);
         standing_->setVisible(!text.isEmpty());
@@ -121,17 +127,27 @@ void CoachWindow::render()
 
     const solver::Strategy& strategy = *source.strategy();
     const solver::GamePoint& now = judgement->now;
-    stand(now.over() ? texts.gameOver(now.scored) : QString());
+    if (over) {
+        // What the player needs then: the score, and the way to the analysis.
+        expected_->setText(texts.gameOver(now.scored));
+        expected_->setToolTip({});
+        expected_->setAccessibleDescription({});
+        stand(texts.toTheAnalysis());
+        return;
+    }
+    stand({});
     expected_->setText(texts.expected(solver::expectedFinal(now, strategy)));
 
     const std::vector<solver::Action> actions = coach_.actionsNow();
-    for (std::size_t i = 0; i < actions.size() && i < kActionsShown; ++i) {
+    const std::size_t shown = std::min<std::size_t>(actions.size(), kActionsShown);
+    QStringList ranks;
+    std::vector<QStringList> rows;
+    for (std::size_t i = 0; i < shown; ++i) {
         const solver::Action& action = actions[i];
-        auto* row = new QTreeWidgetItem(actions_, {texts.action(action), texts.points(now.scored + action.value),
-                                                  texts.points(action.loss)});
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        ranks << QString::number(i + 1);
+        rows.push_back({texts.action(action), texts.points(now.scored + action.value), texts.points(action.loss)});
     }
+    setRows(*actions_, ranks, rows, {1, 2});
 
     const auto& decisions = judgement->decisions;
     const bool costly = !decisions.empty() && CoachTexts::isCostly(decisions.back().chosen.loss);

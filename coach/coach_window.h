@@ -4,7 +4,8 @@
 
 class QLabel;
 class QProgressBar;
-class QTreeWidget;
+class QPushButton;
+class QTableWidget;
 
 namespace daxo {
 
@@ -13,16 +14,16 @@ class Coach;
 // The window `Entraîneur`: the coach's judgement of the game in play, live.
 // The expected final score of perfect play from where the game stands, the
 // best actions and what each would lose, and the loss of the last choice,
-// pointed out when it cost 0.2 points or more. Closing only hides it.
+// pointed out when it cost 0.2 points or more; once the game is over, its
+// final score and the way to its analysis. Showing the best actions of a
+// game makes it assisted, and the window says so. Closing only hides it.
 class CoachWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
     // The coach must outlive the window.
     CoachWindow(QWidget& board, Coach& coach);
 
-    // Places the window beside the board, on its right where the screen
-    // has room, else on its left.
-    void placeBeside(const QWidget& board);
+    void retranslate() override;
 
 Q_SIGNALS:
     // The player wants the analysis of the game.
@@ -30,6 +31,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void render();
@@ -39,8 +41,10 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* expected_ = nullptr;    // Attendu
     QLabel* assisted_ = nullptr;    // Assistee
-    QTreeWidget* actions_ = nullptr;
+    QLabel* title_ = nullptr;       // Titre1
+    QTableWidget* actions_ = nullptr;
     QLabel* verdict_ = nullptr;
+    QPushButton* analyse_ = nullptr; // Analyser
 };
 
 } // namespace daxo

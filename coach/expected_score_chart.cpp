@@ -30,7 +30,7 @@ QChart* expectedScoreChart(const solver::Judgement& judgement, const CoachTexts&
         high = std::max(high, decision.expectedFinal);
     }
     auto* final = new QLineSeries;
-    final->setName(texts.finalSeries());
+    final->setName(texts.scoreSeries(judgement.now.over()));
     final->setPen(QPen(QColor(176, 0, 0), 2, Qt::DashLine));
     final->append(0, judgement.now.scored);
     final->append(12, judgement.now.scored);

@@ -1,5 +1,6 @@
 #include "waiting_window.h"
 
+#include "coach.h"
 #include "widgets/fonts.h"
 #include "widgets/strategy_source.h"
 
@@ -9,23 +10,30 @@
 
 namespace daxo {
 
-WaitingWindow::WaitingWindow(QWidget& board, StrategySource& source)
-    : SecondaryWindow(board, "Calcul", QSize(330, 80))
+WaitingWindow::WaitingWindow(QWidget& board, const Coach& coach)
+    : SecondaryWindow(board, "Calcul", QSize(330, 80), QSize(330, 80), Keyboard::Leaves)
+    , coach_(coach)
 {
     setWindowTitle(QString::fromUtf8("Entraîneur"));
     setFont(sansFont(8.25));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QString::fromUtf8("L'entraîneur calcule le jeu parfait…"));
-    label->setObjectName("Label1");
-    layout->addWidget(label);
+    label_ = new QLabel(QString::fromUtf8("L'entraîneur calcule le jeu parfait…"));
+    label_->setObjectName("Label1");
+    layout->addWidget(label_);
     progress_ = new QProgressBar;
     progress_->setObjectName("Progression");
     progress_->setRange(0, 100);
-    progress_->setAccessibleName(label->text());
     layout->addWidget(progress_);
-    connect(&source, &StrategySource::progressed, this,
+    connect(&coach.source(), &StrategySource::progressed, this,
             [this](double done) { progress_->setValue(static_cast<int>(done * 100)); });
-    centreOn(*this, board);
+    retranslate();
+}
+
+// The label's caption comes from the caption table; the bar follows it.
+void WaitingWindow::retranslate()
+{
+    progress_->setAccessibleName(label_->text());
+    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
 }
 
 } // namespace daxo

@@ -2,20 +2,26 @@
 
 #include "widgets/secondary_window.h"
 
+class QLabel;
 class QProgressBar;
 
 namespace daxo {
 
-class StrategySource;
+class Coach;
 
 // The window `Calcul`, shown while a hint waits for perfect play to be
 // worked out; the player plays on meanwhile.
 class WaitingWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
-    WaitingWindow(QWidget& board, StrategySource& source);
+    // The coach must outlive the window.
+    WaitingWindow(QWidget& board, const Coach& coach);
+
+    void retranslate() override;
 
 private:
+    const Coach& coach_;
+    QLabel* label_ = nullptr;
     QProgressBar* progress_ = nullptr;
 };
 

@@ -190,6 +190,17 @@ bool Game::typeText(Cell c, std::string typed)
 
 void Game::noteHint() { addToRecord(HintEvent{}); }
 
+void Game::noteCoachWindow()
+{
+    const auto& events = record_.events();
+    const bool noted = std::any_of(events.begin(), events.end(), [](const GameEvent& event) {
+        const auto* hint = std::get_if<HintEvent>(&event);
+        return hint && hint->coachWindow;
+    });
+    if (!noted)
+        addToRecord(HintEvent{.coachWindow = true});
+}
+
 void Game::addToRecord(GameEvent event)
 {
     // A new action ends what redo could bring back.

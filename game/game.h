@@ -50,6 +50,9 @@ public:
     const GameRecord& record() const { return record_; }
     // The player asked the coach for a hint: the game is assisted.
     void noteHint();
+    // The coach window showed the player the best actions of a position of
+    // this game: the game is assisted, noted once.
+    void noteCoachWindow();
 
     // Undo takes back the last box scored, restoring the whole game as it
     // stood just before: the sheet, the dice shown, the holds, the throws,

@@ -44,8 +44,10 @@ struct TypedEvent {
     friend bool operator==(const TypedEvent&, const TypedEvent&) = default;
 };
 
-// The player asked the coach for a hint.
+// The player had the coach's help: a hint asked for, or, once a game, the
+// coach window showing the best actions of one of its positions.
 struct HintEvent {
+    bool coachWindow = false;
     friend bool operator==(const HintEvent&, const HintEvent&) = default;
 };
 

@@ -20,7 +20,7 @@ HighScoresWindow::HighScoresWindow(QWidget& board, const Game& game, HistoryKeep
     setWindowTitle("Meilleurs scores");
     setFont(sansFont(8.25));
     auto* layout = new QVBoxLayout(this);
-    table_ = newFigureTable("Tableau", 0, 4);
+    table_ = newFigureTable("Tableau", 3);
     layout->addWidget(table_);
     addButtonRow(*layout);
     connect(&keeper_, &HistoryKeeper::changed, this, [this] {
@@ -42,18 +42,13 @@ void HighScoresWindow::render()
     table_->setHorizontalHeaderLabels(texts.highScoreHeaders());
     table_->setAccessibleName(windowTitle());
     const std::vector<StoredGame> best = keeper_.history().highScores();
-    table_->setRowCount(static_cast<int>(best.size()));
-    for (int row = 0; row < static_cast<int>(best.size()); ++row) {
-        const StoredGame& game = best[static_cast<std::size_t>(row)];
-        const QStringList cells{QString::number(row + 1), QString::number(game.summary.total),
-                                texts.date(game.record.startedAt()), game.player};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (column < 2)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(row, column, item);
-        }
+    QStringList ranks;
+    std::vector<QStringList> rows;
+    for (const StoredGame& game : best) {
+        ranks << QString::number(rows.size() + 1);
+        rows.push_back({QString::number(game.summary.total), texts.date(game.record.startedAt()), game.player});
     }
+    setRows(*table_, ranks, rows, {0});
 }
 
 } // namespace daxo

@@ -63,12 +63,14 @@ void HistoryKeeper::gameFinished(const GameRecord& finished)
 {
     const std::optional<qint64> id = keep(finished);
     strategies_.request(); // for the coach's figures
-    if (!id || finished.assisted())
+    const int score = summarize(finished).total;
+    if (!id || finished.assisted()) {
+        Q_EMIT finishedGameRanked(id.value_or(0), 0, score);
         return;
+    }
     const std::vector<StoredGame> best = history().highScores();
     const auto entry = std::find_if(best.begin(), best.end(), [&](const StoredGame& game) { return game.id == *id; });
-    if (entry != best.end())
-        Q_EMIT enteredHighScores(*id, static_cast<int>(entry - best.begin()) + 1, entry->summary.total);
+    Q_EMIT finishedGameRanked(*id, entry != best.end() ? static_cast<int>(entry - best.begin()) + 1 : 0, score);
 }
 
 // The game, and the games in hand before it, oldest first.

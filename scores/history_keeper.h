@@ -34,8 +34,9 @@ public:
 Q_SIGNALS:
     // The history took a game, figures or a name.
     void changed();
-    // A finished game entered the high scores, at `rank` (from 1).
-    void enteredHighScores(qint64 id, int rank, int score);
+    // A finished game was kept: in the high scores at `rank` (from 1), or
+    // not (0), as for a game that was helped or could not be kept.
+    void finishedGameRanked(qint64 id, int rank, int score);
 
 private:
     void gameFinished(const GameRecord& finished) override;

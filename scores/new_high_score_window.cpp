@@ -1,5 +1,8 @@
 #include "new_high_score_window.h"
 
+#include "game/game.h"
+#include "scores_texts.h"
+#include "widgets/box_names.h"
 #include "widgets/fonts.h"
 
 #include <QLabel>
@@ -9,8 +12,9 @@
 
 namespace daxo {
 
-NewHighScoreWindow::NewHighScoreWindow(QWidget& board)
-    : SecondaryWindow(board, "Bravo", QSize(400, 130))
+NewHighScoreWindow::NewHighScoreWindow(QWidget& board, const Game& game)
+    : SecondaryWindow(board, "Bravo", QSize(400, 130), QSize(400, 130), Keyboard::Takes)
+    , game_(game)
 {
     setWindowTitle("Meilleurs scores");
     setFont(sansFont(8.25));
@@ -20,7 +24,7 @@ NewHighScoreWindow::NewHighScoreWindow(QWidget& board)
     news_->setWordWrap(true);
     layout->addWidget(news_);
     auto* row = new QHBoxLayout;
-    auto* prompt = new QLabel("Votre &nom :");
+    auto* prompt = new QLabel(QString::fromUtf8("Votre &nom\u00a0:"));
     prompt->setObjectName("Label2");
     name_ = new QLineEdit;
     name_->setObjectName("Nom");
@@ -36,20 +40,33 @@ NewHighScoreWindow::NewHighScoreWindow(QWidget& board)
     buttons->addStretch();
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        Q_EMIT named(game_, name_->text().trimmed());
-        close();
-    });
-    centreOn(*this, board);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void NewHighScoreWindow::offer(qint64 game, const QString& news, const QString& name)
+void NewHighScoreWindow::offer(qint64 game, int rank, int score, const QString& name)
 {
-    game_ = game;
-    news_->setText(news);
+    id_ = game;
+    rank_ = rank;
+    score_ = score;
+    offered_ = name;
+    retranslate();
     name_->setText(name);
     name_->selectAll();
     name_->setFocus();
+}
+
+void NewHighScoreWindow::retranslate()
+{
+    news_->setText(ScoresTexts(speaksEnglish(game_.languageCode())).enteredHighScores(rank_, score_));
+    name_->setAccessibleName(findChild<QLabel*>("Label2")->text().remove('&'));
+}
+
+// OK takes the name typed, Escape and the close box the one offered.
+void NewHighScoreWindow::done(int result)
+{
+    const QString typed = name_->text().trimmed();
+    Q_EMIT named(id_, result == Accepted && !typed.isEmpty() ? typed : offered_);
+    SecondaryWindow::done(result);
 }
 
 } // namespace daxo

@@ -55,15 +55,15 @@ QString ScoresTexts::date(std::int64_t millisecondsSince1970) const
 QStringList ScoresTexts::highScoreHeaders() const
 {
     if (english_)
-        return {"Rank", "Score", "Date", "Player"};
-    return {"Rang", "Score", "Date", "Joueur"};
+        return {"Score", "Date", "Player"};
+    return {"Score", "Date", "Joueur"};
 }
 
 QStringList ScoresTexts::boxHeaders() const
 {
     if (english_)
-        return {"Box", "Your mean", "Perfect play"};
-    return {"Case", "Votre moyenne", "Jeu parfait"};
+        return {"Your mean", "Perfect play"};
+    return {"Votre moyenne", "Jeu parfait"};
 }
 
 QString ScoresTexts::summary(const GameStatistics& s) const
@@ -83,12 +83,29 @@ QString ScoresTexts::perfectPlayComing() const
     return QString::fromUtf8(pick("Le jeu parfait se calcule…", "Perfect play is being worked out…"));
 }
 
+// "1re", "2e" in French; "1st", "2nd", "3rd", "11th" in English.
+QString ScoresTexts::ordinal(int rank) const
+{
+    if (!english_)
+        return QString::number(rank) + (rank == 1 ? "re" : "e");
+    const int lastTwo = rank % 100;
+    const char* suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13) {
+        switch (rank % 10) {
+        case 1: suffix = "st"; break;
+        case 2: suffix = "nd"; break;
+        case 3: suffix = "rd"; break;
+        }
+    }
+    return QString::number(rank) + suffix;
+}
+
 QString ScoresTexts::enteredHighScores(int rank, int score) const
 {
-    return QString::fromUtf8(pick("Votre partie de %1 points entre au tableau des meilleurs scores, à la place %2.",
-                                  "Your game of %1 points enters the high scores, in place %2."))
+    return QString::fromUtf8(pick("Votre partie de %1 points prend la %2 place des meilleurs scores.",
+                                  "Your %1-point game takes %2 place in the high scores."))
         .arg(score)
-        .arg(rank);
+        .arg(ordinal(rank));
 }
 
 QString ScoresTexts::histogramTitle() const

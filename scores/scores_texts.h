@@ -26,10 +26,11 @@ public:
     QLocale locale() const; // the way numbers are written
     QString number(double value, int decimals) const; // "180,5" in French
     QString date(std::int64_t millisecondsSince1970) const;
-    QStringList highScoreHeaders() const;             // rank, score, date, player
-    QStringList boxHeaders() const;                   // box, the player's mean, perfect play's
+    QStringList highScoreHeaders() const;             // score, date, player; the rank heads each row
+    QStringList boxHeaders() const;                   // the player's mean, perfect play's; the box heads each row
     QString summary(const GameStatistics& statistics) const;
     QString perfectPlayComing() const;
+    QString ordinal(int rank) const;
     QString enteredHighScores(int rank, int score) const;
     QString histogramTitle() const;
     QString lossTitle() const;

@@ -140,7 +140,7 @@ StatisticsWindow::StatisticsWindow(QWidget& board, const Game& game, HistoryKeep
     layout->addWidget(summary_);
 
     auto* middle = new QHBoxLayout;
-    boxes_ = newFigureTable("Cases", 12, 3);
+    boxes_ = newFigureTable("Cases", 2);
     boxes_->setFixedWidth(300);
     middle->addWidget(boxes_);
     histogram_ = newChartView("Histogramme", 220);
@@ -182,17 +182,15 @@ void StatisticsWindow::render()
 
     boxes_->setHorizontalHeaderLabels(texts.boxHeaders());
     boxes_->setAccessibleName(texts.boxHeaders().join(", "));
+    QStringList boxes;
+    std::vector<QStringList> rows;
     for (int box = 0; box < 12; ++box) {
         const auto b = static_cast<std::size_t>(box);
-        const QStringList cells{boxName(button(box + 2), english), texts.number(statistics.boxMeans[b], 1),
-                                perfect ? texts.number(perfect->boxMeans[b], 1) : QString::fromUtf8("…")};
-        for (int column = 0; column < cells.size(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            if (column > 0)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            boxes_->setItem(box, column, item);
-        }
+        boxes << boxCaption(button(box + 2), english);
+        rows.push_back({texts.number(statistics.boxMeans[b], 1),
+                        perfect ? texts.number(perfect->boxMeans[b], 1) : QString::fromUtf8("…")});
     }
+    setRows(*boxes_, boxes, rows, {0, 1});
     showChart(*histogram_, scoreHistogram(statistics, perfect, texts), texts.histogramTitle());
     showChart(*losses_, lossChart(statistics, texts), texts.lossTitle());
 }

@@ -13,7 +13,10 @@ AccessibleNames accessibleNamesFor(const std::string& languageCode) { return {sp
 
 QString AccessibleNames::throwButton() const { return english ? "Throw the dice" : QString::fromUtf8("Lancer les dés"); }
 
-QString AccessibleNames::box(Button button) const { return boxName(button, english); }
+QString AccessibleNames::box(Button button) const
+{
+    return (english ? QString("Box %1") : QString("Case %1")).arg(boxCaption(button, english));
+}
 
 QString AccessibleNames::cell(Cell c) const
 {
@@ -40,17 +43,17 @@ QString AccessibleNames::aboutPicture() const { return english ? "Daxo icon" : Q
 
 QString AccessibleNames::hintThrow() const
 {
-    return english ? "Hint: throw the dice" : QString::fromUtf8("Conseil : lancer les dés");
+    return english ? "Hint: throw the dice" : QString::fromUtf8("Conseil\u00a0: lancer les dés");
 }
 
 QString AccessibleNames::hintKeep() const
 {
-    return english ? "Hint: keep this die" : QString::fromUtf8("Conseil : garder ce dé");
+    return english ? "Hint: keep this die" : QString::fromUtf8("Conseil\u00a0: garder ce dé");
 }
 
 QString AccessibleNames::hintScore() const
 {
-    return english ? "Hint: score this box" : QString::fromUtf8("Conseil : marquer cette case");
+    return english ? "Hint: score this box" : QString::fromUtf8("Conseil\u00a0: marquer cette case");
 }
 
 QString AccessibleNames::diePicture(int d, int face) const

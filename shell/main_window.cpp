@@ -128,6 +128,8 @@ void MainWindow::buildMenus()
             &MainWindow::conseil_Click);
     connect(addItem(help, "entraineur", QString::fromUtf8("&Entraîneur")), &QAction::triggered, this,
             &MainWindow::entraineur_Click);
+    connect(addItem(help, "guide", QString::fromUtf8("&Guide de l'entraîneur")), &QAction::triggered, this,
+            [this] { showNotModal(links_.windows.window("Guide")); });
     addSeparator(help, "Sep4");
     QMenu* sites = addMenu(help, "site", "&Sites");
     connect(addItem(sites, "Daxo", addressCaption(kHomepage)), &QAction::triggered, this, &MainWindow::Daxo_Click);

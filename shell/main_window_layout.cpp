@@ -172,6 +172,10 @@ void MainWindow::buildBoard()
     buildStatusBar();
     buildMenus();
     setTabOrder();
+
+    // What the windows opened beside the board must never cover.
+    menuBar()->setProperty("keepClear", true);
+    board->findChild<QWidget*>("Frame1")->setProperty("keepClear", true);
 }
 
 void MainWindow::buildScoreFrame(QWidget* board)

@@ -56,6 +56,8 @@ QJsonObject eventToJson(const GameEvent& event)
             } else if constexpr (std::is_same_v<E, TypedEvent>) {
                 return {{"typed", QString::fromStdString(name(e.cell))}, {"text", QString::fromStdString(e.text)}};
             } else if constexpr (std::is_same_v<E, HintEvent>) {
+                if (e.coachWindow)
+                    return {{"hint", true}, {"window", true}};
                 return {{"hint", true}};
             } else {
                 return {{e.redo ? "redo" : "undo", true}};
@@ -97,7 +99,7 @@ std::optional<GameEvent> eventFromJson(const QJsonObject& object)
         return TypedEvent{cell(*typed), object["text"].toString().toStdString()};
     }
     if (object.contains("hint"))
-        return HintEvent{};
+        return HintEvent{.coachWindow = object["window"].toBool()};
     if (object.contains("undo") || object.contains("redo"))
         return UndoEvent{.redo = object.contains("redo")};
     return std::nullopt;

@@ -3,19 +3,23 @@
 namespace daxo {
 namespace {
 
-constexpr const char* kFrenchBoxes[] = {"As", "Deux", "Trois", "Quatre", "Cinq", "Six",
-                                        "Full", "Suite", "Carré", "Daxo", "Plus", "Moins"};
-constexpr const char* kEnglishBoxes[] = {"Ones", "Twos", "Threes", "Fours", "Fives", "Sixes",
-                                         "Full", "Sequence", "Four", "Daxo", "Plus", "Minus"};
+constexpr const char* kFrenchCaptions[] = {"1", "2", "3", "4", "5", "6", "Full", "Suite", "Carré", "Daxo", "+", "-"};
+constexpr const char* kEnglishCaptions[] = {"1",    "2",        "3",    "4",    "5", "6",
+                                            "Full", "Sequence", "Four", "Daxo", "+", "-"};
 
 } // namespace
 
-QString boxName(Button box, bool english)
+QString boxCaption(Button box, bool english)
 {
     const int index = number(box) - number(Button::Command2);
     if (index < 0 || index >= 12)
         return {};
-    return QString::fromUtf8(english ? kEnglishBoxes[index] : kFrenchBoxes[index]);
+    return QString::fromUtf8(english ? kEnglishCaptions[index] : kFrenchCaptions[index]);
+}
+
+QString theBox(Button box, bool english)
+{
+    return (english ? QString("the %1 box") : QString("la case %1")).arg(boxCaption(box, english));
 }
 
 } // namespace daxo

@@ -11,8 +11,13 @@ namespace daxo {
 // captions start French and turn English only when English is applied.
 inline bool speaksEnglish(const std::string& languageCode) { return languageCode == "E"; }
 
-// The boxes Command2 to Command13 as they are spoken of, in words rather
-// than their captions' digits and signs: "As", "Moins"; "Ones", "Minus".
-QString boxName(Button box, bool english);
+// The boxes Command2 to Command13 named as the board's buttons read, so
+// that what the windows say of a box is what the player sees on it: "1" to
+// "6", "Full", "Suite" (English "Sequence"), "Carré" ("Four"), "Daxo", "+"
+// and "-".
+QString boxCaption(Button box, bool english);
+
+// A box as a text speaks of it: "la case 4", "the Four box", "la case +".
+QString theBox(Button box, bool english);
 
 } // namespace daxo

@@ -16,15 +16,21 @@ constexpr double kLayoutDpi = 96.0;
 
 } // namespace
 
-bool printSheet(QWidget& sheet, QPrinter& printer)
+// Rendered straight onto a printer, a widget is first drawn into a bitmap
+// at screen resolution. Recorded as a picture, its lines and texts reach the
+// printer as drawing commands instead.
+QPicture sheetDrawing(QWidget& sheet)
 {
-    // Rendered straight onto a printer, a widget is first drawn into a
-    // bitmap at screen resolution. Recorded as a picture, its lines and
-    // texts reach the printer as drawing commands instead.
     QPicture drawing;
     QPainter recorder(&drawing);
     sheet.render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     recorder.end();
+    return drawing;
+}
+
+bool printSheet(QWidget& sheet, QPrinter& printer)
+{
+    const QPicture drawing = sheetDrawing(sheet);
 
     QPainter painter;
     if (!painter.begin(&printer))

@@ -1,5 +1,6 @@
 #pragma once
 
+class QPicture;
 class QPrinter;
 class QWidget;
 
@@ -10,5 +11,9 @@ namespace daxo {
 // of the paper, at its natural size when that fits, else shrunk to fit.
 // Returns whether the page was printed.
 bool printSheet(QWidget& sheet, QPrinter& printer);
+
+// The sheet as the printer gets it: recorded as drawing commands, at its
+// own size, to be played back at any scale.
+QPicture sheetDrawing(QWidget& sheet);
 
 } // namespace daxo

@@ -1,14 +1,19 @@
 #include "coach/analysis_offer.h"
+#include "coach/analysis_sheet.h"
 #include "coach/analysis_window.h"
+#include "coach/coach_texts.h"
+#include "coach/coach_guide.h"
 #include "coach/coach.h"
 #include "coach/coach_window.h"
 #include "coach/waiting_window.h"
+#include "scores/new_high_score_window.h"
 #include "i18n/language_window.h"
 #include "shell/about_window.h"
 #include "solver/game_analysis.h"
 #include "storage/preferences.h"
 #include "support/board_fixture.h"
 #include "widgets/mark_overlay.h"
+#include "widgets/sheet_printing.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -20,7 +25,15 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QPainter>
+#include <QPicture>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QTextBrowser>
 
 namespace daxo {
 namespace {
@@ -60,7 +73,7 @@ protected:
     {
         window.entraineur_Click();
         CoachWindow& coach = windows.coachWindow();
-        EXPECT_TRUE(eventually([&] { return coach.findChild<QTreeWidget*>("Actions")->isVisible(); }));
+        EXPECT_TRUE(eventually([&] { return coach.findChild<QLabel*>("Attendu")->isVisible(); }));
         return coach;
     }
 
@@ -75,7 +88,7 @@ TEST_F(CoachTest, AHintMarksTheBestAction)
     askForHint(); // before the first throw: throw
     ASSERT_TRUE(eventually([&] { return !marked().empty(); }));
     EXPECT_EQ(marked(), std::vector<QString>{"Command1"});
-    EXPECT_EQ(find<QPushButton>("Command1")->accessibleDescription(), QString::fromUtf8("Conseil : lancer les dés"));
+    EXPECT_EQ(find<QPushButton>("Command1")->accessibleDescription(), QString::fromUtf8("Conseil\u00a0: lancer les dés"));
 
     throwDice({1, 2, 1, 3, 4});
     EXPECT_TRUE(marked().empty());
@@ -120,26 +133,70 @@ TEST_F(CoachTest, AHintWaitsForTheTableWhilePlayGoesOn)
 }
 
 // After each choice the coach window shows the loss the engine gives it,
-// pointed out when it cost 0.2 points or more.
+// pointed out when it cost 0.2 points or more. Before a turn's first throw
+// it shows the throw alone.
 TEST_F(CoachTest, TheCoachWindowShowsTheLossOfEachChoice)
 {
     CoachWindow& coach = openCoach();
+    auto* actions = coach.findChild<QTableWidget*>("Actions");
     EXPECT_TRUE(text(coach, "Verdict").startsWith(QString::fromUtf8("Aucun choix")));
+    ASSERT_EQ(actions->rowCount(), 1);
+    EXPECT_EQ(actions->item(0, 0)->text(), QString::fromUtf8("Lancer les dés"));
     throwDice({1, 2, 1, 3, 4});
+    EXPECT_EQ(actions->rowCount(), 5);
+    EXPECT_EQ(actions->item(0, 0)->text(), "Garder les 1 et 1");
+    EXPECT_EQ(actions->verticalHeaderItem(0)->text(), "1");
     click("Command13"); // the Moins with 11, a poor choice
     const solver::JudgedDecision last = judged().decisions.back();
     ASSERT_GE(last.chosen.loss, 0.2);
     const QString loss = QLocale(QLocale::French).toString(last.chosen.loss, 'f', 2);
-    EXPECT_TRUE(text(coach, "Verdict").contains("Marquer Moins, perte " + loss)) << text(coach, "Verdict").toStdString();
-    EXPECT_TRUE(text(coach, "Verdict").startsWith(QString::fromUtf8("⚠")));
+    EXPECT_EQ(text(coach, "Verdict"), QString::fromUtf8("⚠ Dernier choix\u00a0: Marquer la case -, perte ") + loss +
+                                          QString::fromUtf8("\u00a0; le meilleur était\u00a0: Garder les 1 et 1."));
     EXPECT_EQ(coach.findChild<QLabel*>("Verdict")->palette().color(QPalette::WindowText), QColor(176, 0, 0));
 
     const QString expected = QLocale(QLocale::French).toString(solver::expectedFinal(judged().now, table()), 'f', 2);
-    EXPECT_EQ(text(coach, "Attendu"), "Score final attendu : " + expected);
-    auto* actions = coach.findChild<QTreeWidget*>("Actions");
-    EXPECT_EQ(actions->topLevelItem(0)->text(0), QString::fromUtf8("Lancer les dés"));
-    EXPECT_EQ(actions->topLevelItemCount(), 5);
-    EXPECT_FALSE(coach.findChild<QLabel*>("Assistee")->isVisible()) << "no hint, no cheat";
+    EXPECT_EQ(text(coach, "Attendu"), QString::fromUtf8("Score final attendu\u00a0: ") + expected);
+}
+
+// The coach window shows more than a hint: once it has shown the best
+// actions of a position, the game is assisted, and the window says so. Not
+// while it only works out perfect play, nor before a turn's first throw.
+TEST_F(CoachTest, TheCoachWindowShowingItsActionsMakesTheGameAssisted)
+{
+    test::TestStrategySource slow(true);
+    Windows held{dice, messages, printers, slow};
+    MainWindow& board = held.main();
+    held.coachWindow().show();
+    dice.queue({1, 2, 3, 4, 6});
+    board.findChild<QPushButton*>("Command1")->click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(board.game().record().assisted()) << "only working out";
+    slow.release();
+    ASSERT_TRUE(eventually([&] { return board.game().record().assisted(); }));
+    EXPECT_TRUE(held.coachWindow().findChild<QLabel*>("Assistee")->isVisible());
+
+    board.game().Nouveau_Click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(board.game().record().assisted()) << "the throw alone is shown before the first throw";
+    held.coachWindow().close();
+    dice.queue({1, 2, 3, 4, 6});
+    board.findChild<QPushButton*>("Command1")->click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(board.game().record().assisted()) << "closed, it shows nothing";
+}
+
+// Once the game is over the window shows its final score and the way to
+// its analysis, not an expectation over an empty table.
+TEST_F(CoachTest, AtTheEndTheCoachWindowShowsTheScoreAndTheWayToTheAnalysis)
+{
+    CoachWindow& coach = openCoach();
+    playBoxes({Answer::No, Answer::No});
+    EXPECT_EQ(text(coach, "Attendu"), QString::fromUtf8("Partie finie\u00a0: 127 points"));
+    EXPECT_TRUE(text(coach, "Etat").contains("analyse")) << text(coach, "Etat").toStdString();
+    for (const char* gone : {"Actions", "Titre1", "Verdict"})
+        EXPECT_FALSE(coach.findChild<QWidget*>(gone)->isVisible()) << gone;
+    EXPECT_TRUE(coach.findChild<QPushButton*>("Analyser")->isDefault());
+    EXPECT_EQ(windows.existingWindow("Fin"), nullptr) << "the window has its own way to the analysis";
 }
 
 // The analysis lists the game's decisions in order, with their losses.
@@ -160,7 +217,7 @@ TEST_F(CoachTest, TheAnalysisListsEveryDecisionInOrder)
     ASSERT_TRUE(eventually([&] { return rows->isVisible(); }));
     const solver::Judgement judgement = judged();
     ASSERT_EQ(rows->rowCount(), 3) << "a first throw is no choice";
-    const QStringList choices{"Garder 3 3 3", "Marquer Trois", "Marquer Suite"};
+    const QStringList choices{"Garder les 3, 3 et 3", "Marquer la case 3", "Marquer la case Suite"};
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(rows->item(row, 3)->text(), choices[row]);
         EXPECT_EQ(rows->item(row, 5)->text(),
@@ -169,6 +226,28 @@ TEST_F(CoachTest, TheAnalysisListsEveryDecisionInOrder)
     EXPECT_EQ(rows->item(0, 2)->text(), "1 3 3 3 5");
     EXPECT_EQ(rows->item(1, 2)->text(), "2 3 3 3 3");
     EXPECT_EQ(rows->item(2, 0)->text(), "2");
+    EXPECT_EQ(rows->verticalHeaderItem(2)->text(), "3");
+}
+
+// Before the first throw there is nothing to analyse, and said so; mid-game
+// the line across the chart is the score so far, not a final score.
+TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
+{
+    windows.showAnalysis(window.game().record());
+    AnalysisWindow& analysis = windows.analysis();
+    ASSERT_TRUE(eventually([&] { return !analysis.findChild<QProgressBar*>("Progression")->isVisible(); }));
+    EXPECT_EQ(text(analysis, "Resume"), QString::fromUtf8("Rien à analyser pour l'instant\u00a0: la partie n'a pas commencé."));
+    EXPECT_FALSE(analysis.findChild<QWidget*>("Decisions")->isVisible());
+
+    throwDice({6, 6, 6, 6, 1});
+    click("Command7");
+    windows.showAnalysis(window.game().record());
+    ASSERT_TRUE(eventually([&] { return analysis.findChild<QWidget*>("Graphique")->isVisible(); }));
+    const QChart* chart = analysis.findChild<QChartView*>("Graphique")->chart();
+    QStringList names;
+    for (const QAbstractSeries* series : chart->series())
+        names << series->name();
+    EXPECT_EQ(names, (QStringList{"Score final attendu", "Score jusqu'ici"}));
 }
 
 // A game the cheat mode touched is not judged, and nothing else is shown.
@@ -178,7 +257,8 @@ TEST_F(CoachTest, TheCheatModeStopsTheJudgement)
     windows.about().Image_Click();
     find<QRadioButton>("Option1")->click();
     window.game().typeText(Cell::Text1, "6");
-    EXPECT_EQ(text(coach, "Etat"), QString::fromUtf8("La triche a touché cette partie : l'entraîneur ne peut pas la juger."));
+    EXPECT_EQ(text(coach, "Etat"),
+              QString::fromUtf8("La triche a touché cette partie\u00a0: l'entraîneur ne peut pas la juger."));
     for (const char* part : {"Actions", "Attendu", "Verdict", "Assistee"})
         EXPECT_FALSE(coach.findChild<QWidget*>(part)->isVisible()) << part;
     askForHint();
@@ -198,28 +278,37 @@ TEST_F(CoachTest, TheCoachSpeaksTheLanguageShown)
     throwDice({2, 2, 4, 5, 6});
     const QString expected = QString::number(solver::expectedFinal(judged().now, table()), 'f', 2);
     EXPECT_EQ(text(coach, "Attendu"), "Expected final score: " + expected);
-    EXPECT_EQ(coach.findChild<QTreeWidget*>("Actions")->headerItem()->text(2), "Loss");
+    auto* actions = coach.findChild<QTableWidget*>("Actions");
+    EXPECT_EQ(actions->horizontalHeaderItem(2)->text(), "Loss");
+    EXPECT_EQ(actions->item(0, 0)->text(), "Keep the 2 and 2");
     window.langues_Click();
     windows.findLanguage()->findChild<QRadioButton*>("Option1")->click();
     EXPECT_EQ(coach.windowTitle(), QString::fromUtf8("Entraîneur"));
-    EXPECT_TRUE(text(coach, "Attendu").startsWith("Score final attendu : "));
+    EXPECT_TRUE(text(coach, "Attendu").startsWith(QString::fromUtf8("Score final attendu\u00a0: ")));
+    EXPECT_EQ(actions->horizontalHeaderItem(2)->text(), "Perte");
+    EXPECT_EQ(actions->item(0, 0)->text(), "Garder les 2 et 2");
 }
 
 // The end of a game, after the game's own question, offers the analysis,
-// which prints on one page.
+// which prints on one page, its chart's legend with it.
 TEST_F(CoachTest, TheEndOfAGameOffersItsAnalysis)
 {
     window.show();
     playBoxes({Answer::Yes});
-    ASSERT_NE(windows.existingWindow("Fin"), nullptr);
-    EXPECT_TRUE(windows.offer().isVisible());
+    // A new high score: its name first, and only then the offer.
+    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
+    EXPECT_EQ(windows.existingWindow("Fin"), nullptr);
+    windows.newHighScore().reject();
+    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Fin") && windows.offer().isVisible(); }));
     windows.offer().findChild<QPushButton*>("Voir")->click();
     auto* rows = windows.analysis().findChild<QTableWidget*>("Decisions");
     ASSERT_TRUE(eventually([&] { return rows->isVisible(); }));
     EXPECT_EQ(rows->rowCount(), 12) << "each of twelve turns: a box";
     EXPECT_EQ(rows->item(11, 0)->text(), "12");
 
+    // It leaves the keyboard to the board until the player goes there.
     printers.queue({test::Choice::Pdf});
+    windows.analysis().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.analysis()));
     QTest::keyClick(&windows.analysis(), Qt::Key_P, Qt::ControlModifier);
     ASSERT_EQ(printers.files.size(), 1);
@@ -228,6 +317,43 @@ TEST_F(CoachTest, TheEndOfAGameOffersItsAnalysis)
     info.start("pdfinfo", {printers.files.front()});
     info.waitForFinished(20000);
     EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
+    QProcess text;
+    text.start("pdftotext", {"-layout", printers.files.front(), "-"});
+    text.waitForFinished(20000);
+    // pdftotext writes the "fi" of the chart's face as one ligature.
+    const QString page = QString::fromUtf8(text.readAllStandardOutput()).replace(QChar(0xfb01), "fi");
+    EXPECT_TRUE(page.contains(QRegularExpression("Score final attendu +Score final\\n")))
+        << "both names of the legend, side by side: " << page.toStdString();
+}
+
+// On paper as on the screen, the chart's legend shows each line's colour
+// and name: the page is played back from a recording, and what the screen
+// clips by itself must not be lost on the way.
+TEST_F(CoachTest, ThePrintedAnalysisDrawsItsLegendAsTheScreenDoes)
+{
+    playBoxes({Answer::No, Answer::No});
+    const solver::Judgement judgement = judged();
+    AnalysisSheet sheet("Analyse de la partie", judgement, CoachTexts(false));
+    const QImage direct = sheet.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage played(sheet.size(), QImage::Format_RGB32);
+    played.fill(Qt::white);
+    QPainter painter(&played);
+    painter.drawPicture(0, 0, sheetDrawing(sheet));
+    painter.end();
+
+    const auto* view = sheet.findChild<QChartView*>();
+    ASSERT_NE(view, nullptr);
+    const QRectF inScene = view->chart()->legend()->sceneBoundingRect();
+    const QRect legend(view->mapTo(&sheet, view->mapFromScene(inScene.topLeft())), inScene.size().toSize());
+    ASSERT_FALSE(legend.isEmpty());
+    int differing = 0;
+    for (int y = legend.top(); y <= legend.bottom(); ++y) {
+        for (int x = legend.left(); x <= legend.right(); ++x) {
+            const QColor a = direct.pixelColor(x, y), b = played.pixelColor(x, y);
+            differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 96;
+        }
+    }
+    EXPECT_LT(differing, legend.width() * legend.height() / 100) << "of " << legend.width() * legend.height();
 }
 
 // Every control of the coach's windows that takes the keyboard is named
@@ -266,23 +392,87 @@ TEST_F(CoachTest, EveryControlOfTheCoachIsNamed)
 }
 
 // Whether the coach window was open, and where, comes back with the next
-// run.
+// run; a place that no longer stands well beside the board is found anew.
 TEST_F(CoachTest, TheCoachWindowIsRememberedFromRunToRun)
 {
     windows.keepForNextRun();
     EXPECT_FALSE(Preferences().coachOpen());
     window.show();
     CoachWindow& coach = openCoach();
-    coach.move(40, 60);
+    const QPoint placed = coach.pos();
     windows.keepForNextRun();
     EXPECT_TRUE(Preferences().coachOpen());
 
     test::TestStrategySource other;
+    {
+        Windows next{dice, messages, printers, other};
+        next.main().show();
+        next.restoreCoachWindow();
+        ASSERT_NE(next.findCoachWindow(), nullptr);
+        EXPECT_TRUE(next.findCoachWindow()->isVisible());
+        EXPECT_EQ(next.findCoachWindow()->pos(), placed);
+    }
+
+    coach.move(5000, 5000); // as on a screen this one is not
+    windows.keepForNextRun();
     Windows next{dice, messages, printers, other};
+    next.main().show();
     next.restoreCoachWindow();
-    ASSERT_NE(next.findCoachWindow(), nullptr);
-    EXPECT_TRUE(next.findCoachWindow()->isVisible());
-    EXPECT_EQ(next.findCoachWindow()->pos(), coach.pos());
+    EXPECT_EQ(next.findCoachWindow()->pos(), placed);
+}
+
+// Opening the coach window, from the menu or at the start of a run, leaves
+// the keyboard on the board: its keys go on working.
+TEST_F(CoachTest, TheCoachWindowLeavesTheKeyboardToTheBoard)
+{
+    table(); // worked out now, not while the windows are being shown
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    find<QAction>("entraineur")->trigger();
+    ASSERT_TRUE(windows.coachWindow().isVisible());
+    EXPECT_TRUE(eventually([&] { return QApplication::activeWindow() == &window; }));
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(marked(), std::vector<QString>{"Command1"}) << "the hint's key";
+    QTest::keyClick(&window, Qt::Key_F2);
+    EXPECT_EQ(window.game().caption(Label::Label17), "2");
+
+    // A window manager that activates every window it maps gets no say;
+    // the player who goes to the window later does.
+    windows.coachWindow().close();
+    find<QAction>("entraineur")->trigger();
+    windows.coachWindow().activateWindow();
+    QTest::qWait(100);
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    QTest::qWait(500);
+    windows.coachWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.coachWindow()));
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activeWindow(), &windows.coachWindow());
+
+    windows.keepForNextRun();
+    windows.coachWindow().close();
+    Windows next{dice, messages, printers, strategies};
+    next.main().show();
+    next.main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&next.main()));
+    next.restoreCoachWindow();
+    ASSERT_TRUE(next.coachWindow().isVisible());
+    EXPECT_TRUE(eventually([&] { return QApplication::activeWindow() == &next.main(); }));
+}
+
+// The guide says what the coach's words mean, in the language shown.
+TEST_F(CoachTest, TheGuideExplainsTheCoachInTheLanguageShown)
+{
+    find<QAction>("guide")->trigger();
+    auto* text = windows.guide().findChild<QTextBrowser*>("Texte");
+    for (const char* term : {"Score final attendu", "perte", "Partie assistée", "décisions parfaites"})
+        EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8(term), Qt::CaseInsensitive)) << term;
+    window.langues_Click();
+    windows.findLanguage()->findChild<QRadioButton*>("Option2")->click();
+    EXPECT_EQ(windows.guide().windowTitle(), "Coach guide");
+    for (const char* term : {"Expected final score", "loss", "Assisted game", "perfect decisions"})
+        EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8(term), Qt::CaseInsensitive)) << term;
 }
 
 } // namespace

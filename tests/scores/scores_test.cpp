@@ -95,8 +95,7 @@ TEST_F(Scores, ANewHighScoreTakesThePlayersName)
     EXPECT_EQ(messages.answers.asked().size(), 5u) << "three refusals and the two end questions came first";
     NewHighScoreWindow& news = windows.newHighScore();
     ASSERT_TRUE(news.isVisible());
-    EXPECT_EQ(news.findChild<QLabel*>("Label1")->text(),
-              "Votre partie de 127 points entre au tableau des meilleurs scores, à la place 1.");
+    EXPECT_EQ(news.findChild<QLabel*>("Label1")->text(), "Votre partie de 127 points prend la 1re place des meilleurs scores.");
     auto* name = news.findChild<QLineEdit*>("Nom");
     EXPECT_EQ(name->text(), "Camille");
     name->setText(QString::fromUtf8("Zoé"));
@@ -107,9 +106,9 @@ TEST_F(Scores, ANewHighScoreTakesThePlayersName)
     find<QAction>("meilleurs")->trigger();
     auto* table = windows.highScores().findChild<QTableWidget*>("Tableau");
     ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ((QStringList{table->item(0, 0)->text(), table->item(0, 1)->text(), table->item(0, 3)->text()}),
+    EXPECT_EQ((QStringList{table->verticalHeaderItem(0)->text(), table->item(0, 0)->text(), table->item(0, 2)->text()}),
               (QStringList{"1", "127", QString::fromUtf8("Zoé")}));
-    EXPECT_EQ(table->horizontalHeaderItem(3)->text(), "Joueur");
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "Joueur");
 }
 
 // A game with a hint is assisted: kept, but off the high scores.
@@ -154,8 +153,8 @@ TEST_F(Scores, TheStatisticsSetTheGamesAgainstPerfectPlay)
     EXPECT_EQ(statistics.findChild<QLabel*>("Resume")->text(),
               "Games finished: 2. Mean: 127.0, best: 127, standard deviation: 0.0. Bonus: 0% of the games.");
     auto* boxes = statistics.findChild<QTableWidget*>("Cases");
-    EXPECT_EQ((QStringList{boxes->item(5, 0)->text(), boxes->item(5, 1)->text()}), (QStringList{"Sixes", "24.0"}));
-    EXPECT_EQ(boxes->item(5, 2)->text(), QString::number(perfect.statistics()->boxMeans[5], 'f', 1));
+    EXPECT_EQ((QStringList{boxes->verticalHeaderItem(5)->text(), boxes->item(5, 0)->text()}), (QStringList{"6", "24.0"}));
+    EXPECT_EQ(boxes->item(5, 1)->text(), QString::number(perfect.statistics()->boxMeans[5], 'f', 1));
 
     // The progress is drawn game after game, its ticks on whole games.
     const QChart* progress = statistics.findChild<QChartView*>("Progres")->chart();

@@ -39,9 +39,10 @@ TEST_F(Accessibility, EveryControlIsNamedInTheLanguageInUse)
     window.show();
     throwDice({2, 6, 6, 1, 4});
     const char* const rows[][3] = {
-        {"Command1", "Lancer les dés", "Throw the dice"}, {"Command2", "As", "Ones"},
-        {"Command13", "Moins", "Minus"},                 {"Check4", "Garder le dé 4", "Hold die 4"},
-        {"Text12", "Sous Total", "Sub Total"},           {"Text9", "Quatre", "Fours"},
+        {"Command1", "Lancer les dés", "Throw the dice"}, {"Command2", "Case 1", "Box 1"},
+        {"Command13", "Case -", "Box -"},                {"Check4", "Garder le dé 4", "Hold die 4"},
+        {"Text12", "Sous Total", "Sub Total"},           {"Text9", "Case 4", "Box 4"},
+        {"Command10", "Case Carré", "Box Four"},
         {"Picture9", "Dé 2, face 6", "Die 2, face 6"},   {"Command14", "Quitter", "Quitter"},
         {"Panel1", "Partie n°1", "Partie n°1"},
     };

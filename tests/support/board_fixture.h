@@ -4,6 +4,7 @@
 #include "shell/main_window.h"
 #include "storage/history.h"
 #include "storage/settings_file.h"
+#include "support/qt_printing.h"
 #include "support/scripted_ports.h"
 #include "support/test_strategy_source.h"
 #include "widgets/picture_box.h"

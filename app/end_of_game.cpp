@@ -1,0 +1,66 @@
+#include "end_of_game.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace daxo {
+
+EndOfGame::EndOfGame(Steps steps, QObject* parent)
+    : QObject(parent)
+    , steps_(std::move(steps))
+{
+    patience_.setSingleShot(true);
+    patience_.setInterval(kPatienceMs);
+    connect(&patience_, &QTimer::timeout, this, [this] {
+        waitingForRank_ = false;
+        showNext();
+    });
+}
+
+void EndOfGame::finished(bool offerAnalysis)
+{
+    offerWanted_ = offerAnalysis;
+    waitingForRank_ = true;
+    patience_.start();
+}
+
+void EndOfGame::ranked(bool entersHighScores)
+{
+    nameWanted_ = entersHighScores;
+    waitingForRank_ = false;
+    patience_.stop();
+    showNext();
+}
+
+void EndOfGame::showNext()
+{
+    if (shown_ && shown_->isVisible())
+        return;
+    if (nameWanted_) {
+        nameWanted_ = false;
+        show(steps_.name());
+    } else if (offerWanted_ && !waitingForRank_) {
+        offerWanted_ = false;
+        show(steps_.offer());
+    }
+}
+
+void EndOfGame::show(QWidget* window)
+{
+    shown_ = window;
+    if (window)
+        window->installEventFilter(this);
+}
+
+// The window shown went: the next one comes.
+bool EndOfGame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == shown_ && event->type() == QEvent::Hide) {
+        shown_->removeEventFilter(this);
+        shown_.clear();
+        QMetaObject::invokeMethod(this, &EndOfGame::showNext, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+} // namespace daxo
