@@ -17,8 +17,16 @@ EndOfGame::EndOfGame(Steps steps, QObject* parent)
     });
 }
 
+// What the game before left open is stale now: the new game's windows
+// take its place.
 void EndOfGame::finished(bool offerAnalysis)
 {
+    if (shown_) {
+        shown_->removeEventFilter(this);
+        shown_->close();
+        shown_.clear();
+    }
+    nameWanted_ = false;
     offerWanted_ = offerAnalysis;
     waitingForRank_ = true;
     patience_.start();

@@ -60,7 +60,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , guide_([this] {
         return inActiveLanguage(new CoachGuide(main(), [this] { return speaksEnglish(game_.languageCode()); }), "Guide");
     })
-    , highScores_([this] { return inActiveLanguage(new HighScoresWindow(main(), game_, keeper()), "Meilleurs"); })
+    , highScores_([this] { return inActiveLanguage(new HighScoresWindow(main(), game_, keeper().history()), "Meilleurs"); })
     , newHighScore_([this] {
         auto* window = inActiveLanguage(new NewHighScoreWindow(main(), game_), "Bravo");
         QObject::connect(window, &NewHighScoreWindow::named, window, [this](qint64 game, const QString& player) {
@@ -73,7 +73,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , statistics_([this] {
         if (!perfectPlay_)
             perfectPlay_ = std::make_unique<PerfectPlaySource>(strategies_);
-        return inActiveLanguage(new StatisticsWindow(main(), game_, keeper(), *perfectPlay_), "Statistiques");
+        return inActiveLanguage(new StatisticsWindow(main(), game_, keeper().history(), *perfectPlay_), "Statistiques");
     })
 {
     game_.addListener(*this);

@@ -2,6 +2,7 @@
 
 #include "scores_texts.h"
 #include "solver/game_analysis.h"
+#include "widgets/box_names.h"
 #include "widgets/player_messages.h"
 #include "widgets/strategy_source.h"
 
@@ -15,13 +16,27 @@ bool sameGame(const GameRecord& a, const GameRecord& b)
     return a.startedAt() == b.startedAt() && a.start().seed == b.start().seed;
 }
 
+// Throws after a game's first change nothing worth a write: the next box
+// will carry them, and a throw lost is no decision lost.
+bool worthKeeping(const GameRecord& record)
+{
+    const auto& events = record.events();
+    if (events.size() <= 1 || !std::holds_alternative<ThrowEvent>(events.back()))
+        return events.size() > 1;
+    return std::count_if(events.begin(), events.end(), [](const GameEvent& event) {
+               return std::holds_alternative<ThrowEvent>(event);
+           }) == 1;
+}
+
 } // namespace
 
-HistoryKeeper::HistoryKeeper(Game& game, PlayerMessages& messages, StrategySource& strategies, QString path)
+HistoryKeeper::HistoryKeeper(Game& game, PlayerMessages& messages, StrategySource& strategies, QString path,
+                             int patienceMs)
     : game_(game)
     , messages_(messages)
     , strategies_(strategies)
     , path_(std::move(path))
+    , patienceMs_(patienceMs)
 {
     game_.addListener(*this);
     connect(&strategies_, &StrategySource::ready, this, &HistoryKeeper::judgeWhatIsStored);
@@ -29,12 +44,12 @@ HistoryKeeper::HistoryKeeper(Game& game, PlayerMessages& messages, StrategySourc
 
 HistoryKeeper::~HistoryKeeper() { game_.removeListener(*this); }
 
-History& HistoryKeeper::history()
+AsyncHistory& HistoryKeeper::history()
 {
     if (!history_) {
-        history_ = std::make_unique<History>(path_);
-        if (history_->trouble() != HistoryTrouble::None)
-            tellOnce();
+        history_ = std::make_unique<AsyncHistory>(path_, patienceMs_);
+        connect(history_.get(), &AsyncHistory::trouble, this, &HistoryKeeper::tellOnce);
+        judgeWhatIsStored();
     }
     return *history_;
 }
@@ -43,80 +58,93 @@ void HistoryKeeper::keepGameInPlay()
 {
     if (summarize(game_.record()).begun)
         keep(game_.record());
+    if (history_)
+        history_->finish(patienceMs_ + 1000);
 }
 
-void HistoryKeeper::name(qint64 game, const QString& player)
+void HistoryKeeper::name(qint64 game, const QString& player) { history().setPlayer(game, player); }
+
+void HistoryKeeper::recordChanged(const GameRecord& record)
 {
-    if (history().setPlayer(game, player))
-        Q_EMIT changed();
-    else
-        tellOnce();
+    if (finishedInPlay_ && sameGame(*finishedInPlay_, record) && !summarize(record).finished()) {
+        keepFinishedAssisted();
+        return;
+    }
+    if (worthKeeping(record))
+        keep(record);
+}
+
+void HistoryKeeper::keepFinishedAssisted()
+{
+    StoredGame finished = StoredGame::of(*finishedInPlay_);
+    const bool news = !finished.assisted && !finishedUndone_;
+    finished.assisted = true;
+    finishedUndone_ = true;
+    history().store(finished);
+    // Said once the undo has run its course: not from within the game's
+    // own news of it.
+    if (news) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                messages_.inform(QStringLiteral("Daxo"),
+                                 ScoresTexts(speaksEnglish(game_.languageCode())).finishedGameUndone());
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void HistoryKeeper::gameLeft(const GameRecord& left)
 {
-    if (summarize(left).begun)
+    if (finishedInPlay_ && sameGame(*finishedInPlay_, left) && !summarize(left).finished())
+        keepFinishedAssisted();
+    else if (summarize(left).begun)
         keep(left);
+    finishedInPlay_.reset();
+    finishedUndone_ = false;
 }
 
 void HistoryKeeper::gameFinished(const GameRecord& finished)
 {
-    const std::optional<qint64> id = keep(finished);
+    if (sameGame(finished, game_.record())) {
+        finishedInPlay_ = finished;
+        finishedUndone_ = false;
+    }
     strategies_.request(); // for the coach's figures
     const int score = summarize(finished).total;
-    if (!id || finished.assisted()) {
-        Q_EMIT finishedGameRanked(id.value_or(0), 0, score);
-        return;
-    }
-    const std::vector<StoredGame> best = history().highScores();
-    const auto entry = std::find_if(best.begin(), best.end(), [&](const StoredGame& game) { return game.id == *id; });
-    Q_EMIT finishedGameRanked(*id, entry != best.end() ? static_cast<int>(entry - best.begin()) + 1 : 0, score);
-}
-
-// The game, and the games in hand before it, oldest first.
-std::optional<qint64> HistoryKeeper::keep(const GameRecord& record)
-{
-    std::erase_if(inHand_, [&](const GameRecord& held) { return sameGame(held, record); });
-    inHand_.push_back(record);
-    History& kept = history();
-    std::optional<qint64> id;
-    while (!inHand_.empty()) {
-        id = kept.store(StoredGame::of(inHand_.front()));
-        if (!id) {
-            tellOnce();
-            history_.reset(); // opened afresh next time, the trouble perhaps gone
-            return std::nullopt;
+    const bool helped = finished.assisted();
+    history().store(StoredGame::of(finished), [this, helped, score](std::optional<qint64> id) {
+        if (!id || helped) {
+            Q_EMIT finishedGameRanked(id.value_or(0), 0, score);
+            return;
         }
-        inHand_.erase(inHand_.begin());
-    }
-    judgeWhatIsStored();
-    Q_EMIT changed();
-    return id;
+        history().rankOf(*id, [this, id = *id, score](int rank) { Q_EMIT finishedGameRanked(id, rank, score); });
+    });
 }
 
-void HistoryKeeper::tellOnce()
+void HistoryKeeper::keep(const GameRecord& record) { history().store(StoredGame::of(record)); }
+
+void HistoryKeeper::tellOnce(HistoryTrouble trouble, const QString& detail, const QString& damagedPath)
 {
-    if (told_ || !history_)
+    if (told_)
         return;
     told_ = true;
-    const History& kept = *history_;
-    messages_.inform(QStringLiteral("Daxo"),
-                     historyTrouble(game_.languageCode(), kept.trouble(), kept.troubleDetail(), kept.damagedPath()));
+    messages_.inform(QStringLiteral("Daxo"), historyTrouble(game_.languageCode(), trouble, detail, damagedPath));
 }
 
+// The figures are worked out on the history's thread, the table being
+// read only there and here.
 void HistoryKeeper::judgeWhatIsStored()
 {
     const solver::Strategy* strategy = strategies_.strategy();
-    if (!strategy)
+    if (!strategy || !history_)
         return;
-    bool judgedAny = false;
-    for (const StoredGame& game : history().gamesWithoutFigures()) {
-        const solver::Judgement judgement = solver::judge(game.record, *strategy);
-        if (judgement.judged)
-            judgedAny |= history().setFigures(game.id, judgement.totalLoss, judgement.meanLoss());
-    }
-    if (judgedAny)
-        Q_EMIT changed();
+    history_->judgeGamesWithoutFigures([strategy](const GameRecord& record) -> std::optional<std::pair<double, double>> {
+        const solver::Judgement judgement = solver::judge(record, *strategy);
+        if (!judgement.judged)
+            return std::nullopt;
+        return std::pair(judgement.totalLoss, judgement.meanLoss());
+    });
 }
 
 } // namespace daxo

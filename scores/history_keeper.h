@@ -1,56 +1,68 @@
 #pragma once
 
 #include "game/game.h"
-#include "storage/history.h"
+#include "storage/async_history.h"
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace daxo {
 
 class PlayerMessages;
 class StrategySource;
 
-// Keeps every game in the history: finished, or left by New game or by the
-// end of the program, as long as it was begun. A game that cannot be
-// written is said once to the player, kept in hand and tried again with the
-// next one; play goes on. Once perfect play is worked out, the coach's
-// figures are added to every game that lacks them.
+// Keeps every game in the history as it goes: at its first throw, at each
+// box and each help, when it ends, when New game leaves it and when the
+// program ends, so that whatever ends the program loses at most the turn in
+// play. Nothing of it waits for the disk: trouble with the file is said
+// once to the player, and the games wait in hand until it is gone. Once
+// perfect play is worked out, the coach's figures are added to every game
+// that lacks them, on the history's own thread.
+//
+// A game once finished stays finished in the history: taking back a box
+// after its end makes it assisted, at once and said once, but leaves its
+// finished sheet, until it is finished again.
 class HistoryKeeper final : public QObject, private GameListener {
     Q_OBJECT
 public:
     // What it is given must outlive it. The history file is opened the
     // first time it is needed.
     HistoryKeeper(Game& game, PlayerMessages& messages, StrategySource& strategies,
-                  QString path = History::defaultPath());
+                  QString path = History::defaultPath(), int patienceMs = 3000);
     ~HistoryKeeper() override;
 
-    History& history();
-    // The program ends: the game in play is kept, if it was begun.
+    AsyncHistory& history();
+    // The program ends: the game in play is kept, if it was begun, and the
+    // history given the time a locked file makes it wait.
     void keepGameInPlay();
     // Gives a high score its player's name.
     void name(qint64 game, const QString& player);
 
 Q_SIGNALS:
-    // The history took a game, figures or a name.
-    void changed();
     // A finished game was kept: in the high scores at `rank` (from 1), or
     // not (0), as for a game that was helped or could not be kept.
     void finishedGameRanked(qint64 id, int rank, int score);
 
 private:
+    void recordChanged(const GameRecord& record) override;
     void gameFinished(const GameRecord& finished) override;
     void gameLeft(const GameRecord& left) override;
-    std::optional<qint64> keep(const GameRecord& record);
-    void tellOnce();
+    void keep(const GameRecord& record);
+    // The finished game in play was taken back: it stays finished, assisted.
+    void keepFinishedAssisted();
+    void tellOnce(HistoryTrouble trouble, const QString& detail, const QString& damagedPath);
     void judgeWhatIsStored();
 
     Game& game_;
     PlayerMessages& messages_;
     StrategySource& strategies_;
     QString path_;
-    std::unique_ptr<History> history_;
-    std::vector<GameRecord> inHand_; // games not written yet
+    int patienceMs_;
+    std::unique_ptr<AsyncHistory> history_;
+    // The game in play once it was finished, as it was then.
+    std::optional<GameRecord> finishedInPlay_;
+    bool finishedUndone_ = false; // and since taken back
     bool told_ = false;
 };
 

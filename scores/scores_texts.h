@@ -1,6 +1,5 @@
 #pragma once
 
-#include "game_statistics.h"
 #include "storage/history.h"
 
 #include <QLocale>
@@ -18,20 +17,32 @@ QString historyTrouble(std::string_view languageCode, HistoryTrouble trouble, co
 
 // The words of the scores' windows that change with what they show, in the
 // language the windows speak: English for the code "E", French otherwise.
-// Their fixed captions are rows of the caption table.
+// Their fixed captions are rows of the caption table. Numbers are written
+// the language's way, digits grouped; French keeps a no-break space before
+// ":", ";", "!", "?" and "%".
 class ScoresTexts {
 public:
     explicit ScoresTexts(bool english) : english_(english) {}
 
-    QLocale locale() const; // the way numbers are written
+    QLocale locale() const;
     QString number(double value, int decimals) const; // "180,5" in French
+    QString count(int value) const;                   // "10 000", "10,000"
     QString date(std::int64_t millisecondsSince1970) const;
     QStringList highScoreHeaders() const;             // score, date, player; the rank heads each row
     QStringList boxHeaders() const;                   // the player's mean, perfect play's; the box heads each row
-    QString summary(const GameStatistics& statistics) const;
+
+    // The figures of the finished games, or what stands for them: none yet,
+    // or a history that could not be read.
+    QString summary(const HistoryFigures& figures) const;
+    QString noFinishedGame() const;
+    QString unreadable(HistoryTrouble trouble) const;
+    QString noHighScore() const;
     QString perfectPlayComing() const;
+
     QString ordinal(int rank) const;
     QString enteredHighScores(int rank, int score) const;
+    QString finishedGameUndone() const;
+
     QString histogramTitle() const;
     QString lossTitle() const;
     QString yourGames() const;
@@ -41,7 +52,10 @@ public:
     QString lossAxis() const;
 
 private:
-    const char* pick(const char* french, const char* english) const { return english_ ? english : french; }
+    QString pick(const char* french, const char* english) const
+    {
+        return QString::fromUtf8(english_ ? english : french);
+    }
     bool english_;
 };
 

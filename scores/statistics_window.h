@@ -1,6 +1,9 @@
 #pragma once
 
+#include "storage/history.h"
 #include "widgets/secondary_window.h"
+
+#include <optional>
 
 class QChartView;
 class QLabel;
@@ -8,8 +11,8 @@ class QTableWidget;
 
 namespace daxo {
 
+class AsyncHistory;
 class Game;
-class HistoryKeeper;
 class PerfectPlaySource;
 
 // The window `Statistiques`: the player's finished games in figures, set
@@ -17,26 +20,34 @@ class PerfectPlaySource;
 // standard deviation and the bonus rate; each box's mean beside perfect
 // play's; a histogram of the final scores with perfect play's distribution
 // over it; and the coach's mean loss per decision game after game, to see
-// the player getting better.
+// the player getting better. The database works the figures out; the
+// window reads them without waiting, and follows the history as it grows.
 class StatisticsWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
     // What it is given must outlive the window.
-    StatisticsWindow(QWidget& board, const Game& game, HistoryKeeper& keeper, PerfectPlaySource& perfect);
+    StatisticsWindow(QWidget& board, const Game& game, AsyncHistory& history, PerfectPlaySource& perfect);
+
+    void retranslate() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void read();
     void render();
 
     const Game& game_;
-    HistoryKeeper& keeper_;
+    AsyncHistory& history_;
     PerfectPlaySource& perfect_;
     QLabel* summary_ = nullptr;
     QTableWidget* boxes_ = nullptr;
     QChartView* histogram_ = nullptr;
     QChartView* losses_ = nullptr;
+    // The figures last read; nothing while none were read, or when the
+    // history could not be read.
+    std::optional<HistoryFigures> figures_;
+    bool read_ = false;
 };
 
 } // namespace daxo

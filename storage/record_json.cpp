@@ -7,14 +7,6 @@
 namespace daxo {
 namespace {
 
-QJsonArray diceToJson(const Dice& dice)
-{
-    QJsonArray array;
-    for (const std::string& die : dice)
-        array.append(QString::fromStdString(die));
-    return array;
-}
-
 std::optional<Dice> diceFromJson(const QJsonValue& value)
 {
     const QJsonArray array = value.toArray();
@@ -36,34 +28,6 @@ std::optional<int> numberOf(const QJsonValue& value, const QString& prefix, int 
     bool whole = false;
     const int number = name.startsWith(prefix) ? name.mid(prefix.size()).toInt(&whole) : 0;
     return whole && number >= 1 && number <= last ? std::optional(number) : std::nullopt;
-}
-
-QJsonObject eventToJson(const GameEvent& event)
-{
-    return std::visit(
-        [](const auto& e) -> QJsonObject {
-            using E = std::decay_t<decltype(e)>;
-            if constexpr (std::is_same_v<E, NewGameEvent>) {
-                return {{"game", e.game}, {"seed", QString::number(e.seed)}};
-            } else if constexpr (std::is_same_v<E, ThrowEvent>) {
-                QString held;
-                for (const bool h : e.held)
-                    held += h ? '1' : '0';
-                return {{"throw", e.throwNumber}, {"held", held}, {"dice", diceToJson(e.dice)}};
-            } else if constexpr (std::is_same_v<E, ScoreEvent>) {
-                return {{"score", QString::fromStdString(name(e.box))}, {"dice", diceToJson(e.dice)},
-                        {"throws", e.throwsMade}, {"text", QString::fromStdString(e.score)}};
-            } else if constexpr (std::is_same_v<E, TypedEvent>) {
-                return {{"typed", QString::fromStdString(name(e.cell))}, {"text", QString::fromStdString(e.text)}};
-            } else if constexpr (std::is_same_v<E, HintEvent>) {
-                if (e.coachWindow)
-                    return {{"hint", true}, {"window", true}};
-                return {{"hint", true}};
-            } else {
-                return {{e.redo ? "redo" : "undo", true}};
-            }
-        },
-        event);
 }
 
 std::optional<GameEvent> eventFromJson(const QJsonObject& object)
@@ -106,15 +70,6 @@ std::optional<GameEvent> eventFromJson(const QJsonObject& object)
 }
 
 } // namespace
-
-QByteArray recordToJson(const GameRecord& record)
-{
-    QJsonArray events;
-    for (const GameEvent& event : record.events())
-        events.append(eventToJson(event));
-    return QJsonDocument(QJsonObject{{"startedAt", QString::number(record.startedAt())}, {"events", events}})
-        .toJson(QJsonDocument::Compact);
-}
 
 std::optional<GameRecord> recordFromJson(const QByteArray& json)
 {

@@ -7,9 +7,9 @@
 
 namespace daxo {
 
-// A game's record as JSON, the way the history keeps it, and back. Reading
-// takes any bytes: what is not a record written here gives nothing.
-QByteArray recordToJson(const GameRecord& record);
+// A game's record from the JSON of the history's first schemas, which the
+// history's migration turns into its compact form. Reading takes any bytes:
+// what is not such a record gives nothing.
 std::optional<GameRecord> recordFromJson(const QByteArray& json);
 
 } // namespace daxo

@@ -1,5 +1,7 @@
 #include "storage/history.h"
-#include "storage/record_json.h"
+#include "support/history_figures.h"
+#include "support/legacy_history.h"
+#include "support/random_games.h"
 #include "support/unprivileged.h"
 
 #include <QDir>
@@ -12,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <csignal>
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,14 +68,18 @@ TEST_F(HistoryTest, KeepsGamesWholeAndReadsThemBack)
     EXPECT_EQ(std::pair(all[0].totalLoss, all[0].meanLoss), std::pair(std::optional(12.5), std::optional(0.52)));
     EXPECT_EQ(all[0].player, QString::fromUtf8("Hélène"));
     EXPECT_FALSE(all[1].summary.finished());
-    EXPECT_EQ(history.finishedGames().size(), 1u);
 
-    // The same game again (after an undo, say) is the same row; its figures
-    // and name stay.
+    // The same game again is the same row; its name stays, and its figures
+    // while its record is the same.
     ASSERT_EQ(history.store(StoredGame::of(finished)), first);
     EXPECT_EQ(history.allGames().size(), 2u);
     EXPECT_EQ(history.allGames()[0].player, QString::fromUtf8("Hélène"));
-    EXPECT_EQ(history.gamesWithoutFigures().size(), 1u);
+    EXPECT_EQ(history.allGames()[0].totalLoss, std::optional(12.5));
+    EXPECT_EQ(history.gamesWithoutFigures(10).size(), 1u);
+    // A record grown since (a game stored as it goes) is judged again.
+    ASSERT_TRUE(history.setFigures(*history.store(StoredGame::of(left)), 3, 0.5));
+    ASSERT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 2000, 6))));
+    EXPECT_FALSE(history.allGames()[1].totalLoss) << "the figures of five boxes are not those of six";
 }
 
 // The ten best finished games that no one helped, best first; equal scores
@@ -85,77 +93,140 @@ TEST_F(HistoryTest, HighScoresLeaveOutHelpedAndUnfinishedGames)
         scores[0] = game % 3;
         ASSERT_TRUE(history.store(StoredGame::of(gameScoring(scores, 100 + game))));
     }
-    ASSERT_TRUE(history.store(StoredGame::of(gameScoring({50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50}, 90, 12, true))));
-    ASSERT_TRUE(history.store(StoredGame::of(gameScoring({50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50}, 91, 11))));
+    const std::array<int, 12> fifties{50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+    ASSERT_TRUE(history.store(StoredGame::of(gameScoring(fifties, 90, 12, true))));
+    ASSERT_TRUE(history.store(StoredGame::of(gameScoring(fifties, 91, 11))));
 
-    const std::vector<StoredGame> best = history.highScores();
+    const std::vector<HighScore> best = history.highScores().value();
     ASSERT_EQ(best.size(), 10u);
-    std::vector<std::pair<int, std::int64_t>> order;
-    for (const StoredGame& game : best)
-        order.emplace_back(game.summary.total, game.record.startedAt());
-    EXPECT_TRUE(std::is_sorted(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    EXPECT_TRUE(std::is_sorted(best.begin(), best.end(), [](const HighScore& a, const HighScore& b) {
+        return a.score > b.score || (a.score == b.score && a.startedAt < b.startedAt);
     }));
-    EXPECT_EQ(order.front(), std::pair(168 - 3 + 2 + 40 + 30, std::int64_t{105})) << "the Carré and two ones";
-    for (const StoredGame& game : best)
-        EXPECT_FALSE(game.assisted || !game.summary.finished());
+    EXPECT_EQ(std::pair(best.front().score, best.front().startedAt), std::pair(168 - 3 + 2 + 40 + 30, std::int64_t{105}))
+        << "the Carré and two ones";
+    for (const HighScore& line : best)
+        EXPECT_LT(line.score, 600) << "neither the helped game nor the unfinished one";
+    EXPECT_EQ(history.rankOf(best[3].id), 4);
+    EXPECT_EQ(history.rankOf(123456), 0);
 }
 
-// A file of the first schema is brought up to date, its games kept.
-TEST_F(HistoryTest, MigratesAFileOfTheFirstSchema)
+// Each older schema is brought up to date, its games whole: their records,
+// boxes, figures and names. The figures of the second schema were judged
+// by other rules, and are judged again.
+TEST_F(HistoryTest, MigratesEveryOlderSchema)
+{
+    for (int version = 1; version <= 3; ++version) {
+        SCOPED_TRACE("schema " + std::to_string(version));
+        QFile::remove(path);
+        ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
+        std::vector<StoredGame> games;
+        test::RandomGames play(static_cast<std::uint64_t>(version));
+        for (int game = 0; game < 40; ++game)
+            games.push_back(play.next(1000 + game));
+        games.back().record = GameRecord({NewGameEvent{7, 18446744073709551615u}}, 5000); // the largest seed
+        games.back().summary = summarize(games.back().record);
+        test::writeOldHistory(path, version, games);
+
+        History history(path);
+        ASSERT_EQ(history.trouble(), HistoryTrouble::None) << history.troubleDetail().toStdString();
+        EXPECT_EQ(history.schemaVersion(), static_cast<int>(History::schemaSteps().size()));
+        const std::vector<StoredGame> migrated = history.allGames();
+        ASSERT_EQ(migrated.size(), games.size());
+        for (std::size_t i = 0; i < games.size(); ++i) {
+            EXPECT_EQ(migrated[i].record.events(), games[i].record.events()) << i;
+            EXPECT_EQ(migrated[i].record.startedAt(), games[i].record.startedAt());
+            EXPECT_EQ(migrated[i].summary.boxes, games[i].summary.boxes);
+            EXPECT_EQ(std::pair(migrated[i].assisted, migrated[i].cheated), std::pair(games[i].assisted, games[i].cheated));
+            const bool figuresKept = version == 3;
+            EXPECT_EQ(migrated[i].meanLoss, figuresKept ? games[i].meanLoss : std::nullopt);
+            EXPECT_EQ(migrated[i].player, version > 1 ? games[i].player : QString());
+        }
+        EXPECT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 9000))));
+    }
+}
+
+// A record a hand edited so that it no longer reads is kept as it was, and
+// left out of what is read, as before.
+TEST_F(HistoryTest, AnUnreadableOldRecordIsKeptButLeftOut)
 {
     ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
+    test::writeOldHistory(path, 3, {StoredGame::of(gameScoring(kGood, 1)), StoredGame::of(gameScoring(kGood, 2))});
     {
         QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
         old.setDatabaseName(path);
         ASSERT_TRUE(old.open());
-        QSqlQuery query(old);
-        for (const char* statement : History::schemaSteps().front())
-            ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
-        ASSERT_TRUE(query.exec("PRAGMA user_version = 1"));
-        query.prepare("INSERT INTO games (started, seed, number, stored, score, bonus, finished, assisted, cheated,"
-                      " record) VALUES (500, '3500', 1, 0, 198, 30, 1, 0, 0, ?)");
-        query.addBindValue(QString::fromUtf8(recordToJson(gameScoring(kGood, 500))));
-        ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
+        ASSERT_TRUE(QSqlQuery(old).exec("UPDATE games SET record = '{\"edited\": true}' WHERE started = 2"));
         old.close();
     }
     QSqlDatabase::removeDatabase("old");
-
     History history(path);
-    ASSERT_EQ(history.trouble(), HistoryTrouble::None) << history.troubleDetail().toStdString();
-    EXPECT_EQ(history.schemaVersion(), 3);
-    const std::vector<StoredGame> games = history.allGames();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].summary.total, 198);
-    EXPECT_FALSE(games[0].totalLoss);
-    EXPECT_TRUE(history.setFigures(games[0].id, 3.0, 0.1));
-    EXPECT_EQ(history.highScores().size(), 1u);
+    EXPECT_EQ(history.allGames().size(), 1u);
+    EXPECT_EQ(history.figures()->games, 2) << "its row still counts, as written";
 }
 
-// Figures judged by the second schema's rules are dropped, to be judged
-// again; nothing else of the games changes.
-TEST_F(HistoryTest, JudgesAgainTheFiguresOfTheSecondSchema)
+// The database's figures are the records' own, whoever wrote the rows:
+// on random histories of every kind of game, migrated rows among them.
+TEST_F(HistoryTest, TheFiguresAreThoseOfTheRecords)
+{
+    ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
+    test::RandomGames play(11, {.unfinished = 0.2, .hinted = 0.2, .undone = 0.1, .cheated = 0.1, .judged = 0.7});
+    std::vector<StoredGame> older;
+    for (int game = 0; game < 60; ++game)
+        older.push_back(play.next(game));
+    test::writeOldHistory(path, 3, older);
+    History history(path);
+    for (int game = 60; game < 700; ++game)
+        ASSERT_TRUE(history.store(play.next(game)));
+
+    for (const int points : {1000, 37, 1}) {
+        SCOPED_TRACE("at most " + std::to_string(points) + " points");
+        const HistoryFigures figures = history.figures(25, points).value();
+        const HistoryFigures expected = test::figuresOf(history.allGames(), 25, points);
+        EXPECT_EQ(figures.games, expected.games);
+        EXPECT_NEAR(figures.mean, expected.mean, 1e-9);
+        EXPECT_EQ(figures.best, expected.best);
+        ASSERT_TRUE(figures.deviation && expected.deviation);
+        EXPECT_NEAR(*figures.deviation, *expected.deviation, 1e-9);
+        EXPECT_EQ(figures.bonusGames, expected.bonusGames);
+        for (std::size_t box = 0; box < 12; ++box)
+            EXPECT_NEAR(figures.boxMeans[box], expected.boxMeans[box], 1e-9) << box;
+        EXPECT_EQ(figures.scoreCounts, expected.scoreCounts);
+        EXPECT_EQ(figures.judgedGames, expected.judgedGames);
+        ASSERT_EQ(figures.progress.size(), expected.progress.size());
+        for (std::size_t i = 0; i < figures.progress.size(); ++i) {
+            EXPECT_EQ(figures.progress[i].firstGame, expected.progress[i].firstGame);
+            EXPECT_EQ(figures.progress[i].lastGame, expected.progress[i].lastGame);
+            EXPECT_NEAR(figures.progress[i].meanLoss, expected.progress[i].meanLoss, 1e-9);
+        }
+        EXPECT_LE(static_cast<int>(figures.progress.size()), points);
+    }
+}
+
+// No game, one game, two: the deviation only from two games on.
+TEST_F(HistoryTest, FiguresOfAFewGames)
+{
+    History history(path);
+    EXPECT_EQ(history.figures()->games, 0);
+    EXPECT_TRUE(history.figures()->scoreCounts.empty());
+    ASSERT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 1))));
+    const HistoryFigures one = *history.figures();
+    EXPECT_EQ(std::tuple(one.games, one.best, one.bonusGames), std::tuple(1, 198, 1));
+    EXPECT_FALSE(one.deviation);
+    ASSERT_TRUE(history.store(StoredGame::of(gameScoring({}, 2))));
+    EXPECT_NEAR(history.figures()->deviation.value(), std::sqrt(198.0 * 198.0 / 2), 1e-9);
+}
+
+// A compact history: a finished game of three throws a turn takes well
+// under 2 KiB of the file.
+TEST_F(HistoryTest, AFinishedGameTakesLittleRoom)
 {
     {
         History history(path);
-        const std::optional<qint64> id = history.store(StoredGame::of(gameScoring(kGood, 500)));
-        ASSERT_TRUE(id && history.setFigures(*id, 3.0, 0.1));
+        test::RandomGames play(5, {.unfinished = 0, .hinted = 0, .undone = 0, .cheated = 0, .judged = 1});
+        for (int game = 0; game < 500; ++game)
+            ASSERT_TRUE(history.store(play.next(game)));
     }
-    {
-        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
-        old.setDatabaseName(path);
-        ASSERT_TRUE(old.open());
-        ASSERT_TRUE(QSqlQuery(old).exec("PRAGMA user_version = 2"));
-        old.close();
-    }
-    QSqlDatabase::removeDatabase("old");
-    History history(path);
-    EXPECT_EQ(history.schemaVersion(), 3);
-    const std::vector<StoredGame> games = history.allGames();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_FALSE(games[0].totalLoss || games[0].meanLoss);
-    EXPECT_EQ(games[0].summary.total, 198);
-    EXPECT_EQ(history.gamesWithoutFigures().size(), 1u);
+    EXPECT_LT(QFileInfo(path).size() / 500, 1024);
 }
 
 // A file that is no database is set aside whole, and a new one begun.
@@ -250,36 +321,6 @@ TEST_F(HistoryTest, AReadOnlyFileRefusesTheWrite)
     EXPECT_EQ(trouble, static_cast<int>(HistoryTrouble::ReadOnly));
     ::chmod(QFile::encodeName(path).constData(), 0644);
     EXPECT_EQ(History(path).allGames().size(), 1u);
-}
-
-// Records read back only when they are records: anything else gives nothing.
-TEST(RecordJson, ReadsBackWhatItWroteAndNothingElse)
-{
-    std::vector<GameEvent> events{NewGameEvent{3, 18446744073709551615u},
-                                  ThrowEvent{1, {true, false, true, false, false}, {"6", "a", "", "Dé 4", "é"}},
-                                  TypedEvent{Cell::Text6, "x\"y\\z"},
-                                  HintEvent{},
-                                  ScoreEvent{Button::Command13, {"1", "1", "1", "1", "1"}, 3, "5"},
-                                  UndoEvent{},
-                                  UndoEvent{.redo = true}};
-    const GameRecord record(events, -42);
-    const std::optional<GameRecord> back = recordFromJson(recordToJson(record));
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->events(), record.events());
-    EXPECT_EQ(back->startedAt(), -42);
-    EXPECT_TRUE(back->touchedByCheat() && back->assisted());
-
-    for (const char* bad : {"", "[]", "{}", "{\"startedAt\":\"1\",\"events\":[]}",
-                            "{\"startedAt\":\"1\",\"events\":[{\"hint\":true}]}",
-                            "{\"startedAt\":\"x\",\"events\":[{\"game\":1,\"seed\":\"1\"}]}",
-                            "{\"startedAt\":\"1\",\"events\":[{\"game\":1,\"seed\":\"1\"},{\"game\":2,\"seed\":\"1\"}]}",
-                            "{\"startedAt\":\"1\",\"events\":[{\"game\":1,\"seed\":\"1\"},{\"score\":\"Command1\","
-                            "\"dice\":[\"1\",\"1\",\"1\",\"1\",\"1\"],\"throws\":1,\"text\":\"0\"}]}",
-                            "{\"startedAt\":\"1\",\"events\":[{\"game\":1,\"seed\":\"1\"},{\"typed\":\"Text99\","
-                            "\"text\":\"0\"}]}",
-                            "{\"startedAt\":\"1\",\"events\":[{\"game\":1,\"seed\":\"1\"},{\"throw\":1,"
-                            "\"held\":\"00\",\"dice\":[]}]}"})
-        EXPECT_FALSE(recordFromJson(bad)) << bad;
 }
 
 } // namespace

@@ -1,0 +1,117 @@
+#pragma once
+
+// Histories as the first schemas wrote them, for the tests of the
+// migrations: a record as the JSON they kept, and files of each old version
+// holding given games.
+
+#include "storage/history.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <gtest/gtest.h>
+
+namespace daxo::test {
+
+inline QJsonArray diceToJson(const Dice& dice)
+{
+    QJsonArray array;
+    for (const std::string& die : dice)
+        array.append(QString::fromStdString(die));
+    return array;
+}
+
+inline QJsonObject eventToJson(const GameEvent& event)
+{
+    return std::visit(
+        [](const auto& e) -> QJsonObject {
+            using E = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<E, NewGameEvent>) {
+                return {{"game", e.game}, {"seed", QString::number(e.seed)}};
+            } else if constexpr (std::is_same_v<E, ThrowEvent>) {
+                QString held;
+                for (const bool h : e.held)
+                    held += h ? '1' : '0';
+                return {{"throw", e.throwNumber}, {"held", held}, {"dice", diceToJson(e.dice)}};
+            } else if constexpr (std::is_same_v<E, ScoreEvent>) {
+                return {{"score", QString::fromStdString(name(e.box))}, {"dice", diceToJson(e.dice)},
+                        {"throws", e.throwsMade}, {"text", QString::fromStdString(e.score)}};
+            } else if constexpr (std::is_same_v<E, TypedEvent>) {
+                return {{"typed", QString::fromStdString(name(e.cell))}, {"text", QString::fromStdString(e.text)}};
+            } else if constexpr (std::is_same_v<E, HintEvent>) {
+                if (e.coachWindow)
+                    return {{"hint", true}, {"window", true}};
+                return {{"hint", true}};
+            } else {
+                return {{e.redo ? "redo" : "undo", true}};
+            }
+        },
+        event);
+}
+
+inline QByteArray recordToJson(const GameRecord& record)
+{
+    QJsonArray events;
+    for (const GameEvent& event : record.events())
+        events.append(eventToJson(event));
+    return QJsonDocument(QJsonObject{{"startedAt", QString::number(record.startedAt())}, {"events", events}})
+        .toJson(QJsonDocument::Compact);
+}
+
+// A file of schema `version` (1 to 3) holding `games`, with their boxes,
+// figures and names as that version kept them.
+inline void writeOldHistory(const QString& path, int version, const std::vector<StoredGame>& games)
+{
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(path);
+        ASSERT_TRUE(old.open());
+        QSqlQuery query(old);
+        for (int step = 0; step < version; ++step) {
+            for (const char* statement : History::schemaSteps()[static_cast<std::size_t>(step)].statements)
+                ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
+        }
+        ASSERT_TRUE(query.exec(QString("PRAGMA user_version = %1").arg(version)));
+        for (const StoredGame& game : games) {
+            query.prepare(version == 1 ? "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
+                                         " assisted, cheated, record) VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?)"
+                                       : "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
+                                         " assisted, cheated, record, total_loss, mean_loss, player)"
+                                         " VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            query.addBindValue(static_cast<qint64>(game.record.startedAt()));
+            query.addBindValue(QString::number(game.record.start().seed));
+            query.addBindValue(game.record.start().game);
+            query.addBindValue(game.summary.total);
+            query.addBindValue(game.summary.bonus);
+            query.addBindValue(game.summary.finished());
+            query.addBindValue(game.assisted);
+            query.addBindValue(game.cheated);
+            query.addBindValue(QString::fromUtf8(recordToJson(game.record)));
+            if (version > 1) {
+                query.addBindValue(game.totalLoss ? QVariant(*game.totalLoss) : QVariant(QMetaType::fromType<double>()));
+                query.addBindValue(game.meanLoss ? QVariant(*game.meanLoss) : QVariant(QMetaType::fromType<double>()));
+                query.addBindValue(game.player.isNull() ? QString("") : game.player);
+            }
+            ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
+            const qint64 id = query.lastInsertId().toLongLong();
+            for (std::size_t box = 0; box < game.summary.boxes.size(); ++box) {
+                if (!game.summary.boxes[box])
+                    continue;
+                query.prepare("INSERT INTO boxes (game, box, score) VALUES (?, ?, ?)");
+                query.addBindValue(id);
+                query.addBindValue(static_cast<int>(box));
+                query.addBindValue(*game.summary.boxes[box]);
+                ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
+            }
+        }
+        old.close();
+    }
+    QSqlDatabase::removeDatabase("old");
+}
+
+} // namespace daxo::test
