@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "display_guard.h"
+#include "quit_signals.h"
 #include "windows.h"
 
 #include "coach/background_strategy_source.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[])
     daxo::PrintDialogs printers;
     daxo::BackgroundStrategySource strategies; // worked out only once asked for
     daxo::Windows windows(dice, messages, printers, strategies);
+    // The end of a session ends the game as Quit does.
+    const daxo::QuitSignals quit([&windows] { windows.main().close(); });
 
     // The splash, a bare title card, needs no icon; the windows after it do.
     // They also take the board's face for their menus and messages, which

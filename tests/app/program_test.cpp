@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,6 +132,43 @@ TEST(Program, RefusesStrayArgumentsAndNamesItselfInItsUsage)
     const Ended help = runDaxo({"--help"}, offscreen);
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith("Usage: daxo [options]\n")) << help.out.left(80).toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// The end of a desktop session ends the program as its Quit does: what it
+// keeps for the next run is written, and it exits well.
+TEST(Program, EndsCleanlyWhenTheSessionEnds)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        QTemporaryDir config, data, cache;
+        ASSERT_TRUE(QDir().mkpath(config.filePath("daxo")));
+        QFile settings(config.filePath("daxo/images.ini"));
+        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+        settings.write("Image 1\nF\n");
+        settings.close();
+        QProcess daxo;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", config.path());
+        environment.insert("XDG_DATA_HOME", data.path());
+        environment.insert("XDG_CACHE_HOME", cache.path());
+        daxo.setProcessEnvironment(environment);
+        daxo.start(DAXO_EXECUTABLE, {});
+        ASSERT_TRUE(daxo.waitForStarted());
+        // The board is up once its load step has written the settings again.
+        QElapsedTimer clock;
+        clock.start();
+        while (contentsOf(settings.fileName()) != "Image 1\rF\r\n" && clock.elapsed() < 20000)
+            QThread::msleep(20);
+        ::kill(static_cast<pid_t>(daxo.processId()), signal);
+        ASSERT_TRUE(daxo.waitForFinished(20000));
+        EXPECT_EQ(daxo.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_EQ(daxo.exitCode(), 0);
+        EXPECT_TRUE(contentsOf(config.filePath("daxo/daxo.conf")).contains("open=false")) << "kept for the next run";
+    }
 }
 
 } // namespace
