@@ -2,6 +2,9 @@
 
 #include "solver/background_strategy.h"
 
+#include <QFile>
+#include <QStandardPaths>
+
 namespace daxo {
 
 BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
@@ -9,6 +12,7 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
 {
     // The worker's news is posted to this object's thread; what is still in
     // the queue when this object goes is dropped with it.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/daxo/perfect-play.table";
     background_ = std::make_unique<solver::BackgroundStrategy>([this] {
         QMetaObject::invokeMethod(
             this,
@@ -21,7 +25,7 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
                 }
             },
             Qt::QueuedConnection);
-    });
+    }, solver::SolveOptions{}, QFile::encodeName(cache).toStdString());
 }
 
 // The worker stops and is joined before this object's signals go.

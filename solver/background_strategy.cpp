@@ -1,10 +1,13 @@
 #include "background_strategy.h"
 
+#include "strategy_cache.h"
+
 namespace daxo::solver {
 
-BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options)
+BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options, std::filesystem::path cache)
     : notify_(std::move(notify))
     , options_(std::move(options))
+    , cache_(std::move(cache))
 {
 }
 
@@ -22,9 +25,17 @@ void BackgroundStrategy::start()
             if (notify_)
                 notify_();
         };
-        std::optional<Strategy> solved = Strategy::solve(options);
-        if (!solved)
-            return;
+        std::optional<Strategy> solved;
+        if (!cache_.empty())
+            solved = readStrategy(cache_);
+        if (!solved) {
+            solved = Strategy::solve(options);
+            if (!solved)
+                return;
+            if (!cache_.empty())
+                writeStrategy(*solved, cache_); // else worked out again next run
+        }
+        progress_.store(1.0);
         strategy_ = std::make_unique<Strategy>(std::move(*solved));
         ready_.store(strategy_.get(), std::memory_order_release);
         if (notify_)

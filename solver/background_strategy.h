@@ -3,6 +3,7 @@
 #include "strategy.h"
 
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -18,8 +19,9 @@ public:
     using Notify = std::function<void()>;
 
     // `options` as for Strategy::solve; its stop token and progress are the
-    // worker's own.
-    explicit BackgroundStrategy(Notify notify = {}, SolveOptions options = {});
+    // worker's own. With a `cache`, the table is read from there when it is
+    // sound, and kept there once worked out.
+    explicit BackgroundStrategy(Notify notify = {}, SolveOptions options = {}, std::filesystem::path cache = {});
     // Stops the work if it is still going, and waits for it.
     ~BackgroundStrategy();
     BackgroundStrategy(const BackgroundStrategy&) = delete;
@@ -36,6 +38,7 @@ public:
 private:
     Notify notify_;
     SolveOptions options_;
+    std::filesystem::path cache_;
     std::atomic<double> progress_{0.0};
     std::unique_ptr<Strategy> strategy_;
     std::atomic<const Strategy*> ready_{nullptr};

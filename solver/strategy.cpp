@@ -92,6 +92,13 @@ std::optional<Strategy> Strategy::solve(const SolveOptions& options)
     return Strategy(std::move(table), options.within);
 }
 
+std::optional<Strategy> Strategy::fromTable(std::vector<double> table)
+{
+    if (table.size() != StateSpace::instance().stateCount())
+        return std::nullopt;
+    return Strategy(std::move(table), 0);
+}
+
 Strategy::Strategy(std::vector<double> table, unsigned within)
     : table_(std::move(table))
     , within_(within)

@@ -46,6 +46,12 @@ class Strategy {
 public:
     // Nothing when stopped before the end.
     static std::optional<Strategy> solve(const SolveOptions& options = {});
+    // The whole table as another run worked it out: nothing unless it has
+    // a value for every state.
+    static std::optional<Strategy> fromTable(std::vector<double> table);
+    // The values by state, for keeping them between runs.
+    const std::vector<double>& table() const { return table_; }
+    bool isWhole() const { return within_ == 0; }
 
     std::size_t stateCount() const;
     // Whether the table covers this position (a sub-game covers only the
