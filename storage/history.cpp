@@ -394,19 +394,20 @@ std::optional<HistoryFigures> History::figures(int binWidth, int points) const
     for (std::size_t box = 0; box < figures.boxMeans.size(); ++box)
         figures.boxMeans[box] = query.value(5 + static_cast<int>(box)).toDouble();
 
+    // By score, in the index's own order, then into bins.
     figures.scoreCounts.assign(static_cast<std::size_t>(std::max(figures.best, 0) / figures.binWidth + 1), 0);
-    query.prepare(QString("SELECT MAX(score, 0) / ?, COUNT(*) FROM games WHERE %1 GROUP BY 1").arg(kCounted));
-    query.addBindValue(figures.binWidth);
-    if (!query.exec()) {
+    if (!query.exec(QString("SELECT score, COUNT(*) FROM games WHERE %1 GROUP BY score").arg(kCounted))) {
         fail(query.lastError());
         return std::nullopt;
     }
     while (query.next()) {
-        const int bin = query.value(0).toInt();
-        if (bin >= 0 && bin < static_cast<int>(figures.scoreCounts.size()))
-            figures.scoreCounts[static_cast<std::size_t>(bin)] = query.value(1).toInt();
+        const int bin = std::max(query.value(0).toInt(), 0) / figures.binWidth;
+        if (bin < static_cast<int>(figures.scoreCounts.size()))
+            figures.scoreCounts[static_cast<std::size_t>(bin)] += query.value(1).toInt();
     }
 
+    // The losses in the order the games were played, read along their index
+    // and gathered into groups of equal size.
     const QString judged = QString("FROM games WHERE %1 AND mean_loss IS NOT NULL").arg(kCounted);
     if (!query.exec("SELECT COUNT(*) " + judged) || !query.next()) {
         fail(query.lastError());
@@ -414,15 +415,20 @@ std::optional<HistoryFigures> History::figures(int binWidth, int points) const
     }
     figures.judgedGames = query.value(0).toInt();
     const int group = std::max(1, (figures.judgedGames + std::max(points, 1) - 1) / std::max(points, 1));
-    query.prepare("SELECT MIN(place), MAX(place), AVG(mean_loss) FROM (SELECT ROW_NUMBER() OVER (ORDER BY started) AS"
-                  " place, mean_loss " + judged + ") GROUP BY (place - 1) / ? ORDER BY 1");
-    query.addBindValue(group);
-    if (!query.exec()) {
+    if (!query.exec("SELECT mean_loss " + judged + " ORDER BY started")) {
         fail(query.lastError());
         return std::nullopt;
     }
-    while (query.next())
-        figures.progress.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toDouble()});
+    int place = 0;
+    double sum = 0;
+    while (query.next()) {
+        sum += query.value(0).toDouble();
+        if (++place % group == 0 || place == figures.judgedGames) {
+            const int first = (place - 1) / group * group + 1;
+            figures.progress.push_back({first, place, sum / (place - first + 1)});
+            sum = 0;
+        }
+    }
     return figures;
 }
 
