@@ -461,6 +461,66 @@ TEST_F(CoachTest, TheCoachWindowLeavesTheKeyboardToTheBoard)
     EXPECT_TRUE(eventually([&] { return QApplication::activeWindow() == &next.main(); }));
 }
 
+// Every window the additions bring redraws its words and figures the moment
+// a language is applied, not only its title and buttons.
+TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
+{
+    throwDice({1, 2, 3, 4, 4});
+    click("Command5");
+    throwDice({6, 6, 6, 5, 4});
+    window.langues_Click();
+    auto* french = windows.findLanguage()->findChild<QRadioButton*>("Option1");
+    auto* english = windows.findLanguage()->findChild<QRadioButton*>("Option2");
+    english->click();
+
+    showNotModal(windows.coachWindow());
+    windows.showAnalysis(window.game().record());
+    showNotModal(windows.waiting());
+    showNotModal(windows.guide());
+    windows.newHighScore().offer(1, 2, 228, "Camille");
+    showNotModal(windows.newHighScore());
+    ASSERT_TRUE(eventually([&] { return windows.analysis().findChild<QWidget*>("Decisions")->isVisible(); }));
+    ASSERT_TRUE(eventually([&] { return windows.coachWindow().findChild<QLabel*>("Attendu")->isVisible(); }));
+
+    struct Row {
+        const char* window;
+        std::function<QString()> shown;
+        const char* english;
+        const char* french;
+    };
+    auto label = [](QWidget& in, const char* name) { return [&in, name] { return in.findChild<QLabel*>(name)->text(); }; };
+    auto header = [](QWidget& in, const char* name, int column) {
+        return [&in, name, column] { return in.findChild<QTableWidget*>(name)->horizontalHeaderItem(column)->text(); };
+    };
+    const Row rows[] = {
+        {"Entraîneur", label(windows.coachWindow(), "Attendu"), "Expected final score: ", "Score final attendu\u00a0: "},
+        {"Entraîneur", [&] { return windows.coachWindow().findChild<QTableWidget*>("Actions")->item(0, 0)->text(); },
+         "Keep the ", "Garder les "},
+        {"Entraîneur", [&] { return windows.coachWindow().findChild<QLabel*>("Assistee")->toolTip(); }, "A game played",
+         "Une partie jouée"},
+        {"Analyse", label(windows.analysis(), "Resume"), "Score: ", "Score\u00a0: "},
+        {"Analyse", header(windows.analysis(), "Decisions", 5), "Loss", "Perte"},
+        {"Analyse", [&] { return windows.analysis().findChild<QChartView*>("Graphique")->chart()->title(); },
+         "Expected final score after", "Score final attendu après"},
+        {"Calcul", label(windows.waiting(), "Label1"), "The coach is working", "L'entraîneur calcule"},
+        {"Calcul", [&] { return windows.waiting().findChild<QProgressBar*>("Progression")->accessibleName(); },
+         "The coach is working", "L'entraîneur calcule"},
+        {"Guide", [&] { return windows.guide().findChild<QTextBrowser*>("Texte")->toPlainText(); }, "The coach",
+         "L'entraîneur"},
+        {"Bravo", label(windows.newHighScore(), "Label1"), "Your 228-point game takes 2nd place",
+         "Votre partie de 228 points prend la 2e place"},
+    };
+    for (QRadioButton* language : {french, english, french}) {
+        language->click();
+        const bool inEnglish = language == english;
+        for (const Row& row : rows) {
+            const QString shown = row.shown();
+            EXPECT_TRUE(shown.startsWith(QString::fromUtf8(inEnglish ? row.english : row.french)))
+                << row.window << ": " << shown.toStdString();
+        }
+    }
+}
+
 // The guide says what the coach's words mean, in the language shown.
 TEST_F(CoachTest, TheGuideExplainsTheCoachInTheLanguageShown)
 {
