@@ -45,6 +45,9 @@ SecondaryWindow::SecondaryWindow(QWidget& board, const char* name, QSize clientS
 {
     setObjectName(QString::fromUtf8(name));
     setModal(false);
+    // One that cannot be smaller cannot be larger either.
+    if (smallest == clientSize)
+        setFixedSize(clientSize);
     setMinimumSize(smallest);
     resize(clientSize);
     setAttribute(Qt::WA_ShowWithoutActivating, keyboard == Keyboard::Leaves);

@@ -16,18 +16,20 @@ qint64 area(const QRect& rect) { return rect.isEmpty() ? 0 : qint64(rect.width()
 qint64 overlap(const QRect& a, const QRect& b) { return area(a.intersected(b)); }
 
 // Where a place lies against the board: beside it on the right, on the
-// left, below, above, or over it; the earlier the better.
+// left, below, above, off a corner, or over it; the earlier the better.
 int sideOf(const QRect& place, const QRect& board)
 {
-    if (place.left() > board.right())
+    const bool level = place.top() <= board.bottom() && place.bottom() >= board.top();
+    const bool inLine = place.left() <= board.right() && place.right() >= board.left();
+    if (level && place.left() > board.right())
         return 0;
-    if (place.right() < board.left())
+    if (level && place.right() < board.left())
         return 1;
-    if (place.top() > board.bottom())
+    if (inLine && place.top() > board.bottom())
         return 2;
-    if (place.bottom() < board.top())
+    if (inLine && place.bottom() < board.top())
         return 3;
-    return 4;
+    return board.intersects(place) ? 5 : 4;
 }
 
 // How far a place beside the board strays from standing next to it, a gap

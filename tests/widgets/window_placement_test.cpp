@@ -98,6 +98,16 @@ TEST(WindowPlacement, BesideTheOtherWindowsWhereItCan)
     EXPECT_FALSE(place.intersects(request.board.adjusted(-8, -8, 8, 8))) << ::testing::PrintToString(place);
 }
 
+// Above the board's corner is not beside it: a window too wide for the
+// room on the right goes above or below, lined up with the board.
+TEST(WindowPlacement, LinedUpWithTheBoardRatherThanOffACorner)
+{
+    const PlacementRequest request = onScreen({1280, 800}, {340, 90}, {340, 90});
+    const QRect place = placeBesideBoard(request);
+    EXPECT_EQ(place.left(), request.board.left()) << ::testing::PrintToString(place);
+    EXPECT_TRUE(place.bottom() < request.board.top() || place.top() > request.board.bottom());
+}
+
 // A place saved on a wider screen is no place on a narrow one, nor one over
 // the menu bar; a place beside the board is.
 TEST(WindowPlacement, APlaceSavedElsewhereMayNotStandHere)
