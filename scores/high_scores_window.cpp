@@ -15,7 +15,7 @@
 namespace daxo {
 
 HighScoresWindow::HighScoresWindow(QWidget& board, const Game& game, AsyncHistory& history)
-    : SecondaryWindow(board, "Meilleurs", QSize(460, 330), QSize(360, 240), Keyboard::Leaves)
+    : SecondaryWindow(board, "Meilleurs", QSize(460, 330), QSize(320, 240), Keyboard::Leaves)
     , game_(game)
     , history_(history)
 {

@@ -5,10 +5,10 @@
 #include "solver/perfect_play_statistics.h"
 #include "widgets/chart_views.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
+#include <QAreaSeries>
 #include <QChart>
+#include <QGraphicsLayout>
+#include <QLegend>
 #include <QLineSeries>
 #include <QValueAxis>
 
@@ -27,6 +27,10 @@ QChart* newChart(const QString& title, const ScoresTexts& texts)
     chart->setTitle(title);
     chart->setLocalizeNumbers(true); // "2,5" and "1 000" in French, as in the tables
     chart->setLocale(texts.locale());
+    // Room for the axes' labels in a small window.
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->legend()->setAlignment(Qt::AlignRight);
     return chart;
 }
 
@@ -45,28 +49,41 @@ QChart* scoreHistogram(const HistoryFigures& figures, const solver::PerfectPlayS
     const int width = figures.binWidth;
     const int bins = std::max(highest, 0) / width + 1;
 
-    auto* yours = new QBarSet(texts.yourGames());
+    // The player's games as a filled staircase over the scores, each step a
+    // bin from its lower bound to the next: read off a value axis on round
+    // numbers, as bars on categories cannot be.
+    auto* steps = new QLineSeries;
+    auto* floor = new QLineSeries;
     double most = 0;
     for (int bin = 0; bin < bins; ++bin) {
-        const int count = bin < static_cast<int>(figures.scoreCounts.size()) ? figures.scoreCounts[static_cast<std::size_t>(bin)] : 0;
-        *yours << count;
+        const int count =
+            bin < static_cast<int>(figures.scoreCounts.size()) ? figures.scoreCounts[static_cast<std::size_t>(bin)] : 0;
+        steps->append(bin * width, count);
+        steps->append((bin + 1) * width, count);
         most = std::max<double>(most, count);
     }
-    auto* bars = new QBarSeries;
-    bars->append(yours);
-    chart->addSeries(bars);
-    auto* categories = new QBarCategoryAxis;
-    for (int bin = 0; bin < bins; ++bin)
-        categories->append(texts.count(bin * width));
-    categories->setTitleText(texts.scoreAxis());
-    categories->setLabelsAngle(-90); // the bins' lower bounds, side by side
-    chart->addAxis(categories, Qt::AlignBottom);
-    bars->attachAxis(categories);
+    floor->append(0, 0);
+    floor->append(bins * width, 0);
+    auto* yours = new QAreaSeries(steps, floor);
+    yours->setName(texts.yourGames());
+    yours->setColor(QColor(32, 159, 223));
+    yours->setBorderColor(QColor(32, 159, 223).darker(130));
+    chart->addSeries(yours);
 
+    auto* scores = new QValueAxis;
+    scores->setTitleText(texts.scoreAxis());
+    scores->setRange(0, bins * width);
+    scores->setTickType(QValueAxis::TicksDynamic);
+    scores->setTickAnchor(0);
+    scores->setTickInterval(roundStep(bins * width, 8));
+    scores->setLabelFormat("%.0f");
+    chart->addAxis(scores, Qt::AlignBottom);
+    yours->attachAxis(scores);
     auto* counts = new QValueAxis;
     counts->setTitleText(texts.gamesAxis());
     chart->addAxis(counts, Qt::AlignLeft);
-    bars->attachAxis(counts);
+    yours->attachAxis(counts);
+
     if (perfectReady && figures.games > 0) {
         auto* line = new QLineSeries;
         line->setName(texts.perfectPlay());
@@ -75,11 +92,11 @@ QChart* scoreHistogram(const HistoryFigures& figures, const solver::PerfectPlayS
         const std::vector<int> spread = histogram(perfect->totals, width, bins);
         for (int bin = 0; bin < bins; ++bin) {
             const double expected = spread[static_cast<std::size_t>(bin)] * scale;
-            line->append(bin, expected);
+            line->append((bin + 0.5) * width, expected);
             most = std::max(most, expected);
         }
         chart->addSeries(line);
-        line->attachAxis(categories);
+        line->attachAxis(scores);
         line->attachAxis(counts);
     }
     setRoundRange(*counts, most, true);

@@ -39,9 +39,9 @@ StatisticsWindow::StatisticsWindow(QWidget& board, const Game& game, AsyncHistor
     middle->addWidget(boxes_);
     histogram_ = newChartView("Histogramme", 200);
     middle->addWidget(histogram_, 1);
-    layout->addLayout(middle, 1);
-    losses_ = newChartView("Progres", 180);
-    layout->addWidget(losses_, 1);
+    layout->addLayout(middle, 3);
+    losses_ = newChartView("Progres", 160);
+    layout->addWidget(losses_, 2);
 
     addButtonRow(*layout);
 

@@ -21,7 +21,9 @@ declare -A stands_on=(
     [app]="game storage widgets solver shell i18n settings print coach scores"
     [tools]="game solver"
     [assets]="game widgets"
-    [bench]="game solver"
+    # The benchmarks stand on top, as the program does, and play games as
+    # the tests do (tests/support).
+    [bench]="game storage widgets solver shell i18n settings print coach scores app support"
 )
 # Folders of the core, the coach's engine and its command line, which know
 # no toolkit.
