@@ -68,6 +68,12 @@ QStringList ScoresTexts::boxHeaders() const
     return {"Votre moyenne", "Jeu parfait"};
 }
 
+QString ScoresTexts::boxTable() const
+{
+    return pick("Moyenne de chaque case, la vôtre et celle du jeu parfait",
+                "Each box's mean, yours and perfect play's");
+}
+
 QString ScoresTexts::summary(const HistoryFigures& figures) const
 {
     if (figures.games == 0)

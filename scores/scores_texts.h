@@ -30,6 +30,7 @@ public:
     QString date(std::int64_t millisecondsSince1970) const;
     QStringList highScoreHeaders() const;             // score, date, player; the rank heads each row
     QStringList boxHeaders() const;                   // the player's mean, perfect play's; the box heads each row
+    QString boxTable() const;                         // what the table of the boxes is, for screen readers
 
     // The figures of the finished games, or what stands for them: none yet,
     // or a history that could not be read.

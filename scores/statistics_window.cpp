@@ -92,7 +92,7 @@ void StatisticsWindow::render()
     summary_->setText(summary);
 
     boxes_->setHorizontalHeaderLabels(texts.boxHeaders());
-    boxes_->setAccessibleName(texts.boxHeaders().join(", "));
+    boxes_->setAccessibleName(texts.boxTable());
     QStringList boxes;
     std::vector<QStringList> rows;
     for (int box = 0; box < 12; ++box) {
