@@ -31,9 +31,9 @@ run_fuzzers() {
     echo "=== build-fuzz"
     CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
         -DDAXO_WERROR=ON -DDAXO_SANITIZE=ON -DDAXO_FUZZ=ON
-    cmake --build build-fuzz --target number_text_fuzzer settings_fuzzer
+    cmake --build build-fuzz --target number_text_fuzzer settings_fuzzer record_codec_fuzzer
     local target scratch
-    for target in number_text settings; do
+    for target in number_text settings record_codec; do
         scratch=$(mktemp -d)
         build-fuzz/tests/fuzz/${target}_fuzzer -max_total_time=20 -print_final_stats=1 \
             -artifact_prefix=build-fuzz/ "$scratch" "tests/fuzz/corpus/$target"
