@@ -118,7 +118,11 @@ void Game::finishBox(Button b)
                            .score = text(scoreCellOf(b))});
     setEnabled(b, false);
     ResetTurn();
+    const int game = static_cast<int>(readNumber(caption(Label::Label17)));
     CheckEndOfGame();
+    // At a table the board passes, unless the game ended and a new one began.
+    if (table_ && readNumber(caption(Label::Label17)) == game)
+        table_->boxScored();
 }
 
 } // namespace daxo

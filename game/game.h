@@ -61,10 +61,27 @@ public:
     // is never undone: the same actions throw the same dice again. Redo
     // scores the box again, until the next new action. Either makes the
     // game assisted.
-    bool canUndo() const { return !undo_.empty(); }
+    bool canUndo() const;
     bool canRedo() const { return !redo_.empty(); }
     void undo();
     void redo();
+
+    // A table of several players: the game asks `table` at its moments (see
+    // TablePort); nullptr for a game of one player. The table must outlive
+    // the game or be removed first.
+    void setTable(TablePort* table);
+
+    // One player's whole sheet at a table: everything of the game but the
+    // cheat mode's lock, the picture set and the language, with what undo
+    // and redo can bring back. Taken off the board and put back as it was.
+    class Sheet;
+    Sheet takeSheet() const;
+    // Puts a sheet on the board, telling the listeners of every difference
+    // without running any change handler. The dice go on from where they
+    // are: at a table they are the table's.
+    void putSheet(const Sheet& sheet);
+    // Nothing to take back or bring back on the sheet in play.
+    void forgetUndo();
 
     // What the player (or another window) changes directly.
     void setText(Cell cell, std::string text);
@@ -141,8 +158,9 @@ private:
     Snapshot snapshot() const;
     // Puts the snapshot back and tells the listeners of every difference,
     // without running any change handler: the snapshot already holds what
-    // they would compute.
-    void restore(const Snapshot& snapshot);
+    // they would compute. The dice stay where they are. The panels take
+    // their values back, and their words too unless `keepPanelWords`.
+    void restore(const Snapshot& snapshot, bool keepPanelWords);
     // Undo or redo: the game now goes onto `to`, the last of `from` comes back.
     void travel(std::vector<Snapshot>& from, std::vector<Snapshot>& to, UndoEvent event);
     // A box is about to be scored: what undo will bring back.
@@ -170,6 +188,7 @@ private:
 
     DiceSource& dice_;
     QuestionPort& questions_;
+    TablePort* table_ = nullptr;
     std::vector<GameListener*> listeners_;
     int notifying_ = 0;
 
@@ -184,6 +203,17 @@ private:
     GameRecord record_;
     std::vector<Snapshot> undo_;
     std::vector<Snapshot> redo_;
+};
+
+class Game::Sheet {
+public:
+    const GameRecord& record() const { return state.record; }
+
+private:
+    friend class Game;
+    Snapshot state;
+    std::vector<Snapshot> undo;
+    std::vector<Snapshot> redo;
 };
 
 } // namespace daxo

@@ -73,4 +73,26 @@ public:
     virtual void undoStateChanged(bool /*canUndo*/, bool /*canRedo*/) {}
 };
 
+// The course of a game at a table of several players, asked by the game at
+// the moments it changes: a game of one player has none, and goes exactly
+// as it always has.
+class TablePort {
+public:
+    virtual ~TablePort() = default;
+    // A box was scored (or scored again by redo), its turn reset and
+    // counted: the board passes to the next player.
+    virtual void boxScored() = 0;
+    // The sheet in play has its twelfth box. Whether that ends the game (it
+    // is the last player's); when it does, the board is made ready for the
+    // game's own question first.
+    virtual bool endsTheGame() = 0;
+    // New game cleared the sheet: every player's sheet starts anew.
+    virtual void newGame() = 0;
+    // Whether undo may take back the box that ended the turn before this
+    // one: a human's, with no one having acted since.
+    virtual bool canTakeBack() const = 0;
+    // Puts that human's sheet back on the board, to be undone.
+    virtual void takeBack() = 0;
+};
+
 } // namespace daxo

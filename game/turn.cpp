@@ -53,6 +53,8 @@ void Game::CheckEndOfGame()
     setCaption(Label::Label19, writeNumber(readNumber(caption(Label::Label19)) + 1));
     if (caption(Label::Label19) != "12")
         return;
+    if (table_ && !table_->endsTheGame())
+        return; // another player's sheet is not full yet
     const GameRecord finished = record_; // a new game may replace it
     askAtEndOfGame();
     notify([&](GameListener& l) { l.gameFinished(finished); });
@@ -98,6 +100,8 @@ void Game::Nouveau_Click()
         setText(cell(n), "");
 
     ResetTurn();
+    if (table_)
+        table_->newGame();
 }
 
 } // namespace daxo

@@ -10,6 +10,7 @@ cd "${1:-$(dirname "$0")/..}"
 declare -A stands_on=(
     [game]=""
     [solver]="game"
+    [table]="game solver"
     [storage]="game"
     [widgets]="game"
     [shell]="game storage widgets"
@@ -19,15 +20,15 @@ declare -A stands_on=(
     [coach]="game storage widgets solver"
     [scores]="game storage widgets solver"
     [app]="game storage widgets solver shell i18n settings print coach scores"
-    [tools]="game solver"
+    [tools]="game solver table"
     [assets]="game widgets"
     # The benchmarks stand on top, as the program does, and play games as
     # the tests do (tests/support).
-    [bench]="game storage widgets solver shell i18n settings print coach scores app support"
+    [bench]="game storage widgets solver table shell i18n settings print coach scores app support"
 )
-# Folders of the core, the coach's engine and its command line, which know
-# no toolkit.
-toolkit_free=(game solver tools)
+# Folders of the core, the coach's engine, the table of players and the
+# command line, which know no toolkit.
+toolkit_free=(game solver table tools)
 # Folders that are not layers of the program.
 not_layers=(tests scripts .ci .git)
 

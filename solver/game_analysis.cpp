@@ -67,26 +67,16 @@ double expectedFinal(const GamePoint& point, const Strategy& strategy)
     return point.scored + (actions.empty() ? 0.0 : actions.front().value);
 }
 
-Judgement judge(const GameRecord& record, const Strategy& strategy)
+namespace {
+
+// Follows a record decision by decision, telling `decide` of each (the
+// point before it and the action taken) before the point moves on: each
+// throw after the first of a turn (the dice kept for it), each box scored.
+// The point where the record leaves the game.
+template <typename Decide>
+GamePoint follow(const GameRecord& record, Decide&& decide)
 {
-    Judgement judgement;
-    judgement.assisted = record.assisted();
-    judgement.judged = !record.touchedByCheat();
-    if (!judgement.judged)
-        return judgement;
-    judgement.expectedAtStart = strategy.expectedToCome({});
-    GamePoint& point = judgement.now;
-
-    auto decide = [&](const Action& taken) {
-        const std::vector<Action> actions = actionsAt(point, strategy);
-        JudgedDecision decision{.before = point, .chosen = taken, .best = actions.front()};
-        decision.chosen = find(actions, taken);
-        decision.chosen.loss = decision.best.value - decision.chosen.value;
-        decision.expectedFinal = point.scored + decision.chosen.value;
-        judgement.totalLoss += decision.chosen.loss;
-        judgement.decisions.push_back(decision);
-    };
-
+    GamePoint point;
     for (const GameEvent& event : record.events()) {
         if (point.over())
             break; // the dice thrown after the end decide nothing
@@ -94,24 +84,15 @@ Judgement judge(const GameRecord& record, const Strategy& strategy)
             // Throwing first is never worse than scoring blind, so it is no
             // decision: counting it would dilute the losses and pad the share
             // of perfect choices. Scoring blind instead is judged below.
-            if (point.throwsMade > 0) {
-                // Holding all five dice and throwing is worth the same dice
-                // with a throw fewer.
-                Action keep{.kind = Action::Kind::Keep, .kept = heldOf(*thrown)};
-                if (keep.kept == point.dice) {
-                    GamePoint later = point;
-                    ++later.throwsMade;
-                    keep.value = actionsAt(later, strategy).front().value;
-                }
-                decide(keep);
-            }
+            if (point.throwsMade > 0)
+                decide(point, Action{.kind = Action::Kind::Keep, .kept = heldOf(*thrown)});
             ++point.throwsMade;
             point.dice = countsOfTexts(thrown->dice);
         } else if (const auto* scored = std::get_if<ScoreEvent>(&event)) {
             const std::optional<Box> box = boxOf(scored->box);
             if (!box || (point.position.used & bit(*box)))
                 continue;
-            decide({.kind = Action::Kind::Score, .box = *box});
+            decide(point, Action{.kind = Action::Kind::Score, .box = *box});
             const int points = static_cast<int>(readNumber(scored->score));
             const Scored after = afterScoring(point.position, *box, points);
             point.scored += points + after.bonus;
@@ -121,6 +102,39 @@ Judgement judge(const GameRecord& record, const Strategy& strategy)
             point.dice = {};
         }
     }
+    return point;
+}
+
+} // namespace
+
+GamePoint pointOf(const GameRecord& record)
+{
+    return follow(record, [](const GamePoint&, const Action&) {});
+}
+
+Judgement judge(const GameRecord& record, const Strategy& strategy)
+{
+    Judgement judgement;
+    judgement.assisted = record.assisted();
+    judgement.judged = !record.touchedByCheat();
+    if (!judgement.judged)
+        return judgement;
+    judgement.expectedAtStart = strategy.expectedToCome({});
+    judgement.now = follow(record, [&](const GamePoint& point, Action taken) {
+        const std::vector<Action> actions = actionsAt(point, strategy);
+        // Holding all five dice and throwing is worth the same dice with a
+        // throw fewer.
+        if (taken.kind == Action::Kind::Keep && taken.kept == point.dice) {
+            GamePoint later = point;
+            ++later.throwsMade;
+            taken.value = actionsAt(later, strategy).front().value;
+        }
+        JudgedDecision decision{.before = point, .chosen = find(actions, taken), .best = actions.front()};
+        decision.chosen.loss = decision.best.value - decision.chosen.value;
+        decision.expectedFinal = point.scored + decision.chosen.value;
+        judgement.totalLoss += decision.chosen.loss;
+        judgement.decisions.push_back(decision);
+    });
     return judgement;
 }
 

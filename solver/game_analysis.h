@@ -47,6 +47,9 @@ inline constexpr double kNoLoss = 1e-9;
 // turn (the dice kept for it), each box scored.
 Judgement judge(const GameRecord& record, const Strategy& strategy);
 
+// Where a record leaves its game: the point of its next decision.
+GamePoint pointOf(const GameRecord& record);
+
 // The actions open at a point of a game, best first; none once it is over.
 std::vector<Action> actionsAt(const GamePoint& point, const Strategy& strategy);
 

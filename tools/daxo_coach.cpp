@@ -5,6 +5,8 @@
 
 #include "advice_line.h"
 #include "coach_arguments.h"
+#include "excerpt.h"
+#include "table/level_simulation.h"
 #include "solver/strategy.h"
 #include "version.h"
 
@@ -15,6 +17,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -37,15 +40,18 @@ double peakMemoryMiB()
 constexpr const char* kUsage =
     "Usage: daxo-coach solve [--threads N]\n"
     "       daxo-coach advise [--threads N] < positions\n"
+    "       daxo-coach simulate --level LEVEL --games N [--seed S] [--threads N]\n"
     "       daxo-coach --help | --version\n"
     "Works out perfect play of Daxo: 'solve' the expected score from an empty sheet,\n"
-    "'advise' the actions of each position read, one per line, best first.\n"
+    "'advise' the actions of each position read, one per line, best first;\n"
+    "'simulate' plays N games at a computer's level (beginner, regular, strong, perfect).\n"
     "The work is shared by N threads, by default and at most one for each core.\n"
     "Options take their value as '--threads N' or '--threads=N'.\n";
 
 const std::vector<daxo::tools::CommandSpec> kCommands{
     {"solve", {"threads"}},
     {"advise", {"threads"}},
+    {"simulate", {"level", "games", "seed", "threads"}, {"level", "games"}},
 };
 
 int refuse(const std::string& why)
@@ -74,6 +80,19 @@ int solve(const SolveOptions& options)
     std::printf("states %zu\n", strategy->stateCount());
     std::printf("seconds %.3f\n", seconds.count());
     std::printf("peak-memory-mib %.1f\n", peakMemoryMiB());
+    return 0;
+}
+
+int simulate(const SolveOptions& options, const daxo::Level& level, int games, std::uint64_t seed)
+{
+    const std::optional<Strategy> strategy = Strategy::solve(options);
+    const daxo::LevelFigures figures = daxo::simulateLevel(*strategy, level, games, seed, options.threads);
+    std::printf("level %s\n", std::string(level.name).c_str());
+    std::printf("games %d\n", figures.games);
+    std::printf("mean %.4f\n", figures.mean);
+    std::printf("sd %.4f\n", figures.deviation);
+    std::printf("standard-error %.4f\n", figures.standardError);
+    std::printf("mean-loss-per-decision %.4f\n", figures.meanLoss);
     return 0;
 }
 
@@ -127,6 +146,23 @@ int main(int argc, char* argv[])
         if (const auto* error = std::get_if<ArgumentError>(&value))
             return refuse(error->why);
         options.threads = static_cast<int>(std::get<std::uint64_t>(value));
+    }
+    if (invocation.command == "simulate") {
+        const daxo::Level* level = daxo::levelNamed(invocation.options.at("level"));
+        if (!level)
+            return refuse("--level is one of beginner, regular, strong, perfect, not " +
+                          excerpt(invocation.options.at("level")));
+        const auto games = wholeOption("games", invocation.options.at("games"), 1, 100000000);
+        if (const auto* error = std::get_if<ArgumentError>(&games))
+            return refuse(error->why);
+        std::uint64_t seed = 1;
+        if (const auto given = invocation.options.find("seed"); given != invocation.options.end()) {
+            const auto read = wholeOption("seed", given->second, 0, std::numeric_limits<std::uint64_t>::max());
+            if (const auto* error = std::get_if<ArgumentError>(&read))
+                return refuse(error->why);
+            seed = std::get<std::uint64_t>(read);
+        }
+        return finish(simulate(options, *level, static_cast<int>(std::get<std::uint64_t>(games)), seed));
     }
     return finish(invocation.command == "solve" ? solve(options) : advise(options));
 }

@@ -88,6 +88,27 @@ TEST(DaxoCoach, SaysWhatIsWrongWithTheCommandLine)
     EXPECT_TRUE(help.out.startsWith("Usage: daxo-coach solve"));
 }
 
+// Games played at a level: one figure a line, and the same seed gives the
+// same figures.
+TEST(DaxoCoach, SimulatesALevel)
+{
+#ifdef DAXO_SANITIZED
+    GTEST_SKIP() << "the whole table is worked out in the optimised build";
+#endif
+    const Finished played = run({"simulate", "--level=regular", "--games", "300", "--seed", "5"});
+    EXPECT_EQ(played.status, 0) << played.err.toStdString();
+    const QStringList lines = played.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << played.out.toStdString();
+    const char* const keys[] = {"level regular", "games 300", "mean ", "sd ", "standard-error ", "mean-loss-per-decision "};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(lines[i].startsWith(keys[i])) << lines[i].toStdString();
+    EXPECT_EQ(run({"simulate", "--level=regular", "--games", "300", "--seed", "5"}).out, played.out);
+    const Finished unknown = run({"simulate", "--level", "expert", "--games", "10"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.err.startsWith("daxo-coach: --level is one of beginner, regular, strong, perfect, not \"expert\""));
+    EXPECT_EQ(run({"simulate", "--level", "perfect"}).err.left(40), "daxo-coach: 'simulate' needs --games\nTry");
+}
+
 // An answer that cannot be written is a failure.
 TEST(DaxoCoach, AFailedWriteIsAnError)
 {

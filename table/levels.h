@@ -1,0 +1,25 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace daxo {
+
+// How well a computer plays: each of its decisions drawn among the engine's
+// own actions, the likelier the less it loses against the best, with a
+// temperature of its level. A level at 0 always plays the best: perfect
+// play. The measured strengths are the mean scores of 100,000 games played
+// at each level (`daxo-coach simulate`).
+struct Level {
+    std::string_view name;    // English, lower case: "regular"
+    double temperature;       // in points of expected final score
+    double measuredMean;      // points a game
+};
+
+// From the weakest to perfect play.
+std::span<const Level> levels();
+// The level of that name, or nullptr.
+const Level* levelNamed(std::string_view name);
+const Level& perfectLevel();
+
+} // namespace daxo

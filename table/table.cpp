@@ -1,0 +1,186 @@
+#include "table.h"
+
+#include "computer_choice.h"
+#include "levels.h"
+#include "solver/game_analysis.h"
+
+#include <algorithm>
+
+namespace daxo {
+namespace {
+
+// The dice to tick for keeping `kept`: the first dice showing each face.
+std::array<bool, 5> diceKeeping(solver::FaceCounts kept, const Dice& dice)
+{
+    std::array<bool, 5> held{};
+    for (std::size_t die = 0; die < held.size(); ++die) {
+        const int face = dice[die].size() == 1 ? dice[die][0] - '0' : 0;
+        if (face >= 1 && face <= 6 && kept[static_cast<std::size_t>(face - 1)] > 0) {
+            --kept[static_cast<std::size_t>(face - 1)];
+            held[die] = true;
+        }
+    }
+    return held;
+}
+
+} // namespace
+
+std::vector<int> placesOf(const std::vector<int>& totals)
+{
+    std::vector<int> places;
+    for (const int total : totals)
+        places.push_back(1 + static_cast<int>(std::count_if(totals.begin(), totals.end(),
+                                                            [total](int other) { return other > total; })));
+    return places;
+}
+
+Table::Table(Game& game, Seats seats)
+    : game_(game)
+    , seats_(std::move(seats))
+    , sheets_(seats_.size(), game.takeSheet())
+{
+    game_.addListener(*this);
+    game_.setTable(this);
+}
+
+Table::~Table()
+{
+    game_.setTable(nullptr);
+    game_.removeListener(*this);
+}
+
+void Table::addListener(TableListener& listener) { listeners_.push_back(&listener); }
+
+void Table::removeListener(TableListener& listener) { std::erase(listeners_, &listener); }
+
+template <typename Notify>
+void Table::notify(Notify&& call)
+{
+    const std::vector<TableListener*> listening = listeners_;
+    for (TableListener* listener : listening)
+        call(*listener);
+}
+
+const GameRecord& Table::recordOf(int seat) const
+{
+    return seat == current_ ? game_.record() : sheets_[static_cast<std::size_t>(seat)].record();
+}
+
+std::vector<int> Table::places() const
+{
+    std::vector<int> totals;
+    for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat)
+        totals.push_back(summarize(recordOf(seat)).total);
+    return placesOf(totals);
+}
+
+void Table::passTo(int seat, bool fresh)
+{
+    sheets_[static_cast<std::size_t>(current_)] = game_.takeSheet();
+    current_ = seat;
+    game_.putSheet(sheets_[static_cast<std::size_t>(seat)]);
+    if (fresh)
+        game_.forgetUndo();
+    eventsAtPass_ = game_.record().events().size();
+    throwAfterKeep_ = false;
+    notify([seat](TableListener& l) { l.boardPassed(seat); });
+}
+
+void Table::boxScored()
+{
+    if (over_)
+        return;
+    const int scoredBy = current_;
+    passTo((current_ + 1) % static_cast<int>(seats_.size()), true);
+    lastBox_ = scoredBy;
+}
+
+// The last seat's twelfth box is the table's last: the board goes to the
+// first human for the game's own question.
+bool Table::endsTheGame()
+{
+    if (current_ != static_cast<int>(seats_.size()) - 1)
+        return false;
+    over_ = true;
+    lastBox_.reset();
+    const auto human = std::ranges::find_if(seats_, &Seat::human);
+    passTo(human == seats_.end() ? 0 : static_cast<int>(human - seats_.begin()), true);
+    const std::vector<int> ranked = places();
+    notify([&](TableListener& l) { l.tableEnded(ranked); });
+    return true;
+}
+
+void Table::gameLeft(const GameRecord& left)
+{
+    std::vector<GameRecord> records;
+    for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat)
+        records.push_back(seat == current_ ? left : sheets_[static_cast<std::size_t>(seat)].record());
+    notify([&](TableListener& l) { l.tableLeft(records); });
+}
+
+// Every seat starts from the sheet New game just cleared, with its record.
+void Table::newGame()
+{
+    std::fill(sheets_.begin(), sheets_.end(), game_.takeSheet());
+    current_ = 0;
+    over_ = false;
+    lastBox_.reset();
+    eventsAtPass_ = game_.record().events().size();
+    throwAfterKeep_ = false;
+    notify([](TableListener& l) { l.boardPassed(0); });
+}
+
+bool Table::canTakeBack() const
+{
+    return !over_ && lastBox_ && seats_[static_cast<std::size_t>(*lastBox_)].human() &&
+           game_.record().events().size() == eventsAtPass_;
+}
+
+void Table::takeBack()
+{
+    if (!canTakeBack())
+        return;
+    const int back = *lastBox_;
+    lastBox_.reset();
+    passTo(back, false);
+}
+
+std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strategy)
+{
+    if (!computerInPlay())
+        return std::nullopt;
+    Step step{.seat = current_};
+    if (throwAfterKeep_) {
+        throwAfterKeep_ = false;
+        game_.Command1_Click();
+        return step;
+    }
+    const GameRecord& record = game_.record();
+    const solver::GamePoint point = solver::pointOf(record);
+    const std::vector<solver::Action> actions = solver::actionsAt(point, strategy);
+    if (actions.empty())
+        return std::nullopt;
+    const Level* level = levelNamed(seats_[static_cast<std::size_t>(current_)].level);
+    const solver::Action chosen = chooseAction(actions, level ? *level : perfectLevel(),
+                                               decisionDraw(record.start().seed, current_, point.turn, point.throwsMade));
+    switch (chosen.kind) {
+    case solver::Action::Kind::Throw:
+        game_.Command1_Click();
+        break;
+    case solver::Action::Kind::Keep:
+        step.kind = Step::Kind::Keep;
+        step.held = diceKeeping(chosen.kept, game_.dice());
+        for (int die = 1; die <= kDieCount; ++die)
+            game_.setHeld(die, step.held[static_cast<std::size_t>(die - 1)]);
+        throwAfterKeep_ = true;
+        break;
+    case solver::Action::Kind::Score:
+        step.kind = Step::Kind::Score;
+        step.box = solver::buttonOf(chosen.box);
+        game_.click(step.box);
+        break;
+    }
+    return step;
+}
+
+} // namespace daxo
