@@ -45,9 +45,13 @@ void EndOfGame::showNext()
     if (shown_ && shown_->isVisible())
         return;
     if (nameWanted_) {
+        if (QWidget* name = steps_.name()) {
+            show(name);
+            return;
+        }
         nameWanted_ = false;
-        show(steps_.name());
-    } else if (offerWanted_ && !waitingForRank_) {
+    }
+    if (offerWanted_ && !waitingForRank_) {
         offerWanted_ = false;
         show(steps_.offer());
     }

@@ -11,14 +11,16 @@ class QWidget;
 namespace daxo {
 
 // The windows that follow the game's own end-of-game question, one after
-// the other and never one over another: first the name of a new high
-// score, then the offer of the game's analysis. Whether the game entered
+// the other and never one over another: first the names of new high scores
+// (one for each human of a table who made one), then the offer of the
+// game's analysis. Whether the game entered
 // the high scores is known once the history has kept it; the offer waits
 // for that a moment, then comes first rather than keep the player waiting.
 class EndOfGame final : public QObject {
     Q_OBJECT
 public:
-    // Each shows its window and returns it.
+    // Each shows its window and returns it; `name` nothing once no name is
+    // left to take.
     struct Steps {
         std::function<QWidget*()> name;  // `Bravo`
         std::function<QWidget*()> offer; // `Fin`
@@ -27,7 +29,7 @@ public:
 
     // A game was finished; its analysis is to be offered or not.
     void finished(bool offerAnalysis);
-    // The history has kept it: whether it asks for a name.
+    // The history has kept it: whether it asks for names.
     void ranked(bool entersHighScores);
 
     // How long the offer waits for the history.

@@ -31,10 +31,11 @@ namespace daxo {
 
 Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies)
     : messages_(messages)
+    , answers_(messages)
     , printers_(printers)
     , strategies_(strategies)
     , preferences_(std::make_unique<Preferences>())
-    , game_(dice, messages)
+    , game_(dice, answers_)
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
     , pictures_([this] { return inActiveLanguage(new PicturesWindow(main(), game_, main()), "Pictures"); })
@@ -64,7 +65,8 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , newHighScore_([this] {
         auto* window = inActiveLanguage(new NewHighScoreWindow(main(), game_), "Bravo");
         QObject::connect(window, &NewHighScoreWindow::named, window, [this](qint64 game, const QString& player) {
-            preferences_->setPlayerName(player);
+            if (!table_) // a table's humans have names of their own
+                preferences_->setPlayerName(player);
             keeper().name(game, player);
         });
         return window;
@@ -142,9 +144,13 @@ HistoryKeeper& Windows::keeper()
     if (!keeper_) {
         keeper_ = std::make_unique<HistoryKeeper>(game_, messages_, strategies_);
         QObject::connect(keeper_.get(), &HistoryKeeper::finishedGameRanked, keeper_.get(),
-                         [this](qint64 game, int rank, int score) {
-                             lastHighScore_ = rank > 0 ? std::optional(NewHighScore{game, rank, score}) : std::nullopt;
-                             endOfGame_.ranked(rank > 0);
+                         [this](const std::vector<HistoryKeeper::HighScoreNews>& news) {
+                             highScoreNews_.clear();
+                             for (const HistoryKeeper::HighScoreNews& line : news) {
+                                 if (line.rank > 0)
+                                     highScoreNews_.push_back(line);
+                             }
+                             endOfGame_.ranked(!highScoreNews_.empty());
                          });
     }
     return *keeper_;
@@ -160,10 +166,12 @@ StatisticsWindow& Windows::statistics() { return statistics_.get(); }
 // finished game only then.
 QWidget* Windows::announceHighScore()
 {
-    if (!lastHighScore_)
+    if (highScoreNews_.empty())
         return nullptr;
+    const HistoryKeeper::HighScoreNews news = highScoreNews_.front();
+    highScoreNews_.pop_front();
     NewHighScoreWindow& window = newHighScore();
-    window.offer(lastHighScore_->game, lastHighScore_->rank, lastHighScore_->score, preferences_->playerName());
+    window.offer(news.id, news.rank, news.score, news.player.isEmpty() ? preferences_->playerName() : news.player);
     showNotModal(window);
     return &window;
 }

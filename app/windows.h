@@ -1,11 +1,15 @@
 #pragma once
 
 #include "end_of_game.h"
+#include "scores/history_keeper.h"
 #include "game/game.h"
+#include "table/computer_answers.h"
+#include "table/table.h"
 #include "i18n/qt_translations.h"
 #include "widgets/single_instance.h"
 #include "widgets/window_ports.h"
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -118,11 +122,14 @@ private:
     void hintWaiting(bool waiting);
 
     PlayerMessages& messages_;
+    // The game's questions, answered for a computer in play.
+    ComputerAnswers answers_;
     PrinterPort& printers_;
     StrategySource& strategies_;
     std::unique_ptr<Preferences> preferences_;
     Game game_;
     QtTranslations qtTranslations_{game_};
+    std::unique_ptr<Table> table_; // nothing for a game alone
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<HistoryKeeper> keeper_;
     std::unique_ptr<PerfectPlaySource> perfectPlay_;
@@ -140,13 +147,9 @@ private:
     SingleInstance<CoachGuide> guide_;
     SingleInstance<HighScoresWindow> highScores_;
     SingleInstance<NewHighScoreWindow> newHighScore_;
-    // The last finished game, as it entered the high scores.
-    struct NewHighScore {
-        qint64 game;
-        int rank;
-        int score;
-    };
-    std::optional<NewHighScore> lastHighScore_;
+    // The sheets of the last finished game that entered the high scores,
+    // their names still to take.
+    std::deque<HistoryKeeper::HighScoreNews> highScoreNews_;
     EndOfGame endOfGame_;
     SingleInstance<StatisticsWindow> statistics_;
 };

@@ -7,6 +7,7 @@
 #include "widgets/strategy_source.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace daxo {
 namespace {
@@ -42,7 +43,34 @@ HistoryKeeper::HistoryKeeper(Game& game, PlayerMessages& messages, StrategySourc
     connect(&strategies_, &StrategySource::ready, this, &HistoryKeeper::judgeWhatIsStored);
 }
 
-HistoryKeeper::~HistoryKeeper() { game_.removeListener(*this); }
+HistoryKeeper::~HistoryKeeper()
+{
+    setTable(nullptr);
+    game_.removeListener(*this);
+}
+
+void HistoryKeeper::setTable(Table* table)
+{
+    if (table_)
+        table_->removeListener(*this);
+    table_ = table;
+    if (table_)
+        table_->addListener(*this);
+}
+
+StoredGame HistoryKeeper::storedOf(const GameRecord& record, int seat) const
+{
+    StoredGame stored = StoredGame::of(record);
+    if (!table_)
+        return stored;
+    const Seat& sitting = table_->seats()[static_cast<std::size_t>(seat)];
+    stored.seat = seat;
+    stored.seats = static_cast<int>(table_->seats().size());
+    stored.computer = !sitting.human();
+    stored.level = QString::fromStdString(sitting.level);
+    stored.player = QString::fromStdString(sitting.name);
+    return stored;
+}
 
 AsyncHistory& HistoryKeeper::history()
 {
@@ -66,7 +94,7 @@ void HistoryKeeper::name(qint64 game, const QString& player) { history().setPlay
 
 void HistoryKeeper::recordChanged(const GameRecord& record)
 {
-    if (finishedInPlay_ && sameGame(*finishedInPlay_, record) && !summarize(record).finished()) {
+    if (!table_ && finishedInPlay_ && sameGame(*finishedInPlay_, record) && !summarize(record).finished()) {
         keepFinishedAssisted();
         return;
     }
@@ -96,6 +124,8 @@ void HistoryKeeper::keepFinishedAssisted()
 
 void HistoryKeeper::gameLeft(const GameRecord& left)
 {
+    if (table_)
+        return; // the table tells of every seat's
     if (finishedInPlay_ && sameGame(*finishedInPlay_, left) && !summarize(left).finished())
         keepFinishedAssisted();
     else if (summarize(left).begun)
@@ -104,25 +134,74 @@ void HistoryKeeper::gameLeft(const GameRecord& left)
     finishedUndone_ = false;
 }
 
+// A table's game is kept at its end, before the game's own question.
 void HistoryKeeper::gameFinished(const GameRecord& finished)
 {
+    strategies_.request(); // for the coach's figures
+    if (table_)
+        return;
     if (sameGame(finished, game_.record())) {
         finishedInPlay_ = finished;
         finishedUndone_ = false;
     }
-    strategies_.request(); // for the coach's figures
-    const int score = summarize(finished).total;
-    const bool helped = finished.assisted();
-    history().store(StoredGame::of(finished), [this, helped, score](std::optional<qint64> id) {
-        if (!id || helped) {
-            Q_EMIT finishedGameRanked(id.value_or(0), 0, score);
-            return;
-        }
-        history().rankOf(*id, [this, id = *id, score](int rank) { Q_EMIT finishedGameRanked(id, rank, score); });
-    });
+    keepFinished({StoredGame::of(finished)});
 }
 
-void HistoryKeeper::keep(const GameRecord& record) { history().store(StoredGame::of(record)); }
+void HistoryKeeper::tableEnded(const std::vector<int>& places)
+{
+    std::vector<StoredGame> finished;
+    for (int seat = 0; seat < static_cast<int>(places.size()); ++seat) {
+        finished.push_back(storedOf(table_->recordOf(seat), seat));
+        finished.back().place = places[static_cast<std::size_t>(seat)];
+    }
+    keepFinished(std::move(finished));
+}
+
+void HistoryKeeper::tableLeft(const std::vector<GameRecord>& records)
+{
+    for (int seat = 0; seat < static_cast<int>(records.size()); ++seat) {
+        if (summarize(records[static_cast<std::size_t>(seat)]).begun)
+            history().store(storedOf(records[static_cast<std::size_t>(seat)], seat));
+    }
+}
+
+// Each human's sheet stored, then, unless it was helped, its place in the
+// high scores asked: told once they all are known.
+void HistoryKeeper::keepFinished(std::vector<StoredGame> finished)
+{
+    auto news = std::make_shared<std::vector<HighScoreNews>>();
+    auto waiting = std::make_shared<int>(0);
+    for (const StoredGame& sheet : finished) {
+        if (sheet.computer) {
+            history().store(sheet);
+            continue;
+        }
+        const std::size_t at = news->size();
+        news->push_back({0, 0, sheet.summary.total, sheet.seats > 1 ? sheet.player : QString()});
+        ++*waiting;
+        const bool helped = sheet.assisted;
+        history().store(sheet, [this, news, waiting, at, helped](std::optional<qint64> id) {
+            auto told = [this, news, waiting] {
+                if (--*waiting == 0)
+                    Q_EMIT finishedGameRanked(*news);
+            };
+            (*news)[at].id = id.value_or(0);
+            if (!id || helped) {
+                told();
+                return;
+            }
+            history().rankOf(*id, [news, at, told](int rank) {
+                (*news)[at].rank = rank;
+                told();
+            });
+        });
+    }
+}
+
+void HistoryKeeper::keep(const GameRecord& record)
+{
+    history().store(storedOf(record, table_ ? table_->seatInPlay() : 0));
+}
 
 void HistoryKeeper::tellOnce(HistoryTrouble trouble, const QString& detail, const QString& damagedPath)
 {

@@ -2,6 +2,7 @@
 
 #include "game/game.h"
 #include "storage/async_history.h"
+#include "table/table.h"
 
 #include <QObject>
 #include <memory>
@@ -23,9 +24,20 @@ class StrategySource;
 // A game once finished stays finished in the history: taking back a box
 // after its end makes it assisted, at once and said once, but leaves its
 // finished sheet, until it is finished again.
-class HistoryKeeper final : public QObject, private GameListener {
+class HistoryKeeper final : public QObject, private GameListener, private TableListener {
     Q_OBJECT
 public:
+    // What a finished game brought to the high scores: for each human's
+    // sheet, its place in them (from 1), or 0 for none, as for a game that
+    // was helped or could not be kept. `player` is a seat's name at a
+    // table, empty for a game alone.
+    struct HighScoreNews {
+        qint64 id = 0;
+        int rank = 0;
+        int score = 0;
+        QString player;
+    };
+
     // What it is given must outlive it. The history file is opened the
     // first time it is needed.
     HistoryKeeper(Game& game, PlayerMessages& messages, StrategySource& strategies,
@@ -38,23 +50,33 @@ public:
     void keepGameInPlay();
     // Gives a high score its player's name.
     void name(qint64 game, const QString& player);
+    // The table the game is played at, or nullptr for a game alone; it
+    // must outlive the keeper or be replaced first.
+    void setTable(Table* table);
 
 Q_SIGNALS:
-    // A finished game was kept: in the high scores at `rank` (from 1), or
-    // not (0), as for a game that was helped or could not be kept.
-    void finishedGameRanked(qint64 id, int rank, int score);
+    // A finished game was kept, each of its humans' sheets: one for a game
+    // alone, in the order of the seats at a table.
+    void finishedGameRanked(const std::vector<HistoryKeeper::HighScoreNews>& news);
 
 private:
     void recordChanged(const GameRecord& record) override;
     void gameFinished(const GameRecord& finished) override;
     void gameLeft(const GameRecord& left) override;
+    void tableEnded(const std::vector<int>& places) override;
+    void tableLeft(const std::vector<GameRecord>& records) override;
+    // The record as the history keeps it, with its seat at the table.
+    StoredGame storedOf(const GameRecord& record, int seat) const;
     void keep(const GameRecord& record);
+    // Keeps the finished sheets and tells what they brought.
+    void keepFinished(std::vector<StoredGame> finished);
     // The finished game in play was taken back: it stays finished, assisted.
     void keepFinishedAssisted();
     void tellOnce(HistoryTrouble trouble, const QString& detail, const QString& damagedPath);
     void judgeWhatIsStored();
 
     Game& game_;
+    Table* table_ = nullptr;
     PlayerMessages& messages_;
     StrategySource& strategies_;
     QString path_;

@@ -18,13 +18,14 @@ declare -A stands_on=(
     [settings]="game storage widgets"
     [print]="game storage widgets"
     [coach]="game storage widgets solver"
-    [scores]="game storage widgets solver"
-    [app]="game storage widgets solver shell i18n settings print coach scores"
+    [scores]="game storage widgets solver table"
+    [players]="game storage widgets solver table"
+    [app]="game storage widgets solver table shell i18n settings print coach scores players"
     [tools]="game solver table"
     [assets]="game widgets"
     # The benchmarks stand on top, as the program does, and play games as
     # the tests do (tests/support).
-    [bench]="game storage widgets solver table shell i18n settings print coach scores app support"
+    [bench]="game storage widgets solver table shell i18n settings print coach scores players app support"
 )
 # Folders of the core, the coach's engine, the table of players and the
 # command line, which know no toolkit.

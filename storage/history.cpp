@@ -49,8 +49,9 @@ std::uint64_t seedOf(const QVariant& column) { return static_cast<std::uint64_t>
 
 constexpr const char* kBoxColumns = "b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12";
 
-// The games the figures are of: finished, and played rather than typed.
-constexpr const char* kCounted = "finished = 1 AND cheated = 0";
+// The games the figures are of: the humans', finished, and played rather
+// than typed.
+constexpr const char* kCounted = "finished = 1 AND cheated = 0 AND kind = 0";
 
 // Step 4: the JSON records of the first schemas in their compact form, the
 // seeds as numbers, and the boxes beside them in the games' own row. A
@@ -152,6 +153,27 @@ const std::vector<History::Step>& History::schemaSteps()
              }
              return QSqlError();
          }},
+        // 5: tables of players: each sheet its row, by its seat, with who
+        // played it, its place, and the figures of the humans' alone.
+        {{"CREATE TABLE games_v5 (id INTEGER PRIMARY KEY, started INTEGER NOT NULL, seed INTEGER NOT NULL,"
+          " number INTEGER NOT NULL, stored INTEGER NOT NULL, score INTEGER NOT NULL, bonus INTEGER NOT NULL,"
+          " finished INTEGER NOT NULL, assisted INTEGER NOT NULL, cheated INTEGER NOT NULL, record BLOB NOT NULL,"
+          " total_loss REAL, mean_loss REAL, player TEXT NOT NULL DEFAULT '',"
+          " b1 INTEGER, b2 INTEGER, b3 INTEGER, b4 INTEGER, b5 INTEGER, b6 INTEGER,"
+          " b7 INTEGER, b8 INTEGER, b9 INTEGER, b10 INTEGER, b11 INTEGER, b12 INTEGER,"
+          " seat INTEGER NOT NULL DEFAULT 0, seats INTEGER NOT NULL DEFAULT 1, kind INTEGER NOT NULL DEFAULT 0,"
+          " level TEXT, place INTEGER, UNIQUE (started, seed, seat))",
+          "INSERT INTO games_v5 (id, started, seed, number, stored, score, bonus, finished, assisted, cheated, record,"
+          " total_loss, mean_loss, player, b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12)"
+          " SELECT id, started, seed, number, stored, score, bonus, finished, assisted, cheated, record,"
+          " total_loss, mean_loss, player, b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12 FROM games",
+          "DROP TABLE games", "ALTER TABLE games_v5 RENAME TO games",
+          "CREATE INDEX games_by_score ON games (finished, assisted, cheated, kind, score)",
+          "CREATE INDEX games_figures ON games (finished, cheated, kind, score, bonus,"
+          " b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12)",
+          "CREATE INDEX games_progress ON games (finished, cheated, kind, started, seat, mean_loss)",
+          "CREATE INDEX games_unjudged ON games (started) WHERE total_loss IS NULL AND cheated = 0 AND kind = 0",
+          "CREATE INDEX games_at_tables ON games (started, seed, kind, finished, level, score) WHERE seats > 1"}},
     };
     return steps;
 }
@@ -253,7 +275,7 @@ bool History::migrate()
         if (!query.exec("COMMIT"))
             return fail(query.lastError());
     }
-    if (from > 0 && from < 4)
+    if (from > 0 && from < static_cast<int>(steps.size()))
         QSqlQuery(database).exec("VACUUM");
     return true;
 }
@@ -280,9 +302,10 @@ std::optional<qint64> History::store(const StoredGame& game)
     };
     const RecordSummary& summary = game.summary;
     query.prepare(QString("INSERT INTO games (started, seed, number, stored, score, bonus, finished, assisted, cheated,"
-                          " record, total_loss, mean_loss, player, %1)"
-                          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                          " ON CONFLICT (started, seed) DO UPDATE SET stored = excluded.stored,"
+                          " record, total_loss, mean_loss, player, %1, seat, seats, kind, level, place)"
+                          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?,"
+                          " ?, ?, ?, ?, ?)"
+                          " ON CONFLICT (started, seed, seat) DO UPDATE SET stored = excluded.stored,"
                           " score = excluded.score, bonus = excluded.bonus, finished = excluded.finished,"
                           " assisted = excluded.assisted, cheated = excluded.cheated, record = excluded.record,"
                           // The figures judged stand while the record does.
@@ -293,7 +316,9 @@ std::optional<qint64> History::store(const StoredGame& game)
                           " player = CASE WHEN excluded.player = '' THEN player ELSE excluded.player END,"
                           " b1 = excluded.b1, b2 = excluded.b2, b3 = excluded.b3, b4 = excluded.b4,"
                           " b5 = excluded.b5, b6 = excluded.b6, b7 = excluded.b7, b8 = excluded.b8,"
-                          " b9 = excluded.b9, b10 = excluded.b10, b11 = excluded.b11, b12 = excluded.b12")
+                          " b9 = excluded.b9, b10 = excluded.b10, b11 = excluded.b11, b12 = excluded.b12,"
+                          " seats = excluded.seats, kind = excluded.kind, level = excluded.level,"
+                          " place = excluded.place")
                       .arg(kBoxColumns));
     query.addBindValue(static_cast<qint64>(game.record.startedAt()));
     query.addBindValue(seedColumn(game.record.start().seed));
@@ -310,11 +335,17 @@ std::optional<qint64> History::store(const StoredGame& game)
     query.addBindValue(game.player.isNull() ? QStringLiteral("") : game.player); // a null text binds as NULL
     for (const std::optional<int>& box : summary.boxes)
         query.addBindValue(box ? QVariant(*box) : QVariant(QMetaType::fromType<int>()));
+    query.addBindValue(game.seat);
+    query.addBindValue(game.seats);
+    query.addBindValue(game.computer ? 1 : 0);
+    query.addBindValue(game.computer ? QVariant(game.level) : QVariant(QMetaType::fromType<QString>()));
+    query.addBindValue(game.place ? QVariant(*game.place) : QVariant(QMetaType::fromType<int>()));
     if (!query.exec())
         return abandon();
-    query.prepare("SELECT id FROM games WHERE started = ? AND seed = ?");
+    query.prepare("SELECT id FROM games WHERE started = ? AND seed = ? AND seat = ?");
     query.addBindValue(static_cast<qint64>(game.record.startedAt()));
     query.addBindValue(seedColumn(game.record.start().seed));
+    query.addBindValue(game.seat);
     if (!query.exec() || !query.next())
         return abandon();
     const qint64 id = query.value(0).toLongLong();
@@ -350,7 +381,7 @@ std::optional<std::vector<HighScore>> History::highScores(int count) const
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare("SELECT id, score, started, player FROM games WHERE finished = 1 AND assisted = 0 AND cheated = 0"
-                  " ORDER BY score DESC, started LIMIT ?");
+                  " AND kind = 0 ORDER BY score DESC, started, seat LIMIT ?");
     query.addBindValue(count);
     if (!query.exec()) {
         fail(query.lastError());
@@ -415,7 +446,7 @@ std::optional<HistoryFigures> History::figures(int binWidth, int points) const
     }
     figures.judgedGames = query.value(0).toInt();
     const int group = std::max(1, (figures.judgedGames + std::max(points, 1) - 1) / std::max(points, 1));
-    if (!query.exec("SELECT mean_loss " + judged + " ORDER BY started")) {
+    if (!query.exec("SELECT mean_loss " + judged + " ORDER BY started, seat")) {
         fail(query.lastError());
         return std::nullopt;
     }
@@ -429,6 +460,18 @@ std::optional<HistoryFigures> History::figures(int binWidth, int points) const
             sum = 0;
         }
     }
+
+    // Each human's sheet against each computer's at the same table.
+    if (!query.exec("SELECT c.level, COUNT(*), SUM(h.score > c.score), SUM(h.score < c.score),"
+                    " AVG(h.score - c.score) FROM games h JOIN games c ON c.started = h.started"
+                    " AND c.seed = h.seed AND c.seats > 1 AND c.kind = 1 AND c.finished = 1"
+                    " WHERE h.seats > 1 AND h.kind = 0 AND h.finished = 1 AND h.cheated = 0 GROUP BY c.level")) {
+        fail(query.lastError());
+        return std::nullopt;
+    }
+    while (query.next())
+        figures.againstLevels.push_back({query.value(0).toString(), query.value(1).toInt(), query.value(2).toInt(),
+                                         query.value(3).toInt(), query.value(4).toDouble()});
     return figures;
 }
 
@@ -453,13 +496,19 @@ std::vector<StoredGame> gamesOf(QSqlQuery& query)
         if (!query.value(8).isNull())
             game.meanLoss = query.value(8).toDouble();
         game.player = query.value(9).toString();
+        game.seat = query.value(10).toInt();
+        game.seats = query.value(11).toInt();
+        game.computer = query.value(12).toInt() == 1;
+        game.level = query.value(13).toString();
+        if (!query.value(14).isNull())
+            game.place = query.value(14).toInt();
         games.push_back(std::move(game));
     }
     return games;
 }
 
-constexpr const char* kGameColumns =
-    "SELECT id, started, seed, number, record, assisted, cheated, total_loss, mean_loss, player FROM games ";
+constexpr const char* kGameColumns = "SELECT id, started, seed, number, record, assisted, cheated, total_loss,"
+                                     " mean_loss, player, seat, seats, kind, level, place FROM games ";
 
 } // namespace
 
@@ -467,7 +516,7 @@ std::vector<StoredGame> History::gamesWithoutFigures(int count) const
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QString(kGameColumns) + "WHERE total_loss IS NULL AND cheated = 0 ORDER BY started LIMIT ?");
+    query.prepare(QString(kGameColumns) + "WHERE total_loss IS NULL AND cheated = 0 AND kind = 0 ORDER BY started LIMIT ?");
     query.addBindValue(count);
     if (!query.exec()) {
         fail(query.lastError());
@@ -480,7 +529,7 @@ std::vector<StoredGame> History::allGames() const
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QString(kGameColumns) + "ORDER BY started")) {
+    if (!query.exec(QString(kGameColumns) + "ORDER BY started, seat")) {
         fail(query.lastError());
         return {};
     }

@@ -27,6 +27,15 @@ struct StoredGame {
     std::optional<double> totalLoss = {};
     std::optional<double> meanLoss = {};
     QString player = {};
+    // At a table of several players: this sheet's seat (from 0), how many
+    // played, whether a computer played it and at which level, and its
+    // place once the game is over (1 for a winner). A game alone is seat 0
+    // of 1, a human's, with no place.
+    int seat = 0;
+    int seats = 1;
+    bool computer = false;
+    QString level = {};
+    std::optional<int> place = {};
 
     static StoredGame of(const GameRecord& record);
 };
@@ -41,8 +50,9 @@ struct HighScore {
 };
 
 // The player's finished games in figures, as the database works them out
-// over the games it holds, whoever wrote them. A game the cheat mode
-// touched is left out: its scores were typed, not played.
+// over the games it holds, whoever wrote them: the humans' sheets, alone or
+// at a table. A game the cheat mode touched is left out: its scores were
+// typed, not played.
 struct HistoryFigures {
     int games = 0;
     double mean = 0;
@@ -65,6 +75,18 @@ struct HistoryFigures {
     };
     std::vector<Progress> progress;
     int judgedGames = 0;
+    // The games at a table against computers, level by level: the player's
+    // sheets against each computer's, won (a higher total), lost, and the
+    // player's mean margin.
+    struct AgainstLevel {
+        QString level;
+        int games = 0;
+        int wins = 0;
+        int losses = 0;
+        double meanMargin = 0;
+        friend bool operator==(const AgainstLevel&, const AgainstLevel&) = default;
+    };
+    std::vector<AgainstLevel> againstLevels;
 };
 
 // What keeps the history from its work.
@@ -106,15 +128,15 @@ public:
     int schemaVersion() const;
 
     // Stores the game: a new row, or again the row of the same game (the
-    // same start and seed), keeping its name when it has none, and its
-    // figures when it has none and its record is the same.
+    // same start, seed and seat), keeping its name when it has none, and
+    // its figures when it has none and its record is the same.
     // Returns its id, or nothing when it could not be written.
     std::optional<qint64> store(const StoredGame& game);
     bool setFigures(qint64 id, double totalLoss, double meanLoss);
     bool setPlayer(qint64 id, const QString& player);
 
-    // The best finished games no one helped: by score, then the earliest;
-    // nothing when they could not be read.
+    // The best finished games no one helped, the humans': by score, then
+    // the earliest; nothing when they could not be read.
     std::optional<std::vector<HighScore>> highScores(int count = 10) const;
     // The game's place in those, from 1, or 0 when it is not among them.
     int rankOf(qint64 id, int count = 10) const;

@@ -97,6 +97,14 @@ TEST_F(HistoryTest, HighScoresLeaveOutHelpedAndUnfinishedGames)
     ASSERT_TRUE(history.store(StoredGame::of(gameScoring(fifties, 90, 12, true))));
     ASSERT_TRUE(history.store(StoredGame::of(gameScoring(fifties, 91, 11))));
 
+    // A computer's sheet at a table, however high, is no high score.
+    StoredGame computer = StoredGame::of(gameScoring(fifties, 92));
+    computer.seats = 2;
+    computer.seat = 1;
+    computer.computer = true;
+    computer.level = "perfect";
+    ASSERT_TRUE(history.store(computer));
+
     const std::vector<HighScore> best = history.highScores().value();
     ASSERT_EQ(best.size(), 10u);
     EXPECT_TRUE(std::is_sorted(best.begin(), best.end(), [](const HighScore& a, const HighScore& b) {
@@ -105,7 +113,7 @@ TEST_F(HistoryTest, HighScoresLeaveOutHelpedAndUnfinishedGames)
     EXPECT_EQ(std::pair(best.front().score, best.front().startedAt), std::pair(168 - 3 + 2 + 40 + 30, std::int64_t{105}))
         << "the Carré and two ones";
     for (const HighScore& line : best)
-        EXPECT_LT(line.score, 600) << "neither the helped game nor the unfinished one";
+        EXPECT_LT(line.score, 600) << "neither the helped game, the unfinished one nor the computer's";
     EXPECT_EQ(history.rankOf(best[3].id), 4);
     EXPECT_EQ(history.rankOf(123456), 0);
 }
@@ -115,7 +123,7 @@ TEST_F(HistoryTest, HighScoresLeaveOutHelpedAndUnfinishedGames)
 // by other rules, and are judged again.
 TEST_F(HistoryTest, MigratesEveryOlderSchema)
 {
-    for (int version = 1; version <= 3; ++version) {
+    for (int version = 1; version <= 4; ++version) {
         SCOPED_TRACE("schema " + std::to_string(version));
         QFile::remove(path);
         ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
@@ -137,9 +145,12 @@ TEST_F(HistoryTest, MigratesEveryOlderSchema)
             EXPECT_EQ(migrated[i].record.startedAt(), games[i].record.startedAt());
             EXPECT_EQ(migrated[i].summary.boxes, games[i].summary.boxes);
             EXPECT_EQ(std::pair(migrated[i].assisted, migrated[i].cheated), std::pair(games[i].assisted, games[i].cheated));
-            const bool figuresKept = version == 3;
+            const bool figuresKept = version >= 3;
             EXPECT_EQ(migrated[i].meanLoss, figuresKept ? games[i].meanLoss : std::nullopt);
             EXPECT_EQ(migrated[i].player, version > 1 ? games[i].player : QString());
+            EXPECT_EQ(std::tuple(migrated[i].seat, migrated[i].seats, migrated[i].computer, migrated[i].place),
+                      std::tuple(0, 1, false, std::optional<int>{}))
+                << "a game alone";
         }
         EXPECT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 9000))));
     }
@@ -177,6 +188,30 @@ TEST_F(HistoryTest, TheFiguresAreThoseOfTheRecords)
     History history(path);
     for (int game = 60; game < 700; ++game)
         ASSERT_TRUE(history.store(play.next(game)));
+    // Tables of three and four: a human or two against computers of each
+    // level, some left before their end.
+    const char* const levels[] = {"beginner", "regular", "strong", "perfect"};
+    for (int table = 0; table < 60; ++table) {
+        const std::int64_t started = 1000 + table;
+        const int seats = 3 + table % 2;
+        std::optional<NewGameEvent> start;
+        for (int seat = 0; seat < seats; ++seat) {
+            StoredGame sheet = play.next(started);
+            std::vector<GameEvent> events = sheet.record.events();
+            start = start.value_or(std::get<NewGameEvent>(events.front()));
+            events.front() = *start;
+            const bool computer = seat > 0 && (seat != 1 || table % 3 != 0);
+            const StoredGame played = StoredGame::of(GameRecord(std::move(events), started));
+            sheet.record = played.record;
+            sheet.summary = played.summary;
+            sheet.seat = seat;
+            sheet.seats = seats;
+            sheet.computer = computer;
+            sheet.level = computer ? levels[(table + seat) % 4] : QString();
+            sheet.place = 1 + seat % 2;
+            ASSERT_TRUE(history.store(sheet));
+        }
+    }
 
     for (const int points : {1000, 37, 1}) {
         SCOPED_TRACE("at most " + std::to_string(points) + " points");
@@ -199,6 +234,15 @@ TEST_F(HistoryTest, TheFiguresAreThoseOfTheRecords)
             EXPECT_NEAR(figures.progress[i].meanLoss, expected.progress[i].meanLoss, 1e-9);
         }
         EXPECT_LE(static_cast<int>(figures.progress.size()), points);
+        ASSERT_EQ(figures.againstLevels.size(), expected.againstLevels.size());
+        for (std::size_t i = 0; i < figures.againstLevels.size(); ++i) {
+            const auto& got = figures.againstLevels[i];
+            const auto& want = expected.againstLevels[i];
+            EXPECT_EQ(std::tuple(got.level, got.games, got.wins, got.losses),
+                      std::tuple(want.level, want.games, want.wins, want.losses));
+            EXPECT_NEAR(got.meanMargin, want.meanMargin, 1e-9);
+        }
+        EXPECT_EQ(figures.againstLevels.size(), 4u);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace daxo::test {
 
@@ -21,7 +22,7 @@ inline HistoryFigures figuresOf(std::vector<StoredGame> games, int binWidth, int
     double squares = 0;
     std::vector<double> losses;
     for (const StoredGame& game : games) {
-        if (game.cheated || !game.summary.finished())
+        if (game.cheated || game.computer || !game.summary.finished())
             continue;
         const int score = game.summary.total;
         ++figures.games;
@@ -54,6 +55,29 @@ inline HistoryFigures figuresOf(std::vector<StoredGame> games, int binWidth, int
         for (int game = first; game < last; ++game)
             total += losses[static_cast<std::size_t>(game)];
         figures.progress.push_back({first + 1, last, total / (last - first)});
+    }
+
+    // Each human's sheet against each computer's of the same table.
+    std::map<QString, HistoryFigures::AgainstLevel> against;
+    for (const StoredGame& human : games) {
+        if (human.seats < 2 || human.computer || human.cheated || !human.summary.finished())
+            continue;
+        for (const StoredGame& computer : games) {
+            if (!computer.computer || computer.seats < 2 || !computer.summary.finished() ||
+                computer.record.startedAt() != human.record.startedAt() ||
+                computer.record.start().seed != human.record.start().seed)
+                continue;
+            HistoryFigures::AgainstLevel& line = against[computer.level];
+            line.level = computer.level;
+            ++line.games;
+            line.wins += human.summary.total > computer.summary.total;
+            line.losses += human.summary.total < computer.summary.total;
+            line.meanMargin += human.summary.total - computer.summary.total;
+        }
+    }
+    for (auto& [level, line] : against) {
+        line.meanMargin /= line.games;
+        figures.againstLevels.push_back(line);
     }
     return figures;
 }

@@ -5,6 +5,7 @@
 // holding given games.
 
 #include "storage/history.h"
+#include "storage/record_codec.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -63,7 +64,34 @@ inline QByteArray recordToJson(const GameRecord& record)
         .toJson(QJsonDocument::Compact);
 }
 
-// A file of schema `version` (1 to 3) holding `games`, with their boxes,
+// A file of schema 4: one game alone a row, its record compact, its boxes
+// in its row.
+inline void writeHistoryOfSchema4(QSqlDatabase& old, const std::vector<StoredGame>& games)
+{
+    QSqlQuery query(old);
+    for (const StoredGame& game : games) {
+        query.prepare("INSERT INTO games (started, seed, number, stored, score, bonus, finished, assisted, cheated,"
+                      " record, total_loss, mean_loss, player, b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12)"
+                      " VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        query.addBindValue(static_cast<qint64>(game.record.startedAt()));
+        query.addBindValue(static_cast<qint64>(game.record.start().seed));
+        query.addBindValue(game.record.start().game);
+        query.addBindValue(game.summary.total);
+        query.addBindValue(game.summary.bonus);
+        query.addBindValue(game.summary.finished());
+        query.addBindValue(game.assisted);
+        query.addBindValue(game.cheated);
+        query.addBindValue(encodeRecord(game.record));
+        query.addBindValue(game.totalLoss ? QVariant(*game.totalLoss) : QVariant(QMetaType::fromType<double>()));
+        query.addBindValue(game.meanLoss ? QVariant(*game.meanLoss) : QVariant(QMetaType::fromType<double>()));
+        query.addBindValue(game.player.isNull() ? QString("") : game.player);
+        for (const std::optional<int>& box : game.summary.boxes)
+            query.addBindValue(box ? QVariant(*box) : QVariant(QMetaType::fromType<int>()));
+        ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
+    }
+}
+
+// A file of schema `version` (1 to 4) holding `games`, with their boxes,
 // figures and names as that version kept them.
 inline void writeOldHistory(const QString& path, int version, const std::vector<StoredGame>& games)
 {
@@ -73,11 +101,17 @@ inline void writeOldHistory(const QString& path, int version, const std::vector<
         ASSERT_TRUE(old.open());
         QSqlQuery query(old);
         for (int step = 0; step < version; ++step) {
-            for (const char* statement : History::schemaSteps()[static_cast<std::size_t>(step)].statements)
+            const History::Step& steps = History::schemaSteps()[static_cast<std::size_t>(step)];
+            for (const char* statement : steps.statements)
                 ASSERT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
+            if (steps.convert) {
+                ASSERT_FALSE(steps.convert(old).isValid());
+            }
         }
         ASSERT_TRUE(query.exec(QString("PRAGMA user_version = %1").arg(version)));
-        for (const StoredGame& game : games) {
+        if (version == 4)
+            writeHistoryOfSchema4(old, games);
+        for (const StoredGame& game : version < 4 ? games : std::vector<StoredGame>{}) {
             query.prepare(version == 1 ? "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
                                          " assisted, cheated, record) VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?)"
                                        : "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
