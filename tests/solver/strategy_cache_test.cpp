@@ -16,12 +16,7 @@ using namespace std::chrono_literals;
 
 class StrategyCache : public ::testing::Test {
 protected:
-    StrategyCache()
-    {
-        folder = std::filesystem::temp_directory_path() / ("daxo-cache-" + std::to_string(::getpid()) + "-" +
-                                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-    }
+    StrategyCache() { std::filesystem::create_directories(folder); }
     ~StrategyCache() override { std::filesystem::remove_all(folder); }
 
     std::string bytes(const std::filesystem::path& file)
@@ -34,7 +29,10 @@ protected:
         std::ofstream(file, std::ios::binary | std::ios::trunc) << contents;
     }
 
-    std::filesystem::path folder;
+    // A folder of the test's own, never the folder the tests run from.
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                   ("daxo-cache-" + std::to_string(::getpid()) + "-" +
+                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::path path = folder / "daxo" / "perfect-play.table";
 };
 
