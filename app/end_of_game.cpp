@@ -26,15 +26,28 @@ void EndOfGame::finished(bool offerAnalysis)
         shown_->close();
         shown_.clear();
     }
-    nameWanted_ = false;
     offerWanted_ = offerAnalysis;
+    if (rankHeld_) { // a table's game is kept before its question
+        rankHeld_ = false;
+        waitingForRank_ = false;
+        showNext();
+        return;
+    }
+    finishedTold_ = true;
+    nameWanted_ = false;
     waitingForRank_ = true;
     patience_.start();
 }
 
+// Nothing shows before the game's own question was answered.
 void EndOfGame::ranked(bool entersHighScores)
 {
     nameWanted_ = entersHighScores;
+    if (!finishedTold_) {
+        rankHeld_ = true;
+        return;
+    }
+    finishedTold_ = false;
     waitingForRank_ = false;
     patience_.stop();
     showNext();

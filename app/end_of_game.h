@@ -27,9 +27,11 @@ public:
     };
     explicit EndOfGame(Steps steps, QObject* parent = nullptr);
 
-    // A game was finished; its analysis is to be offered or not.
+    // A game was finished, its question answered; its analysis is to be
+    // offered or not.
     void finished(bool offerAnalysis);
-    // The history has kept it: whether it asks for names.
+    // The history has kept it: whether it asks for names. A table's game is
+    // kept before its question: what it brought waits for the answer.
     void ranked(bool entersHighScores);
 
     // How long the offer waits for the history.
@@ -46,6 +48,8 @@ private:
     QTimer patience_;
     QPointer<QWidget> shown_;
     bool waitingForRank_ = false;
+    bool finishedTold_ = false; // and no rank since
+    bool rankHeld_ = false;     // told before the game was finished
     bool nameWanted_ = false;
     bool offerWanted_ = false;
 };

@@ -47,6 +47,7 @@ int main(int argc, char* argv[])
         font.setFamily(daxo::sansFont(8.25).family());
         QApplication::setFont(font);
         daxo::showNotModal(windows.main());
+        windows.restoreTable();
         windows.restoreCoachWindow();
     }); // destroys itself
     daxo::showNotModal(*splash);

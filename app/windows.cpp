@@ -8,6 +8,13 @@
 #include "coach/waiting_window.h"
 #include "i18n/captions.h"
 #include "i18n/language_window.h"
+#include "players/computer_turns.h"
+#include "players/players_window.h"
+#include "players/ranking_window.h"
+#include "players/remembered_table.h"
+#include "players/scoreboard_window.h"
+#include "players/seating.h"
+#include "players/turn_title.h"
 #include "print/print_window.h"
 #include "print/sheets.h"
 #include "scores/high_scores_window.h"
@@ -36,6 +43,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , strategies_(strategies)
     , preferences_(std::make_unique<Preferences>())
     , game_(dice, answers_)
+    , seating_(std::make_unique<Seating>(game_, messages))
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
     , pictures_([this] { return inActiveLanguage(new PicturesWindow(main(), game_, main()), "Pictures"); })
@@ -65,7 +73,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , newHighScore_([this] {
         auto* window = inActiveLanguage(new NewHighScoreWindow(main(), game_), "Bravo");
         QObject::connect(window, &NewHighScoreWindow::named, window, [this](qint64 game, const QString& player) {
-            if (!table_) // a table's humans have names of their own
+            if (!seating_->table()) // a table's humans have names of their own
                 preferences_->setPlayerName(player);
             keeper().name(game, player);
         });
@@ -77,8 +85,23 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
             perfectPlay_ = std::make_unique<PerfectPlaySource>(strategies_);
         return inActiveLanguage(new StatisticsWindow(main(), game_, keeper().history(), *perfectPlay_), "Statistiques");
     })
+    , players_([this] {
+        auto* window = inActiveLanguage(new PlayersWindow(main(), game_, *preferences_), "Joueurs");
+        QObject::connect(window, &PlayersWindow::played, window,
+                         [this](const Seats& seats, Pace pace) { playersChosen(seats, pace); });
+        return window;
+    })
+    , scoreboard_([this] {
+        return inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, printers_, messages_),
+                                "Marque");
+    })
+    , ranking_([this] { return inActiveLanguage(new RankingWindow(main(), game_), "Classement"); })
 {
     game_.addListener(*this);
+    answers_.setComputerInPlay([this] { return seating_->computerInPlay(); });
+    QObject::connect(seating_.get(), &Seating::tableChanged, seating_.get(), [this](Table* table) { tableChanged(table); });
+    QObject::connect(seating_.get(), &Seating::ended, seating_.get(),
+                     [this](const std::vector<int>& places) { tableEnded(places); });
 }
 
 Windows::~Windows() { game_.removeListener(*this); }
@@ -97,6 +120,11 @@ MainWindow& Windows::main()
         main_ = std::make_unique<MainWindow>(game_, messages_, BoardLinks{*this, *this, *this, printers_, *this});
         coach();  // they follow the game from its start: the coach to offer its
         keeper(); // analysis at the end, the keeper to keep it in the history
+        turns_ = std::make_unique<ComputerTurns>(game_, *seating_, strategies_, *main_);
+        turns_->setPace(rememberedPace(*preferences_));
+        QObject::connect(turns_.get(), &ComputerTurns::boardLocked, main_.get(),
+                         [this](bool locked) { main_->setTakesInput(!locked); });
+        turnTitle_ = std::make_unique<TurnTitle>(game_, *seating_, *main_);
         QObject::connect(main_.get(), &MainWindow::ending, main_.get(), [this] { keepForNextRun(); });
         main_->Form_Load(); // known by now to the windows its load step creates
     }
@@ -124,6 +152,8 @@ Coach& Windows::coach()
 {
     if (!coach_) {
         coach_ = std::make_unique<Coach>(game_, strategies_, main());
+        coach_->setServing([this] { return !seating_->computerInPlay(); });
+        QObject::connect(seating_.get(), &Seating::passed, coach_.get(), [this] { coach_->boardPassed(); });
         QObject::connect(coach_.get(), &Coach::hintWaitingChanged, coach_.get(), [this](bool on) { hintWaiting(on); });
     }
     return *coach_;
@@ -161,6 +191,50 @@ HighScoresWindow& Windows::highScores() { return highScores_.get(); }
 NewHighScoreWindow& Windows::newHighScore() { return newHighScore_.get(); }
 
 StatisticsWindow& Windows::statistics() { return statistics_.get(); }
+
+PlayersWindow& Windows::players() { return players_.get(); }
+
+ScoreboardWindow& Windows::scoreboard() { return scoreboard_.get(); }
+
+RankingWindow& Windows::ranking() { return ranking_.get(); }
+
+ComputerTurns& Windows::computerTurns()
+{
+    main();
+    return *turns_;
+}
+
+void Windows::restoreTable()
+{
+    seating_->seat(rememberedSeats(*preferences_), speaksEnglish(game_.languageCode()));
+}
+
+// The history keeps every seat of a table, each with its place.
+void Windows::tableChanged(Table* table)
+{
+    keeper().setTable(table);
+}
+
+// Before the game's own question, which the board's window asks next.
+void Windows::tableEnded(const std::vector<int>& places)
+{
+    const Table* table = seating_->table();
+    std::vector<int> totals;
+    for (int seat = 0; seat < static_cast<int>(places.size()); ++seat)
+        totals.push_back(summarize(table->recordOf(seat)).total);
+    RankingWindow& window = ranking();
+    window.showRanking(seating_->seats(), totals, places);
+    showNotModal(window);
+}
+
+// A new pace holds at once; new players sit down for a new game.
+void Windows::playersChosen(const Seats& seats, Pace pace)
+{
+    computerTurns().setPace(pace);
+    rememberPace(*preferences_, pace);
+    if (seats == seating_->seats() || seating_->seat(seats, speaksEnglish(game_.languageCode())))
+        rememberSeats(*preferences_, seats);
+}
 
 // After the game's own end-of-game question, as the keeper hears of the
 // finished game only then.
@@ -255,6 +329,12 @@ QWidget* Windows::existingWindow(std::string_view name)
         return newHighScore_.find();
     if (name == "Statistiques")
         return statistics_.find();
+    if (name == "Joueurs")
+        return players_.find();
+    if (name == "Marque")
+        return scoreboard_.find();
+    if (name == "Classement")
+        return ranking_.find();
     return nullptr;
 }
 
@@ -286,6 +366,16 @@ QWidget& Windows::window(std::string_view name)
         return newHighScore();
     if (name == "Statistiques")
         return statistics();
+    if (name == "Joueurs") {
+        PlayersWindow& window = players();
+        if (!window.isVisible())
+            window.showTable(seating_->seats(), computerTurns().pace());
+        return window;
+    }
+    if (name == "Marque")
+        return scoreboard();
+    if (name == "Classement")
+        return ranking();
     return main();
 }
 

@@ -4,8 +4,9 @@
 #include "scores/history_keeper.h"
 #include "game/game.h"
 #include "table/computer_answers.h"
-#include "table/table.h"
 #include "i18n/qt_translations.h"
+#include "players/pace.h"
+#include "table/seat.h"
 #include "widgets/single_instance.h"
 #include "widgets/window_ports.h"
 
@@ -24,6 +25,8 @@ class AnalysisWindow;
 class Coach;
 class CoachGuide;
 class CoachWindow;
+class ComputerTurns;
+class Table;
 class HighScoresWindow;
 class HistoryKeeper;
 class NewHighScoreWindow;
@@ -31,6 +34,11 @@ class PerfectPlaySource;
 class LanguageWindow;
 class MainWindow;
 class PicturesWindow;
+class PlayersWindow;
+class RankingWindow;
+class ScoreboardWindow;
+class Seating;
+class TurnTitle;
 class PlayerMessages;
 class Preferences;
 class PrinterPort;
@@ -76,6 +84,11 @@ public:
     HighScoresWindow& highScores(); // `Meilleurs`
     NewHighScoreWindow& newHighScore(); // `Bravo`
     StatisticsWindow& statistics(); // `Statistiques`
+    PlayersWindow& players();       // `Joueurs`
+    ScoreboardWindow& scoreboard(); // `Marque`
+    RankingWindow& ranking();       // `Classement`
+    Seating& seating() { return *seating_; }
+    ComputerTurns& computerTurns();
     Preferences& preferences() { return *preferences_; }
 
     // Shows the analysis of a game.
@@ -85,6 +98,8 @@ public:
     // The program ends: the game in play goes to the history, and the coach
     // window's place to the preferences.
     void keepForNextRun();
+    // Seats the players the last run left at the table.
+    void restoreTable();
 
     // The window if it exists now, or nullptr.
     AboutWindow* findAbout() const;
@@ -120,6 +135,10 @@ private:
     QWidget* announceHighScore();
     QWidget* offerAnalysis();
     void hintWaiting(bool waiting);
+    // The table of players changed, or its game ended.
+    void tableChanged(Table* table);
+    void tableEnded(const std::vector<int>& places);
+    void playersChosen(const Seats& seats, Pace pace);
 
     PlayerMessages& messages_;
     // The game's questions, answered for a computer in play.
@@ -129,7 +148,7 @@ private:
     std::unique_ptr<Preferences> preferences_;
     Game game_;
     QtTranslations qtTranslations_{game_};
-    std::unique_ptr<Table> table_; // nothing for a game alone
+    std::unique_ptr<Seating> seating_;
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<HistoryKeeper> keeper_;
     std::unique_ptr<PerfectPlaySource> perfectPlay_;
@@ -152,6 +171,12 @@ private:
     std::deque<HistoryKeeper::HighScoreNews> highScoreNews_;
     EndOfGame endOfGame_;
     SingleInstance<StatisticsWindow> statistics_;
+    SingleInstance<PlayersWindow> players_;
+    SingleInstance<ScoreboardWindow> scoreboard_;
+    SingleInstance<RankingWindow> ranking_;
+    // With the board: the computers' turns on it, and its title at a table.
+    std::unique_ptr<ComputerTurns> turns_;
+    std::unique_ptr<TurnTitle> turnTitle_;
 };
 
 } // namespace daxo

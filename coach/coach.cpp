@@ -36,7 +36,7 @@ void Coach::setWatched(bool watched)
 // is ranked there.
 bool Coach::showsBestActions() const
 {
-    return watched_ && !touchedByCheat() && judgement_ && judgement_->now.throwsMade > 0 && !actionsNow().empty();
+    return watched_ && servesPlayerInPlay() && !touchedByCheat() && judgement_ && judgement_->now.throwsMade > 0 && !actionsNow().empty();
 }
 
 // Noted after the change that showed the actions has run its course: the
@@ -54,8 +54,20 @@ void Coach::noteWatching()
         Qt::QueuedConnection);
 }
 
+void Coach::setServing(std::function<bool()> servesPlayerInPlay) { serves_ = std::move(servesPlayerInPlay); }
+
+void Coach::boardPassed()
+{
+    if (!hintWaiting_)
+        return;
+    hintWaiting_ = false;
+    Q_EMIT hintWaitingChanged(false);
+}
+
 void Coach::askForHint()
 {
+    if (!servesPlayerInPlay())
+        return;
     game_.noteHint();
     if (source_.strategy()) {
         showHint();

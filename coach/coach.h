@@ -5,6 +5,7 @@
 #include "widgets/window_ports.h"
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 namespace daxo {
@@ -31,6 +32,13 @@ public:
     // Aide > Conseil: the game becomes assisted, and the best action is
     // marked on the board now, or once the table is ready.
     void askForHint() override;
+    // At a table of players, whether the player in play is one the coach
+    // serves: a human, not a computer. Hints and the window's best actions
+    // serve only them, and mark only their game assisted.
+    void setServing(std::function<bool()> servesPlayerInPlay);
+    // The board passed to another player: a hint still waiting for the
+    // table was the last player's, and is not shown to the next.
+    void boardPassed();
 
     const StrategySource& source() const { return source_; }
     bool hintWaiting() const { return hintWaiting_; }
@@ -65,6 +73,7 @@ private:
     void showHint();
     // Whether the window shows the best actions of the game in play now.
     bool showsBestActions() const;
+    bool servesPlayerInPlay() const { return !serves_ || serves_(); }
     void noteWatching();
 
     Game& game_;
@@ -75,6 +84,7 @@ private:
     bool hintWaiting_ = false;
     bool marked_ = false;
     bool watched_ = false;
+    std::function<bool()> serves_;
 };
 
 } // namespace daxo

@@ -88,6 +88,8 @@ constexpr CaptionRow kTable[] = {
     // The additions (undo, scores, the coach), after the game's own rows.
     {"Daxo", "annuler", "&Annuler", "&Undo"},
     {"Daxo", "retablir", "&Rétablir", "&Redo"},
+    {"Daxo", "joueurs", "&Joueurs…", "Pl&ayers…"},
+    {"Daxo", "marque", "&Tableau des scores", "Score&board"},
     {"Daxo", "meilleurs", "&Meilleurs scores", "&High scores"},
     {"Daxo", "statistiques", "&Statistiques", "&Statistics"},
     {"Daxo", "conseil", "&Conseil", "&Hint"},
@@ -116,6 +118,16 @@ constexpr CaptionRow kTable[] = {
     {"Bravo", "Label2", "Votre &nom\u00a0:", "Your &name:", true},
     {"Statistiques", nullptr, "Statistiques", "Statistics", true},
     {"Statistiques", "Fermer", "&Fermer", "&Close", true},
+    {"Joueurs", nullptr, "Joueurs", "Players", true},
+    {"Joueurs", "Label1", "&Nombre de joueurs\u00a0:", "&Number of players:", true},
+    {"Joueurs", "Label2", "&Allure des ordinateurs\u00a0:", "Computers' &pace:", true},
+    {"Joueurs", "Jouer", "&Jouer", "&Play", true},
+    {"Joueurs", "Fermer", "&Fermer", "&Close", true},
+    {"Marque", nullptr, "Tableau des scores", "Scoreboard", true},
+    {"Marque", "Imprimer", "&Imprimer", "&Print", true},
+    {"Marque", "Fermer", "&Fermer", "&Close", true},
+    {"Classement", nullptr, "Classement", "Ranking", true},
+    {"Classement", "Fermer", "&Fermer", "&Close", true},
 };
 
 } // namespace

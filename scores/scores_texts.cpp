@@ -1,6 +1,9 @@
 #include "scores_texts.h"
 
+#include "table/levels.h"
+
 #include <QDateTime>
+#include <cmath>
 
 namespace daxo {
 
@@ -66,6 +69,31 @@ QStringList ScoresTexts::boxHeaders() const
     if (english_)
         return {"Your mean", "Perfect play"};
     return {"Votre moyenne", "Jeu parfait"};
+}
+
+QStringList ScoresTexts::levelHeaders() const
+{
+    if (english_)
+        return {"Games", "Won", "Lost", "Mean margin"};
+    return {"Parties", QString::fromUtf8("Gagnées"), "Perdues", QString::fromUtf8("Écart moyen")};
+}
+
+QString ScoresTexts::levelTable() const
+{
+    return pick("Vos parties contre les ordinateurs, niveau par niveau",
+                "Your games against the computers, level by level");
+}
+
+QString ScoresTexts::levelName(const QString& level) const
+{
+    const Level* known = levelNamed(level.toStdString());
+    return known ? QString::fromStdString(computerName(*known, english_)) : level;
+}
+
+QString ScoresTexts::margin(double points) const
+{
+    const QString shown = number(std::abs(points), 1);
+    return points > 0.05 ? "+" + shown : points < -0.05 ? QString::fromUtf8("\u2212") + shown : shown;
 }
 
 QString ScoresTexts::boxTable() const

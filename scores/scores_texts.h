@@ -31,6 +31,10 @@ public:
     QStringList highScoreHeaders() const;             // score, date, player; the rank heads each row
     QStringList boxHeaders() const;                   // the player's mean, perfect play's; the box heads each row
     QString boxTable() const;                         // what the table of the boxes is, for screen readers
+    QStringList levelHeaders() const;                 // games, wins, losses, mean margin; the level heads each row
+    QString levelTable() const;                       // what the table of the computers is, for screen readers
+    QString levelName(const QString& level) const;    // "Ordinateur régulier", from the level's English name
+    QString margin(double points) const;              // "+12,5", "−3,0"
 
     // The figures of the finished games, or what stands for them: none yet,
     // or a history that could not be read.

@@ -5,6 +5,7 @@
 #include "scores_texts.h"
 #include "statistics_charts.h"
 #include "storage/async_history.h"
+#include "table/levels.h"
 #include "widgets/box_names.h"
 #include "widgets/chart_views.h"
 #include "widgets/figure_table.h"
@@ -12,10 +13,12 @@
 
 #include <QChartView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace daxo {
 
@@ -40,6 +43,10 @@ StatisticsWindow::StatisticsWindow(QWidget& board, const Game& game, AsyncHistor
     histogram_ = newChartView("Histogramme", 200);
     middle->addWidget(histogram_, 1);
     layout->addLayout(middle, 3);
+    // Only for a player who has played against computers: a line a level.
+    levels_ = newFigureTable("Ordinateurs", 4);
+    levels_->hide();
+    layout->addWidget(levels_);
     losses_ = newChartView("Progres", 160);
     layout->addWidget(losses_, 2);
 
@@ -102,6 +109,27 @@ void StatisticsWindow::render()
                         perfect ? texts.number(perfect->boxMeans[b], 1) : QString::fromUtf8("…")});
     }
     setRows(*boxes_, boxes, rows, {0, 1});
+
+    levels_->setHorizontalHeaderLabels(texts.levelHeaders());
+    levels_->setAccessibleName(texts.levelTable());
+    QStringList opponents;
+    std::vector<QStringList> against;
+    // From the weakest level to perfect play, as the players window lists them.
+    std::vector<HistoryFigures::AgainstLevel> byStrength = shown.againstLevels;
+    std::ranges::stable_sort(byStrength, {}, [](const HistoryFigures::AgainstLevel& level) {
+        const Level* known = levelNamed(level.level.toStdString());
+        return known ? known - levels().data() : std::ssize(levels());
+    });
+    for (const HistoryFigures::AgainstLevel& level : byStrength) {
+        opponents << texts.levelName(level.level);
+        against.push_back({texts.count(level.games), texts.count(level.wins), texts.count(level.losses),
+                           texts.margin(level.meanMargin)});
+    }
+    setRows(*levels_, opponents, against, {0, 1, 2, 3});
+    levels_->setFixedHeight(levels_->horizontalHeader()->sizeHint().height() +
+                            levels_->verticalHeader()->defaultSectionSize() * static_cast<int>(against.size()) +
+                            2 * levels_->frameWidth());
+    levels_->setVisible(!against.empty());
     showChart(*histogram_, scoreHistogram(shown, perfect, texts), texts.histogramTitle());
     showChart(*losses_, lossChart(shown, texts), texts.lossTitle());
 }

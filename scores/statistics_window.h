@@ -42,6 +42,7 @@ private:
     PerfectPlaySource& perfect_;
     QLabel* summary_ = nullptr;
     QTableWidget* boxes_ = nullptr;
+    QTableWidget* levels_ = nullptr; // Ordinateurs: against each computer level
     QChartView* histogram_ = nullptr;
     QChartView* losses_ = nullptr;
     // The figures last read; nothing while none were read, or when the

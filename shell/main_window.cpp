@@ -100,6 +100,11 @@ void MainWindow::buildMenus()
     redo_ = addItem(file, "retablir", QString::fromUtf8("&Rétablir"), Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
     connect(redo_, &QAction::triggered, this, [this] { game_.redo(); });
     undoStateChanged(game_.canUndo(), game_.canRedo());
+    addSeparator(file, "SepTable");
+    connect(addItem(file, "joueurs", QString::fromUtf8("&Joueurs…")), &QAction::triggered, this,
+            [this] { showNotModal(links_.windows.window("Joueurs")); });
+    connect(addItem(file, "marque", "&Tableau des scores"), &QAction::triggered, this,
+            [this] { showNotModal(links_.windows.window("Marque")); });
     addSeparator(file, "Sep");
     connect(addItem(file, "Imprimer", "&Imprimer", Qt::CTRL | Qt::Key_P), &QAction::triggered, this,
             &MainWindow::Imprimer_Click);
@@ -144,13 +149,19 @@ void MainWindow::buildMenus()
 void MainWindow::connectControls()
 {
     for (int n = 1; n <= kButtonCount; ++n) {
-        connect(commands_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this,
-                [this, n] { game_.click(button(n)); });
+        connect(commands_[static_cast<std::size_t>(n - 1)], &QPushButton::clicked, this, [this, n] {
+            if (takesInput_)
+                game_.click(button(n));
+        });
     }
     connect(commands_[kButtonCount], &QPushButton::clicked, this, &QWidget::close); // Command14, Quit
     for (int die = 1; die <= kDieCount; ++die) {
-        connect(holds_[static_cast<std::size_t>(die - 1)], &QCheckBox::clicked, this,
-                [this, die](bool held) { game_.setHeld(die, held); });
+        connect(holds_[static_cast<std::size_t>(die - 1)], &QCheckBox::clicked, this, [this, die](bool held) {
+            if (takesInput_)
+                game_.setHeld(die, held);
+            else
+                holdBoxChanged(die, game_.holdBox(die));
+        });
     }
     // What the player types in cheat mode goes through the game's chains
     // like what the game writes itself, whether it came from the keyboard or
@@ -159,7 +170,7 @@ void MainWindow::connectControls()
     for (int n = 1; n <= kCellCount; ++n) {
         QLineEdit* edit = cells_[static_cast<std::size_t>(n - 1)];
         connect(edit, &QLineEdit::textChanged, this, [this, n, edit](const QString& text) {
-            if (!game_.typeText(cell(n), text.toStdString()))
+            if (!takesInput_ || !game_.typeText(cell(n), text.toStdString()))
                 edit->setText(fromStd(game_.text(cell(n))));
         });
     }
@@ -389,6 +400,8 @@ void MainWindow::diePictureChanged(int die, int face)
 }
 
 void MainWindow::quitRequested() { close(); }
+
+void MainWindow::setTakesInput(bool takes) { takesInput_ = takes; }
 
 void MainWindow::undoStateChanged(bool canUndo, bool canRedo)
 {

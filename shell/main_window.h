@@ -76,6 +76,11 @@ public:
     void markBox(Button box) override;
     void clearMarks() override;
 
+    // Whether the player's clicks and typing on the board reach the game:
+    // not while another player, a computer, plays on it. What the player
+    // changed on a control meanwhile goes back to what the game holds.
+    void setTakesInput(bool takes);
+
     // Opens web addresses; the default hands them to the desktop's browser.
     void setUrlOpener(std::function<bool(const QUrl&)> opener) { openUrl_ = std::move(opener); }
 
@@ -137,6 +142,7 @@ private:
     BoardLinks links_;
     std::function<bool(const QUrl&)> openUrl_;
     QSize fixedSize_;
+    bool takesInput_ = true;
 
     std::array<QLineEdit*, kCellCount> cells_{};        // Text1 to Text20
     std::array<QPushButton*, kButtonCount + 1> commands_{}; // Command1 to Command14

@@ -55,4 +55,52 @@ void Preferences::setPlayerName(const QString& name)
     settings_.sync();
 }
 
+QList<Preferences::Player> Preferences::players() const
+{
+    QList<Player> players;
+    const int count = settings_.beginReadArray("seats");
+    for (int row = 0; row < count; ++row) {
+        settings_.setArrayIndex(row);
+        const bool computer = settings_.value("kind").toString() == "computer";
+        players.append({computer, computer ? QString() : settings_.value("name").toString(),
+                        computer ? settings_.value("level").toString() : QString()});
+    }
+    settings_.endArray();
+    if (players.isEmpty())
+        players.append({false, playerName(), {}});
+    return players;
+}
+
+// The humans' names are kept by row beside the table, so that a row turned
+// computer and back finds its name again.
+void Preferences::setPlayers(const QList<Player>& players)
+{
+    QStringList names = tableNames();
+    settings_.beginWriteArray("seats", static_cast<int>(players.size()));
+    for (int row = 0; row < players.size(); ++row) {
+        const Player& player = players[row];
+        settings_.setArrayIndex(row);
+        settings_.setValue("kind", player.computer ? "computer" : "human");
+        settings_.setValue("name", player.name);
+        settings_.setValue("level", player.level);
+        while (names.size() <= row)
+            names.append(QString());
+        if (!player.computer && !player.name.isEmpty())
+            names[row] = player.name;
+    }
+    settings_.endArray();
+    settings_.setValue("table/names", names);
+    settings_.sync();
+}
+
+QStringList Preferences::tableNames() const { return settings_.value("table/names").toStringList(); }
+
+QString Preferences::pace() const { return settings_.value("table/pace", "normal").toString(); }
+
+void Preferences::setPace(const QString& pace)
+{
+    settings_.setValue("table/pace", pace);
+    settings_.sync();
+}
+
 } // namespace daxo

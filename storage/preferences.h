@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace daxo {
 
@@ -22,6 +24,23 @@ public:
     // The name the high scores last took, or the login's full name.
     QString playerName() const;
     void setPlayerName(const QString& name);
+
+    // The players at the table, in the order they play: each a human with
+    // a name or a computer at a level (its English name). A single human,
+    // the game alone, when none were set.
+    struct Player {
+        bool computer = false;
+        QString name;  // a human's
+        QString level; // a computer's
+        friend bool operator==(const Player&, const Player&) = default;
+    };
+    QList<Player> players() const;
+    void setPlayers(const QList<Player>& players);
+    // The names last given to the humans of the table, by row.
+    QStringList tableNames() const;
+    // How fast the computers play: "slow", "normal", "fast" or "instant".
+    QString pace() const;
+    void setPace(const QString& pace);
 
 private:
     mutable QSettings settings_;

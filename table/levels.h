@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace daxo {
@@ -12,6 +13,7 @@ namespace daxo {
 // at each level (`daxo-coach simulate`).
 struct Level {
     std::string_view name;    // English, lower case: "regular"
+    std::string_view french;  // "régulier"
     double temperature;       // in points of expected final score
     double measuredMean;      // points a game
 };
@@ -21,5 +23,9 @@ std::span<const Level> levels();
 // The level of that name, or nullptr.
 const Level* levelNamed(std::string_view name);
 const Level& perfectLevel();
+
+// A computer of the level as the windows name it: "Ordinateur régulier",
+// "Regular computer".
+std::string computerName(const Level& level, bool english);
 
 } // namespace daxo

@@ -16,10 +16,10 @@ namespace daxo {
 // windows, so that no window folder stands on another.
 
 // Every window of the program by its name: "Daxo", "Apropos", "Règle",
-// "Langue", "Pictures", "Printer1", the coach's "Entraîneur", "Analyse", "Guide",
-// "Calcul" and "Fin", and the scores' "Meilleurs", "Bravo" and
-// "Statistiques". A window that does not exist yet is created hidden, its
-// load step run.
+// "Langue", "Pictures", "Printer1", the coach's "Entraîneur", "Analyse",
+// "Guide", "Calcul" and "Fin", the scores' "Meilleurs", "Bravo" and
+// "Statistiques", and the table's "Joueurs", "Marque" and "Classement". A
+// window that does not exist yet is created hidden, its load step run.
 class WindowDirectory {
 public:
     virtual QWidget& window(std::string_view name) = 0;

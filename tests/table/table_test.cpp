@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace daxo {
@@ -344,6 +345,32 @@ TEST(TableGame, ReplayedFromItsSeedIsTheSameGame)
     // The perfect computer took the engine's best at every decision.
     GameRecord perfect(first[2], 0);
     EXPECT_NEAR(solver::judge(perfect, test::wholeTable()).totalLoss, 0, 1e-9);
+}
+
+// The table's computers, deciding on the board through the game itself,
+// play as strong as their levels measured apart from it.
+TEST(TableGame, ComputersOnTheBoardPlayAtTheirLevel)
+{
+    RandomDiceSource dice(2026);
+    test::AcceptingRefusals player;
+    ComputerAnswers answers(player);
+    Game game(dice, answers);
+    Table table(game, {computer("regular"), computer("perfect")});
+    answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    const solver::Strategy& strategy = test::wholeTable();
+    constexpr int kGames = 400;
+    std::array<double, 2> sum{};
+    for (int played = 0; played < kGames; ++played) {
+        game.Nouveau_Click();
+        while (!table.over())
+            ASSERT_TRUE(table.playComputerStep(strategy));
+        for (int seat = 0; seat < 2; ++seat)
+            sum[static_cast<std::size_t>(seat)] += summarize(table.recordOf(seat)).total;
+    }
+    // Four standard errors of 37 points over the games.
+    const double margin = 4 * 37.0 / std::sqrt(kGames);
+    EXPECT_NEAR(sum[0] / kGames, levelNamed("regular")->measuredMean, margin);
+    EXPECT_NEAR(sum[1] / kGames, perfectLevel().measuredMean, margin);
 }
 
 } // namespace

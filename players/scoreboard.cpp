@@ -1,0 +1,87 @@
+#include "scoreboard.h"
+
+#include "table_texts.h"
+#include "game/record.h"
+#include "solver/game_analysis.h"
+#include "widgets/box_names.h"
+
+namespace daxo {
+namespace {
+
+// The sheet's rows, as the board lays them out: the number boxes, then
+// their subtotal and bonus, then the other six boxes.
+enum class Line { Box, Subtotal, Bonus, Total, Expected };
+struct SheetLine {
+    Line line;
+    int box = 0; // 0 to 11 for a box
+};
+
+std::vector<SheetLine> sheetLines()
+{
+    std::vector<SheetLine> lines;
+    for (int box = 0; box < 6; ++box)
+        lines.push_back({Line::Box, box});
+    lines.push_back({Line::Subtotal});
+    lines.push_back({Line::Bonus});
+    for (int box = 6; box < 12; ++box)
+        lines.push_back({Line::Box, box});
+    lines.push_back({Line::Total});
+    lines.push_back({Line::Expected});
+    return lines;
+}
+
+QString expectedOf(const GameRecord& record, const RecordSummary& summary, const solver::Strategy* strategy,
+                   const TableTexts& texts)
+{
+    if (record.touchedByCheat())
+        return QString::fromUtf8("—");
+    if (summary.finished())
+        return texts.points(summary.total);
+    if (!strategy)
+        return texts.working();
+    return texts.points(solver::expectedFinal(solver::pointOf(record), *strategy));
+}
+
+} // namespace
+
+Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& records, int inPlay, int game,
+                        const solver::Strategy* strategy, const TableTexts& texts)
+{
+    Scoreboard board;
+    board.players = texts.seatNames(seats);
+    board.inPlay = inPlay;
+    board.heading = inPlay < 0 ? texts.over(game) : texts.inPlay(board.players.value(inPlay), game);
+    std::vector<RecordSummary> summaries;
+    for (const GameRecord& record : records)
+        summaries.push_back(summarize(record));
+    for (const SheetLine& line : sheetLines()) {
+        QStringList cells;
+        for (std::size_t seat = 0; seat < records.size(); ++seat) {
+            const RecordSummary& summary = summaries[seat];
+            switch (line.line) {
+            case Line::Box: {
+                const std::optional<int> score = summary.boxes[static_cast<std::size_t>(line.box)];
+                cells << (score ? QString::number(*score) : QString());
+                break;
+            }
+            case Line::Subtotal: cells << QString::number(summary.subtotal); break;
+            case Line::Bonus: cells << QString::number(summary.bonus); break;
+            case Line::Total: cells << QString::number(summary.total); break;
+            case Line::Expected: cells << expectedOf(records[seat], summary, strategy, texts); break;
+            }
+        }
+        board.rows.push_back(cells);
+        switch (line.line) {
+        case Line::Box:
+            board.rowHeads << boxCaption(button(number(Button::Command2) + line.box), texts.english());
+            break;
+        case Line::Subtotal: board.rowHeads << texts.subtotal(); break;
+        case Line::Bonus: board.rowHeads << texts.bonus(); break;
+        case Line::Total: board.rowHeads << texts.total(); break;
+        case Line::Expected: board.rowHeads << texts.expectedFinal(); break;
+        }
+    }
+    return board;
+}
+
+} // namespace daxo

@@ -1,0 +1,148 @@
+#include "scoreboard_window.h"
+
+#include "scoreboard.h"
+#include "scoreboard_sheet.h"
+#include "seating.h"
+#include "table_texts.h"
+#include "widgets/box_names.h"
+#include "widgets/figure_table.h"
+#include "widgets/fonts.h"
+#include "widgets/player_messages.h"
+#include "widgets/printer_port.h"
+#include "widgets/sheet_printing.h"
+#include "widgets/strategy_source.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <numeric>
+
+namespace daxo {
+namespace {
+
+// A long name heads its column on two lines, broken at the space nearest
+// its middle, so that six columns stand beside the board.
+QString columnHead(const QString& name)
+{
+    if (name.size() <= 12)
+        return name;
+    int best = -1;
+    for (int at = name.indexOf(' '); at >= 0; at = name.indexOf(' ', at + 1)) {
+        if (best < 0 || std::abs(at - name.size() / 2) < std::abs(best - name.size() / 2))
+            best = at;
+    }
+    return best < 0 ? name : name.left(best) + '\n' + name.mid(best + 1);
+}
+
+} // namespace
+
+ScoreboardWindow::ScoreboardWindow(QWidget& board, Game& game, Seating& seating, StrategySource& strategies,
+                                   PrinterPort& printers, PlayerMessages& messages)
+    : SecondaryWindow(board, "Marque", QSize(420, 470), QSize(260, 300), Keyboard::Leaves)
+    , game_(game)
+    , seating_(seating)
+    , strategies_(strategies)
+    , printers_(printers)
+    , messages_(messages)
+{
+    setWindowTitle("Tableau des scores");
+    setFont(sansFont(8.25));
+    auto* layout = new QVBoxLayout(this);
+    heading_ = new QLabel;
+    heading_->setObjectName("Tour");
+    heading_->setWordWrap(true);
+    layout->addWidget(heading_);
+    table_ = newFigureTable("Feuilles", 1);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    layout->addWidget(table_, 1);
+    auto* print = new QPushButton("&Imprimer");
+    print->setObjectName("Imprimer");
+    connect(print, &QPushButton::clicked, this, &ScoreboardWindow::print);
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, this, &ScoreboardWindow::print);
+    addButtonRow(*layout, {print});
+
+    game_.addListener(*this);
+    connect(&seating_, &Seating::tableChanged, this, &ScoreboardWindow::render);
+    connect(&seating_, &Seating::passed, this, &ScoreboardWindow::render);
+    connect(&seating_, &Seating::ended, this, &ScoreboardWindow::render);
+    connect(&strategies_, &StrategySource::ready, this, &ScoreboardWindow::render);
+    render();
+}
+
+ScoreboardWindow::~ScoreboardWindow() { game_.removeListener(*this); }
+
+void ScoreboardWindow::showEvent(QShowEvent* event)
+{
+    SecondaryWindow::showEvent(event);
+    strategies_.request(); // for the expected finals
+    render();
+}
+
+void ScoreboardWindow::recordChanged(const GameRecord&)
+{
+    if (isVisible())
+        render();
+}
+
+void ScoreboardWindow::retranslate() { render(); }
+
+Scoreboard ScoreboardWindow::scoreboard() const
+{
+    const Table* table = seating_.table();
+    std::vector<GameRecord> records;
+    int inPlay = 0;
+    if (table) {
+        for (int seat = 0; seat < static_cast<int>(seating_.seats().size()); ++seat)
+            records.push_back(table->recordOf(seat));
+        inPlay = table->over() ? -1 : table->seatInPlay();
+    } else {
+        records.push_back(game_.record());
+        inPlay = summarize(game_.record()).finished() ? -1 : 0;
+    }
+    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    return scoreboardOf(seating_.seats(), records, inPlay, game_.record().start().game, strategies_.strategy(),
+                        texts);
+}
+
+void ScoreboardWindow::render()
+{
+    const Scoreboard board = scoreboard();
+    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    heading_->setText(board.heading);
+    table_->setColumnCount(static_cast<int>(board.players.size()));
+    for (int column = 0; column < board.players.size(); ++column) {
+        const bool inPlay = column == board.inPlay;
+        const QString head = columnHead(board.players[column]);
+        auto* header = new QTableWidgetItem(inPlay ? QString::fromUtf8("▶ ") + head : head);
+        header->setData(Qt::AccessibleTextRole, inPlay ? texts.turnOf(board.players[column]) : board.players[column]);
+        table_->setHorizontalHeaderItem(column, header);
+    }
+    std::vector<int> right(static_cast<std::size_t>(board.players.size()));
+    std::iota(right.begin(), right.end(), 0);
+    setRows(*table_, board.rowHeads, board.rows, right);
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        for (int column = 0; column < table_->columnCount(); ++column) {
+            if (QTableWidgetItem* item = table_->item(row, column)) {
+                QFont font = item->font();
+                font.setBold(column == board.inPlay);
+                item->setFont(font);
+            }
+        }
+    }
+    table_->setAccessibleName(windowTitle());
+}
+
+void ScoreboardWindow::print()
+{
+    ScoreboardSheet sheet(windowTitle(), scoreboard());
+    const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, windowTitle());
+    if (printer && !printSheet(sheet, *printer))
+        messages_.inform(windowTitle(), TableTexts(speaksEnglish(game_.languageCode())).printFailed());
+}
+
+} // namespace daxo

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "game/game.h"
+#include "widgets/secondary_window.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace daxo {
+
+class PlayerMessages;
+class PrinterPort;
+class Seating;
+class StrategySource;
+struct Scoreboard;
+
+// The window `Marque`: every player's sheet side by side (see Scoreboard),
+// the player in play marked, following the game live; it prints on one
+// page.
+class ScoreboardWindow final : public SecondaryWindow, private GameListener {
+    Q_OBJECT
+public:
+    // What it is given must outlive the window.
+    ScoreboardWindow(QWidget& board, Game& game, Seating& seating, StrategySource& strategies, PrinterPort& printers,
+                     PlayerMessages& messages);
+    ~ScoreboardWindow() override;
+
+    void retranslate() override;
+    Scoreboard scoreboard() const;
+    void print();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void recordChanged(const GameRecord& record) override;
+    void render();
+
+    Game& game_;
+    Seating& seating_;
+    StrategySource& strategies_;
+    PrinterPort& printers_;
+    PlayerMessages& messages_;
+    QLabel* heading_ = nullptr; // Tour
+    QTableWidget* table_ = nullptr; // Feuilles
+};
+
+} // namespace daxo
