@@ -74,15 +74,17 @@ std::vector<int> Table::places() const
     return placesOf(totals);
 }
 
-void Table::passTo(int seat, bool fresh)
+// The table is in its new state before the board tells what undo can do.
+void Table::passTo(int seat, bool fresh, std::optional<int> lastBox)
 {
     sheets_[static_cast<std::size_t>(current_)] = game_.takeSheet();
     current_ = seat;
+    lastBox_ = lastBox;
+    eventsAtPass_ = sheets_[static_cast<std::size_t>(seat)].record().events().size();
+    throwAfterKeep_ = false;
     game_.putSheet(sheets_[static_cast<std::size_t>(seat)]);
     if (fresh)
         game_.forgetUndo();
-    eventsAtPass_ = game_.record().events().size();
-    throwAfterKeep_ = false;
     notify([seat](TableListener& l) { l.boardPassed(seat); });
 }
 
@@ -90,9 +92,7 @@ void Table::boxScored()
 {
     if (over_)
         return;
-    const int scoredBy = current_;
-    passTo((current_ + 1) % static_cast<int>(seats_.size()), true);
-    lastBox_ = scoredBy;
+    passTo((current_ + 1) % static_cast<int>(seats_.size()), true, current_);
 }
 
 // The last seat's twelfth box is the table's last: the board goes to the
@@ -102,9 +102,8 @@ bool Table::endsTheGame()
     if (current_ != static_cast<int>(seats_.size()) - 1)
         return false;
     over_ = true;
-    lastBox_.reset();
     const auto human = std::ranges::find_if(seats_, &Seat::human);
-    passTo(human == seats_.end() ? 0 : static_cast<int>(human - seats_.begin()), true);
+    passTo(human == seats_.end() ? 0 : static_cast<int>(human - seats_.begin()), true, std::nullopt);
     const std::vector<int> ranked = places();
     notify([&](TableListener& l) { l.tableEnded(ranked); });
     return true;
@@ -140,9 +139,7 @@ void Table::takeBack()
 {
     if (!canTakeBack())
         return;
-    const int back = *lastBox_;
-    lastBox_.reset();
-    passTo(back, false);
+    passTo(*lastBox_, false, std::nullopt);
 }
 
 std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strategy)

@@ -78,8 +78,9 @@ private:
     void gameLeft(const GameRecord& left) override;
 
     // Puts `seat`'s sheet on the board; `fresh` forgets what undo could
-    // bring back, from a turn before the others'.
-    void passTo(int seat, bool fresh);
+    // bring back, from a turn before the others'. `lastBox`: the seat whose
+    // box passed the board, while it may be taken back.
+    void passTo(int seat, bool fresh, std::optional<int> lastBox);
     template <typename Notify>
     void notify(Notify&& call);
 

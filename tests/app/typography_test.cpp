@@ -7,9 +7,12 @@
 #include "coach/coach_guide.h"
 #include "coach/coach_texts.h"
 #include "i18n/caption_table.h"
+#include "players/pace.h"
+#include "players/table_texts.h"
 #include "scores/scores_texts.h"
 #include "shell/accessible_names.h"
 #include "solver/strategy.h"
+#include "table/levels.h"
 #include "support/qt_printing.h"
 
 #include <QRegularExpression>
@@ -47,6 +50,16 @@ QStringList additionsTexts(bool english)
                       coachGuideText(english).remove(QRegularExpression("<[^>]*>")).replace("&gt;", ">")};
     figures.games = 1;
     texts << scores.summary(figures);
+    const TableTexts table(english);
+    texts << table.leaveGame() << table.kindOf(2) << table.threw("Zoé", {1, 2, 3, 4, 5})
+          << table.kept("Zoé", {1, 2, 3, 4, 5}, {true}) << table.scored("Zoé", "X", 12) << table.turnOf("Zoé")
+          << table.winners({"Anne", "Zoé"}, 230) << table.expectedTip() << table.printFailed()
+          << table.boardTitle("Zoé") << table.inPlay("Zoé", 3) << table.over(3)
+          << scores.levelTable() << scores.levelHeaders().join(' ');
+    for (const Level& level : levels())
+        texts << table.levelChoice(level);
+    for (const Pace pace : kPaces)
+        texts << table.paceName(pace);
     for (const HistoryTrouble trouble : {HistoryTrouble::Locked, HistoryTrouble::ReadOnly, HistoryTrouble::Full,
                                          HistoryTrouble::Damaged, HistoryTrouble::Other}) {
         texts << historyTrouble(english ? "E" : "F", trouble, "disk I/O error", "/tmp/history.damaged");

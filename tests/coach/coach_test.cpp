@@ -6,6 +6,9 @@
 #include "coach/coach.h"
 #include "coach/coach_window.h"
 #include "coach/waiting_window.h"
+#include "players/players_window.h"
+#include "players/ranking_window.h"
+#include "players/scoreboard_window.h"
 #include "scores/new_high_score_window.h"
 #include "i18n/language_window.h"
 #include "shell/about_window.h"
@@ -18,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <functional>
 #include <QProcess>
@@ -479,6 +483,11 @@ TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
     showNotModal(windows.guide());
     windows.newHighScore().offer(1, 2, 228, "Camille");
     showNotModal(windows.newHighScore());
+    showNotModal(windows.window("Joueurs"));
+    showNotModal(windows.window("Marque"));
+    windows.ranking().showRanking({Seat{.name = "Anne"}, Seat{.kind = Seat::Kind::Computer, .level = "strong"}},
+                                  {150, 230}, {2, 1});
+    showNotModal(windows.ranking());
     ASSERT_TRUE(eventually([&] { return windows.analysis().findChild<QWidget*>("Decisions")->isVisible(); }));
     ASSERT_TRUE(eventually([&] { return windows.coachWindow().findChild<QLabel*>("Attendu")->isVisible(); }));
 
@@ -509,6 +518,16 @@ TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
          "L'entraîneur"},
         {"Bravo", label(windows.newHighScore(), "Label1"), "Your 228-point game takes 2nd place",
          "Votre partie de 228 points prend la 2e place"},
+        {"Joueurs", [&] { return windows.players().findChild<QComboBox*>("Niveau1")->itemText(1); },
+         "Regular — about 185 points a game", "Régulier — environ 185 points par partie"},
+        {"Joueurs", [&] { return windows.players().findChild<QComboBox*>("Allure")->itemText(0); }, "Slow", "Lente"},
+        {"Marque", label(windows.scoreboard(), "Tour"), "Game n°1 — ", "Partie n°1 — "},
+        {"Marque", [&] { return windows.scoreboard().findChild<QTableWidget*>("Feuilles")->verticalHeaderItem(6)->text(); },
+         "Sub Total", "Sous Total"},
+        {"Classement", label(windows.ranking(), "Gagnant"), "Strong computer wins with 230 points.",
+         "Ordinateur fort gagne avec 230 points."},
+        {"Classement", [&] { return windows.ranking().findChild<QTableWidget*>("Places")->verticalHeaderItem(0)->text(); },
+         "1st", "1er"},
     };
     for (QRadioButton* language : {french, english, french}) {
         language->click();

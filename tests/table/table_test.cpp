@@ -40,6 +40,12 @@ struct Heard final : TableListener {
     std::vector<GameRecord> left;
 };
 
+// What the game last told of undo, as the board's menu hears it.
+struct UndoTold final : GameListener {
+    void undoStateChanged(bool undo, bool redo) override { told = {undo, redo}; }
+    std::pair<bool, bool> told{};
+};
+
 // A table on a game with scripted dice and answers.
 class TableTest : public ::testing::Test {
 protected:
@@ -49,10 +55,15 @@ protected:
         game.setCaption(Label::Label20, "F");
         answers.setComputerInPlay([this] { return table.computerInPlay(); });
         table.addListener(heard);
+        game.addListener(undoTold);
         game.Nouveau_Click();
         heard.take();
     }
-    ~TableTest() override { table.removeListener(heard); }
+    ~TableTest() override
+    {
+        game.removeListener(undoTold);
+        table.removeListener(heard);
+    }
 
     void throwDice(std::initializer_list<int> faces)
     {
@@ -66,6 +77,7 @@ protected:
     Game game{dice, answers};
     Table table;
     Heard heard;
+    UndoTold undoTold;
 };
 
 // The board passes after each box, in order, and each player's sheet comes
@@ -114,6 +126,7 @@ TEST_F(TableTest, UndoReachesOnlyTheTurnInPlayAndTheBoxThatEndedIt)
     game.Command3_Click(); // Bruno: 4
     ASSERT_EQ(table.seatInPlay(), 2);
     ASSERT_TRUE(game.canUndo()) << "Bruno's box, Chloé not having acted";
+    EXPECT_EQ(undoTold.told, std::pair(true, false)) << "as the menu hears it";
     game.undo();
     EXPECT_EQ(table.seatInPlay(), 1);
     EXPECT_EQ(game.text(Cell::Text7), "");
@@ -128,6 +141,7 @@ TEST_F(TableTest, UndoReachesOnlyTheTurnInPlayAndTheBoxThatEndedIt)
 
     throwDice({1, 1, 1, 1, 1}); // Chloé acts
     EXPECT_FALSE(game.canUndo());
+    EXPECT_EQ(undoTold.told, std::pair(false, false));
     game.undo();
     EXPECT_EQ(table.seatInPlay(), 2);
     EXPECT_EQ(summarize(table.recordOf(1)).total, 4);

@@ -1,0 +1,432 @@
+#include "app/windows.h"
+#include "game/random_dice_source.h"
+#include "players/computer_turns.h"
+#include "players/players_window.h"
+#include "players/ranking_window.h"
+#include "players/remembered_table.h"
+#include "players/scoreboard.h"
+#include "players/scoreboard_window.h"
+#include "players/seating.h"
+#include "players/table_texts.h"
+#include "shell/main_window.h"
+#include "solver/game_analysis.h"
+#include "storage/history.h"
+#include "storage/preferences.h"
+#include "storage/settings_file.h"
+#include "support/board_fixture.h"
+#include "support/qt_printing.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace daxo {
+namespace {
+
+bool eventually(const std::function<bool()>& done, int patienceMs = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < patienceMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+Seat human(std::string name) { return {.kind = Seat::Kind::Human, .name = std::move(name)}; }
+Seat computer(std::string level) { return {.kind = Seat::Kind::Computer, .level = std::move(level)}; }
+
+// The player at the table: refusals confirmed, and the end of a game
+// answered No twice, each question kept with what the screen showed then.
+class TablePlayer final : public PlayerMessages {
+public:
+    Answer ask(const Question& question) override
+    {
+        asked.push_back(question);
+        if (whenAsked)
+            whenAsked(question);
+        if (question.title == "Attention !" || question.title == "Warning !")
+            return Answer::Yes;
+        return answers.empty() ? Answer::No : take();
+    }
+    void inform(const QString& title, const QString& text) override { notices << title + ": " + text; }
+
+    Answer take()
+    {
+        const Answer answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+
+    std::vector<Question> asked;
+    std::vector<Answer> answers; // for the questions other than refusals
+    std::function<void(const Question&)> whenAsked;
+    QStringList notices;
+};
+
+// The program's windows with seeded dice, perfect play at hand, and a
+// table to seat.
+class TableTest : public ::testing::Test {
+protected:
+    TableTest()
+    {
+        strategies.release();
+        strategies.request();
+        game().setCaption(Label::Label20, "F");
+    }
+
+    Game& game() { return windows.game(); }
+    Seating& seating() { return windows.seating(); }
+    Table& table() { return *seating().table(); }
+
+    void seat(const Seats& seats, Pace pace = Pace::Instant)
+    {
+        windows.computerTurns().setPace(pace);
+        ASSERT_TRUE(seating().seat(seats, false));
+    }
+
+    // The human in play throws once and scores the first free box.
+    void humanTurn()
+    {
+        ASSERT_FALSE(seating().computerInPlay());
+        board.findChild<QPushButton*>("Command1")->click();
+        for (int n = 2; n <= 13; ++n) {
+            if (game().isEnabled(button(n))) {
+                board.findChild<QPushButton*>(QString::fromStdString(name(button(n))))->click();
+                return;
+            }
+        }
+    }
+
+    // The computers play until a human's turn, or the end.
+    bool computersPlayed()
+    {
+        return eventually([&] { return !seating().table() || !seating().computerInPlay(); });
+    }
+
+    struct NoFiles {
+        NoFiles()
+        {
+            QFile::remove(settingsFilePath());
+            QFile::remove(History::defaultPath());
+            QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf");
+        }
+    } noFiles;
+    RandomDiceSource dice{2027};
+    TablePlayer player;
+    test::PdfPrinters printers;
+    test::TestStrategySource strategies{true};
+    Windows windows{dice, player, printers, strategies};
+    MainWindow& board = windows.main();
+};
+
+// A whole game of three on the board: the human scripted, a regular
+// computer and perfect play. The board passes in order, says whose turn it
+// is, plays the computers' turns for all to see and says each step; at the
+// end the ranking names the winner before the game's own question, and
+// only then the high scores ask for the human's name.
+TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
+{
+    QStringList heard;
+    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&](const QString& news) { heard << news; });
+    QStringList titles;
+    bool rankedBeforeTheQuestion = false;
+    player.whenAsked = [&](const Question& question) {
+        if (question.title != "Fin de la partie")
+            return;
+        const QWidget* ranking = windows.existingWindow("Classement");
+        rankedBeforeTheQuestion = ranking && ranking->isVisible() && !windows.existingWindow("Bravo");
+    };
+    seat({human("Camille"), computer("regular"), computer("perfect")});
+    EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
+    windows.applyLanguageOf("E");
+    EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille's turn"));
+    windows.applyLanguageOf("F");
+
+    for (int turn = 1; turn <= 12; ++turn) {
+        humanTurn();
+        if (turn == 1)
+            titles << board.windowTitle();
+        ASSERT_TRUE(computersPlayed()) << turn;
+        if (turn < 12) {
+            EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
+        }
+    }
+    ASSERT_TRUE(table().over());
+    EXPECT_EQ(titles, QStringList{QString::fromUtf8("Daxo — Ordinateur régulier joue")});
+
+    // Each step, said.
+    for (const char* step : {"Ordinateur régulier lance les dés\u00a0: ", "Ordinateur parfait marque ",
+                             "Camille joue.", " gagne avec "}) {
+        EXPECT_TRUE(std::any_of(heard.begin(), heard.end(),
+                                [&](const QString& news) { return news.contains(QString::fromUtf8(step)); }))
+            << step;
+    }
+
+    // The ranking, ties sharing, before the question; the name after it.
+    EXPECT_TRUE(rankedBeforeTheQuestion);
+    std::vector<int> totals;
+    for (int seat = 0; seat < 3; ++seat)
+        totals.push_back(summarize(table().recordOf(seat)).total);
+    auto* places = windows.ranking().findChild<QTableWidget*>("Places");
+    ASSERT_EQ(places->rowCount(), 3);
+    const std::vector<int> expected = placesOf(totals);
+    const QStringList names{"Camille", QString::fromUtf8("Ordinateur régulier"), "Ordinateur parfait"};
+    for (int row = 0; row < 3; ++row) {
+        const int seat = static_cast<int>(names.indexOf(places->item(row, 0)->text()));
+        ASSERT_GE(seat, 0);
+        EXPECT_EQ(places->item(row, 1)->text(), QString::number(totals[static_cast<std::size_t>(seat)]));
+        EXPECT_EQ(places->verticalHeaderItem(row)->text(),
+                  TableTexts(false).place(expected[static_cast<std::size_t>(seat)]));
+    }
+    const auto best = std::max_element(totals.begin(), totals.end());
+    EXPECT_TRUE(windows.ranking().findChild<QLabel*>("Gagnant")->text().contains(QString::number(*best)));
+
+    // Every seat in the history, with its kind, level and place; the
+    // computers never in the high scores.
+    windows.keeper().history().finish(10000);
+    History history(History::defaultPath());
+    const std::vector<StoredGame> kept = history.allGames();
+    ASSERT_EQ(kept.size(), 3u);
+    for (const StoredGame& sheet : kept) {
+        EXPECT_EQ(sheet.seats, 3);
+        EXPECT_EQ(sheet.computer, sheet.seat != 0);
+        EXPECT_EQ(sheet.level, sheet.seat == 1 ? "regular" : sheet.seat == 2 ? "perfect" : "");
+        EXPECT_EQ(sheet.place, expected[static_cast<std::size_t>(sheet.seat)]);
+        EXPECT_EQ(sheet.summary.total, totals[static_cast<std::size_t>(sheet.seat)]);
+    }
+    for (const HighScore& line : history.highScores().value_or(std::vector<HighScore>{}))
+        EXPECT_EQ(line.score, totals[0]);
+}
+
+// In a computer's turn the board takes no input: a click hurries the turn
+// to its end, a control pressed by assistive technology does nothing; undo
+// still takes back the box that ended the human's turn before the computer
+// acts.
+TEST_F(TableTest, AComputersTurnTakesNoInputButHurriesAndUndo)
+{
+    seat({human("Camille"), computer("regular"), computer("strong")}, Pace::Slow);
+    humanTurn();
+    ASSERT_EQ(table().seatInPlay(), 1);
+    ASSERT_TRUE(game().canUndo());
+    board.show();
+    board.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(table().seatInPlay(), 0) << "the box is taken back before the computer acts";
+    EXPECT_TRUE(game().isEnabled(Button::Command2));
+    humanTurn();
+
+    auto* go = board.findChild<QPushButton*>("Command1");
+    const std::size_t before = game().record().events().size();
+    go->click(); // as a screen reader's press would
+    EXPECT_EQ(game().record().events().size(), before);
+    EXPECT_EQ(table().seatInPlay(), 1);
+
+    // Slow, the turn would take seconds, a step more than one; a click
+    // plays it out at once.
+    QTest::mouseClick(go, Qt::LeftButton);
+    ASSERT_GT(stepPause(Pace::Slow).count(), 1000);
+    ASSERT_TRUE(eventually([&] { return table().seatInPlay() == 2; }, 1000));
+    const RecordSummary hurried = summarize(table().recordOf(1));
+    EXPECT_EQ(std::count_if(hurried.boxes.begin(), hurried.boxes.end(), [](auto box) { return box.has_value(); }), 1);
+    EXPECT_FALSE(summarize(table().recordOf(2)).begun) << "the next computer plays at the pace again";
+    EXPECT_FALSE(game().canUndo()) << "a computer's move is never undone";
+}
+
+// The coach serves the human in play: a hint in a computer's turn marks
+// nothing and helps no one; the human's hint marks the human's game.
+TEST_F(TableTest, TheCoachServesOnlyTheHumans)
+{
+    seat({human("Camille"), computer("perfect")}, Pace::Slow);
+    humanTurn();
+    ASSERT_TRUE(seating().computerInPlay());
+    windows.askForHint();
+    EXPECT_FALSE(table().recordOf(1).assisted());
+    windows.computerTurns().hurry();
+    ASSERT_TRUE(computersPlayed());
+    windows.askForHint();
+    EXPECT_TRUE(table().recordOf(0).assisted());
+    EXPECT_FALSE(table().recordOf(1).assisted());
+}
+
+// The scoreboard: a column a player, the player in play marked, the boxes,
+// subtotal, bonus and total, and each one's expected final under perfect
+// play; live, and on one printed page.
+TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
+{
+    seat({human("Camille"), computer("perfect")});
+    board.findChild<QAction*>("marque")->trigger();
+    ScoreboardWindow& scoreboard = windows.scoreboard();
+    auto* sheets = scoreboard.findChild<QTableWidget*>("Feuilles");
+    humanTurn();
+    ASSERT_TRUE(computersPlayed());
+    ASSERT_EQ(sheets->columnCount(), 2);
+    EXPECT_EQ(sheets->horizontalHeaderItem(0)->text(), QString::fromUtf8("▶ Camille"));
+    EXPECT_EQ(sheets->horizontalHeaderItem(1)->text(), "Ordinateur\nparfait");
+    EXPECT_EQ(sheets->horizontalHeaderItem(1)->data(Qt::AccessibleTextRole).toString(), "Ordinateur parfait");
+    QStringList heads;
+    for (int row = 0; row < sheets->rowCount(); ++row)
+        heads << sheets->verticalHeaderItem(row)->text();
+    EXPECT_EQ(heads, (QStringList{"1", "2", "3", "4", "5", "6", "Sous Total", "Bonus", "Full", "Suite",
+                                  QString::fromUtf8("Carré"), "Daxo", "+", "-", "Total", QString::fromUtf8("Final espéré")}));
+    for (int seat = 0; seat < 2; ++seat) {
+        const GameRecord& record = table().recordOf(seat);
+        const RecordSummary summary = summarize(record);
+        EXPECT_EQ(sheets->item(14, seat)->text(), QString::number(summary.total));
+        const double expected = solver::expectedFinal(solver::pointOf(record), test::wholeTable());
+        EXPECT_EQ(sheets->item(15, seat)->text(), TableTexts(false).points(expected));
+        EXPECT_GT(expected, summary.total);
+    }
+    EXPECT_EQ(sheets->item(0, 0)->text(), QString::number(*summarize(table().recordOf(0)).boxes[0]));
+
+    printers.queue({test::Choice::Pdf});
+    scoreboard.print();
+    ASSERT_EQ(printers.files.size(), 1);
+    QProcess info;
+    info.start("pdfinfo", {printers.files.front()});
+    info.waitForFinished(20000);
+    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
+    QProcess text;
+    text.start("pdftotext", {printers.files.front(), "-"});
+    text.waitForFinished(20000);
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* shown : {"Tableau des scores", "Camille", "Final espéré"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(shown))) << shown;
+}
+
+// The players window: a table set, applied, remembered; a different table
+// over a game in progress asks first, and No keeps the game.
+TEST_F(TableTest, ThePlayersWindowSeatsTheTableAndAsksBeforeLeavingAGame)
+{
+    board.findChild<QAction*>("joueurs")->trigger();
+    PlayersWindow& players = windows.players();
+    auto* count = players.findChild<QSpinBox*>("Nombre");
+    EXPECT_EQ(count->value(), 1);
+    EXPECT_FALSE(players.findChild<QComboBox*>("Genre2")->isVisible());
+    count->setValue(3);
+    EXPECT_TRUE(players.findChild<QComboBox*>("Genre3")->isVisible());
+    players.findChild<QComboBox*>("Genre2")->setCurrentIndex(1);
+    players.findChild<QComboBox*>("Niveau2")->setCurrentIndex(2);
+    players.findChild<QLineEdit*>("Nom1")->setText("Camille");
+    players.findChild<QLineEdit*>("Nom3")->clear();
+    EXPECT_EQ(players.findChild<QComboBox*>("Niveau2")->currentText(),
+              QString::fromUtf8("Fort — environ 205 points par partie"));
+    players.findChild<QComboBox*>("Allure")->setCurrentIndex(2);
+    players.findChild<QPushButton*>("Jouer")->click();
+    ASSERT_TRUE(seating().table());
+    EXPECT_EQ(seating().seats(), (Seats{human("Camille"), computer("strong"), human("Joueur 3")}));
+    EXPECT_EQ(windows.computerTurns().pace(), Pace::Fast);
+    EXPECT_EQ(game().caption(Label::Label17), "1") << "nothing was played: no new game";
+    EXPECT_EQ(rememberedSeats(Preferences()), seating().seats());
+    EXPECT_EQ(rememberedPace(Preferences()), Pace::Fast);
+
+    humanTurn();
+    ASSERT_TRUE(computersPlayed());
+    const Seats three = seating().seats();
+    for (const auto& [answer, seated] : {std::pair(Answer::No, false), std::pair(Answer::Yes, true)}) {
+        player.answers = {answer};
+        board.findChild<QAction*>("joueurs")->trigger();
+        EXPECT_EQ(players.findChild<QSpinBox*>("Nombre")->value(), 3) << "the table as it is";
+        players.findChild<QSpinBox*>("Nombre")->setValue(1);
+        const std::size_t asked = player.asked.size();
+        players.findChild<QPushButton*>("Jouer")->click();
+        ASSERT_EQ(player.asked.size(), asked + 1);
+        EXPECT_EQ(player.asked.back().prompt, TableTexts(false).leaveGame().toStdString());
+        EXPECT_EQ(seating().seats() == three, !seated);
+        EXPECT_EQ(game().caption(Label::Label17), seated ? "2" : "1");
+    }
+    EXPECT_EQ(seating().table(), nullptr);
+    EXPECT_EQ(board.windowTitle(), "Daxo");
+    // The table's game left, each begun sheet kept: the third player's
+    // turn had not come.
+    windows.keeper().history().finish(10000);
+    const std::vector<StoredGame> kept = History(History::defaultPath()).allGames();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0].player, "Camille");
+    EXPECT_EQ(kept[1].level, "strong");
+}
+
+// What the preferences keep comes back as it was, and what a hand-edited
+// file gets wrong is mended.
+TEST(RememberedTable, ComesBackAndMendsWhatIsWrong)
+{
+    const QTemporaryDir folder;
+    Preferences preferences(folder.filePath("daxo.conf"));
+    struct Case {
+        const char* what;
+        QList<Preferences::Player> kept;
+        Seats seated;
+    };
+    const Case cases[] = {
+        {"a table", {{false, "Anne", {}}, {true, {}, "strong"}}, {human("Anne"), computer("strong")}},
+        {"an unknown level", {{true, {}, "grandmaster"}}, {computer("regular")}},
+        {"too many seats",
+         QList<Preferences::Player>(8, Preferences::Player{true, {}, "perfect"}),
+         Seats(6, computer("perfect"))},
+        {"a name padded", {{false, "  Zoé ", {}}}, {human("Zoé")}},
+    };
+    for (const Case& c : cases) {
+        preferences.setPlayers(c.kept);
+        EXPECT_EQ(rememberedSeats(preferences), c.seated) << c.what;
+    }
+    for (const Pace pace : kPaces) {
+        rememberPace(preferences, pace);
+        EXPECT_EQ(rememberedPace(preferences), pace);
+    }
+    preferences.setPace("warp");
+    EXPECT_EQ(rememberedPace(preferences), Pace::Normal);
+}
+
+// Computers are named by their level, numbered when two share one; the
+// words of a turn and of the end follow each language's typography.
+TEST(TableTexts, NameThePlayersAndSayTheirMoves)
+{
+    const Seats seats{human(""), computer("regular"), computer("regular"), computer("beginner")};
+    EXPECT_EQ(TableTexts(false).seatNames(seats),
+              (QStringList{"Joueur 1", QString::fromUtf8("Ordinateur régulier 1"), QString::fromUtf8("Ordinateur régulier 2"),
+                           QString::fromUtf8("Ordinateur débutant")}));
+    EXPECT_EQ(TableTexts(true).seatNames(seats),
+              (QStringList{"Player 1", "Regular computer 1", "Regular computer 2", "Beginner computer"}));
+    struct Said {
+        QString french;
+        QString english;
+    };
+    auto both = [](const std::function<QString(const TableTexts&)>& say) {
+        return Said{say(TableTexts(false)), say(TableTexts(true))};
+    };
+    const std::array<int, 5> dice{3, 3, 5, 6, 1};
+    const std::pair<Said, Said> cases[] = {
+        {both([&](const TableTexts& t) { return t.threw("Zoé", dice); }),
+         {QString::fromUtf8("Zoé lance les dés\u00a0: 3, 3, 5, 6, 1."), "Zoé throws: 3, 3, 5, 6, 1."}},
+        {both([&](const TableTexts& t) { return t.kept("Zoé", dice, {true, true, false, true, false}); }),
+         {QString::fromUtf8("Zoé garde 3, 3 et 6."), "Zoé keeps 3, 3 and 6."}},
+        {both([&](const TableTexts& t) { return t.kept("Zoé", dice, {}); }),
+         {QString::fromUtf8("Zoé ne garde aucun dé."), "Zoé keeps no dice."}},
+        {both([](const TableTexts& t) { return t.scored("Zoé", t.english() ? "the Full box" : "la case Full", 1); }),
+         {QString::fromUtf8("Zoé marque 1 point dans la case Full."), "Zoé scores 1 point in the Full box."}},
+        {both([](const TableTexts& t) { return t.scored("Zoé", "X", 0); }),
+         {QString::fromUtf8("Zoé marque 0 point dans X."), "Zoé scores 0 points in X."}},
+        {both([](const TableTexts& t) { return t.scored("Zoé", "X", 25); }),
+         {QString::fromUtf8("Zoé marque 25 points dans X."), "Zoé scores 25 points in X."}},
+        {both([](const TableTexts& t) { return t.winners({"Anne", "Bruno", "Zoé"}, 230); }),
+         {QString::fromUtf8("Anne, Bruno et Zoé gagnent ex æquo avec 230 points."),
+          "Anne, Bruno and Zoé share the win with 230 points."}},
+        {both([](const TableTexts& t) { return t.place(1) + " " + t.place(2) + " " + t.place(12) + " " + t.place(23); }),
+         {"1er 2e 12e 23e", "1st 2nd 12th 23rd"}},
+    };
+    for (const auto& [said, expected] : cases) {
+        EXPECT_EQ(said.french, expected.french);
+        EXPECT_EQ(said.english, expected.english);
+    }
+}
+
+} // namespace
+} // namespace daxo
