@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the table's computers as the package builds them (Release) and
+# measures them:
+#   bench/run-table.sh [games]
+# each level's calibration, its mean score, its spread and the standard
+# error of its mean over 100,000 games (by default) from `daxo-coach
+# simulate`; and how long a computer's step takes once perfect play is
+# worked out.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
+cmake --build build-bench --target daxo-coach table_bench
+
+games=${1:-100000}
+echo "| level | games | mean | sd | standard error | mean loss a decision |"
+echo "|---|---|---|---|---|---|"
+for level in beginner regular strong perfect; do
+    build-bench/tools/daxo-coach simulate --level "$level" --games "$games" --seed 7 |
+        awk '{ value[$1] = $2 } END { printf "| %s | %s | %s | %s | %s | %s |\n", value["level"], value["games"], value["mean"], value["sd"], value["standard-error"], value["mean-loss-per-decision"] }'
+done
+build-bench/bench/table_bench 2000
