@@ -318,7 +318,9 @@ std::optional<qint64> History::store(const StoredGame& game)
                           " b5 = excluded.b5, b6 = excluded.b6, b7 = excluded.b7, b8 = excluded.b8,"
                           " b9 = excluded.b9, b10 = excluded.b10, b11 = excluded.b11, b12 = excluded.b12,"
                           " seats = excluded.seats, kind = excluded.kind, level = excluded.level,"
-                          " place = excluded.place")
+                          // So does the place at the end of a table's game.
+                          " place = CASE WHEN excluded.record = record"
+                          " THEN COALESCE(excluded.place, place) ELSE excluded.place END")
                       .arg(kBoxColumns));
     query.addBindValue(static_cast<qint64>(game.record.startedAt()));
     query.addBindValue(seedColumn(game.record.start().seed));

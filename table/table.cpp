@@ -109,8 +109,11 @@ bool Table::endsTheGame()
     return true;
 }
 
+// A game that ended was told of whole at its end.
 void Table::gameLeft(const GameRecord& left)
 {
+    if (over_)
+        return;
     std::vector<GameRecord> records;
     for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat)
         records.push_back(seat == current_ ? left : sheets_[static_cast<std::size_t>(seat)].record());

@@ -19,7 +19,8 @@ public:
     // The last player's twelfth box: the game is over, the board shows the
     // first human's sheet for the game's own question, asked next.
     virtual void tableEnded(const std::vector<int>& /*places*/) {}
-    // New game replaces the table's game: each seat's record as it stood.
+    // New game replaces the table's game before its end: each seat's
+    // record as it stood.
     virtual void tableLeft(const std::vector<GameRecord>& /*records*/) {}
 };
 

@@ -80,6 +80,22 @@ TEST_F(HistoryTest, KeepsGamesWholeAndReadsThemBack)
     ASSERT_TRUE(history.setFigures(*history.store(StoredGame::of(left)), 3, 0.5));
     ASSERT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 2000, 6))));
     EXPECT_FALSE(history.allGames()[1].totalLoss) << "the figures of five boxes are not those of six";
+
+    // A table's seat keeps its place at the end while its record stands,
+    // stored again without it as a game left is.
+    StoredGame seat = StoredGame::of(gameScoring(kGood, 3000));
+    seat.seat = 1;
+    seat.seats = 2;
+    seat.place = 1;
+    ASSERT_TRUE(history.store(seat));
+    seat.place.reset();
+    ASSERT_TRUE(history.store(seat));
+    EXPECT_EQ(history.allGames().back().place, std::optional(1));
+    seat = StoredGame::of(gameScoring(kGood, 3000, 11));
+    seat.seat = 1;
+    seat.seats = 2;
+    ASSERT_TRUE(history.store(seat));
+    EXPECT_EQ(history.allGames().back().place, std::nullopt) << "a place is that of a finished sheet";
 }
 
 // The ten best finished games that no one helped, best first; equal scores

@@ -186,6 +186,10 @@ TEST_F(TableTest, TheGameEndsAfterTheLastPlayersTwelfthBox)
     EXPECT_EQ(table.seatInPlay(), 0);
     EXPECT_TRUE(table.over());
     EXPECT_EQ(table.places(), (std::vector<int>{1, 3, 1}));
+
+    // The end told it all: New game after it starts afresh, no seat left.
+    game.Nouveau_Click();
+    EXPECT_EQ(this->heard.take(), std::vector<std::string>{"passed 0"});
 }
 
 // New game starts every sheet anew, after telling of each seat's record.
