@@ -37,7 +37,7 @@ QString numbered(const char* name, int row) { return QString::fromUtf8(name) + Q
 } // namespace
 
 PlayersWindow::PlayersWindow(QWidget& board, const Game& game, const Preferences& preferences)
-    : SecondaryWindow(board, "Joueurs", QSize(520, 330), QSize(440, 300), Keyboard::Takes)
+    : SecondaryWindow(board, "Joueurs", QSize(520, 300), QSize(440, 260), Keyboard::Takes)
     , game_(game)
     , preferences_(preferences)
 {
