@@ -15,6 +15,7 @@
 #include "solver/game_analysis.h"
 #include "storage/preferences.h"
 #include "support/board_fixture.h"
+#include "support/eventually.h"
 #include "widgets/mark_overlay.h"
 #include "widgets/sheet_printing.h"
 
@@ -22,7 +23,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <functional>
 #include <QProcess>
 #include <QRadioButton>
@@ -44,15 +44,7 @@ namespace {
 
 using solver::Action;
 
-// Runs the event loop until `done` holds, for at most a few seconds.
-bool eventually(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
+using test::eventually;
 
 class CoachTest : public test::BoardFixture {
 protected:

@@ -14,11 +14,11 @@
 #include "storage/preferences.h"
 #include "storage/settings_file.h"
 #include "support/board_fixture.h"
+#include "support/eventually.h"
 #include "support/qt_printing.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSpinBox>
@@ -31,14 +31,7 @@
 namespace daxo {
 namespace {
 
-bool eventually(const std::function<bool()>& done, int patienceMs = 20000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < patienceMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
+using test::eventually;
 
 Seat human(std::string name) { return {.kind = Seat::Kind::Human, .name = std::move(name)}; }
 Seat computer(std::string level) { return {.kind = Seat::Kind::Computer, .level = std::move(level)}; }

@@ -7,13 +7,13 @@
 #include "scores/statistics_window.h"
 #include "storage/preferences.h"
 #include "support/board_fixture.h"
+#include "support/eventually.h"
 
 #include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGraphicsTextItem>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -26,14 +26,7 @@
 namespace daxo {
 namespace {
 
-bool eventually(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
+using test::eventually;
 
 class Scores : public test::BoardFixture {
 protected:

@@ -1,4 +1,5 @@
 #include "storage/async_history.h"
+#include "support/eventually.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,16 +15,7 @@
 namespace daxo {
 namespace {
 
-bool eventually(const std::function<bool()>& done, int ms = 20000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QThread::msleep(5);
-    }
-    return done();
-}
+using test::eventually;
 
 // Every game the history holds, read as a window reads them.
 std::vector<StoredGame> allOf(AsyncHistory& history)
