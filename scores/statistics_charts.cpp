@@ -65,6 +65,9 @@ QChart* scoreHistogram(const HistoryFigures& figures, const solver::PerfectPlayS
     floor->append(0, 0);
     floor->append(bins * width, 0);
     auto* yours = new QAreaSeries(steps, floor);
+    // The area draws its lines but does not own them: they go with it.
+    steps->setParent(yours);
+    floor->setParent(yours);
     yours->setName(texts.yourGames());
     yours->setColor(QColor(32, 159, 223));
     yours->setBorderColor(QColor(32, 159, 223).darker(130));
