@@ -463,9 +463,12 @@ std::optional<HistoryFigures> History::figures(int binWidth, int points) const
         }
     }
 
-    // Each human's sheet against each computer's at the same table.
+    // Each human's sheet against each computer's at the same table: along
+    // the index of the tables' rows alone, not every game of a player who
+    // may never have sat at one.
     if (!query.exec("SELECT c.level, COUNT(*), SUM(h.score > c.score), SUM(h.score < c.score),"
-                    " AVG(h.score - c.score) FROM games h JOIN games c ON c.started = h.started"
+                    " AVG(h.score - c.score) FROM games h INDEXED BY games_at_tables"
+                    " JOIN games c INDEXED BY games_at_tables ON c.started = h.started"
                     " AND c.seed = h.seed AND c.seats > 1 AND c.kind = 1 AND c.finished = 1"
                     " WHERE h.seats > 1 AND h.kind = 0 AND h.finished = 1 AND h.cheated = 0 GROUP BY c.level")) {
         fail(query.lastError());
