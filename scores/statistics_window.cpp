@@ -130,8 +130,16 @@ void StatisticsWindow::render()
                             levels_->verticalHeader()->defaultSectionSize() * static_cast<int>(against.size()) +
                             2 * levels_->frameWidth());
     levels_->setVisible(!against.empty());
-    showChart(*histogram_, scoreHistogram(shown, perfect, texts), texts.histogramTitle());
-    showChart(*losses_, lossChart(shown, texts), texts.lossTitle());
+    HistogramDrawn histogram{english, perfect != nullptr, shown.games, shown.best, shown.binWidth, shown.scoreCounts};
+    if (histogramDrawn_ != histogram) {
+        showChart(*histogram_, scoreHistogram(shown, perfect, texts), texts.histogramTitle());
+        histogramDrawn_ = std::move(histogram);
+    }
+    LossesDrawn losses{english, shown.judgedGames, shown.progress};
+    if (lossesDrawn_ != losses) {
+        showChart(*losses_, lossChart(shown, texts), texts.lossTitle());
+        lossesDrawn_ = std::move(losses);
+    }
 }
 
 } // namespace daxo

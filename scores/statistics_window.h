@@ -49,6 +49,28 @@ private:
     // history could not be read.
     std::optional<HistoryFigures> figures_;
     bool read_ = false;
+
+    // What each chart was last drawn from. A game's end changes the
+    // histogram first and the losses once the coach has judged it: each
+    // chart is built and painted again only when its own figures change,
+    // so that no redraw holds the board for both.
+    struct HistogramDrawn {
+        bool english = false;
+        bool perfectReady = false; // perfect play's figures come once a run
+        int games = 0;
+        int best = 0;
+        int binWidth = 0;
+        std::vector<int> scoreCounts;
+        friend bool operator==(const HistogramDrawn&, const HistogramDrawn&) = default;
+    };
+    struct LossesDrawn {
+        bool english = false;
+        int judgedGames = 0;
+        std::vector<HistoryFigures::Progress> progress;
+        friend bool operator==(const LossesDrawn&, const LossesDrawn&) = default;
+    };
+    std::optional<HistogramDrawn> histogramDrawn_;
+    std::optional<LossesDrawn> lossesDrawn_;
 };
 
 } // namespace daxo

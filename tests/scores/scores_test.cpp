@@ -10,12 +10,14 @@
 #include "support/eventually.h"
 
 #include <QAction>
+#include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGraphicsTextItem>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -248,6 +250,18 @@ std::vector<std::string> textsDrawnIn(const QGraphicsItem& item)
     return texts;
 }
 
+// The games the histogram's staircase counts: each bin is a step of two
+// points at its count.
+int gamesDrawnIn(const QChart& histogram)
+{
+    const auto* games = qobject_cast<const QAreaSeries*>(histogram.series().front());
+    double counted = 0;
+    const QList<QPointF> steps = games->upperSeries()->points();
+    for (qsizetype point = 0; point < steps.size(); point += 2)
+        counted += steps[point].y();
+    return static_cast<int>(counted);
+}
+
 class StatisticsTest : public Scores {
 protected:
     StatisticsTest()
@@ -283,10 +297,16 @@ TEST_F(StatisticsTest, TheStatisticsSetTheGamesAgainstPerfectPlay)
     EXPECT_EQ((QStringList{boxes->verticalHeaderItem(5)->text(), boxes->item(5, 0)->text()}), (QStringList{"6", "24.0"}));
     EXPECT_EQ(boxes->item(5, 1)->text(), QString::number(perfect.statistics()->boxMeans[5], 'f', 1));
 
-    // A third game comes in while the window is open.
+    // A third game comes in while the window is open, and into the
+    // histogram; a redraw that changes nothing keeps the charts as they are.
     find<QAction>("Nouveau")->trigger();
     finishAGame();
     ASSERT_TRUE(eventually([&] { return summary().startsWith("Games finished: 3."); }));
+    auto* histogram = statistics->findChild<QChartView*>("Histogramme");
+    EXPECT_EQ(gamesDrawnIn(*histogram->chart()), 3);
+    const QChart* drawn = histogram->chart();
+    statistics->retranslate();
+    EXPECT_EQ(histogram->chart(), drawn);
 
     // In French at once: the summary, the headers, the charts, the commas.
     choose("Option1");
