@@ -21,65 +21,62 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A player's folders of their own, empty but for a settings file, where the
+// program runs headless without touching the real ones.
+class PlayersFolders {
+public:
+    explicit PlayersFolders(const QByteArray& settings)
+    {
+        QDir().mkpath(config_.filePath("daxo"));
+        QFile file(settingsPath());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(settings);
+    }
+
+    QString settingsPath() const { return config_.filePath("daxo/images.ini"); }
+    QString configPath(const QString& name) const { return config_.filePath("daxo/" + name); }
+
+    void start(QProcess& daxo) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.insert("XDG_DATA_HOME", data_.path());
+        environment.insert("XDG_CACHE_HOME", cache_.path());
+        daxo.setProcessEnvironment(environment);
+        daxo.start(DAXO_EXECUTABLE, {});
+    }
+
+    // The splash gives way to the board after a second; the board's load
+    // step reads the settings and writes them again, the program's way.
+    bool boardShown(const QProcess& daxo, const QByteArray& written) const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (contentsOf(settingsPath()) != written && clock.elapsed() < 20000 && daxo.state() == QProcess::Running)
+            QThread::msleep(20);
+        return contentsOf(settingsPath()) == written;
+    }
+
+private:
+    QTemporaryDir config_, data_, cache_;
+};
+
 TEST(Program, BringsBackTheSettingsOfTheLastRun)
 {
     // A settings file as an editor with line feeds would leave it: set 4
     // and English. Restoring both writes the file again, the program's way.
-    QTemporaryDir config, data, cache;
-    ASSERT_TRUE(QDir().mkpath(config.filePath("daxo")));
-    const QString settings = config.filePath("daxo/images.ini");
-    QFile file(settings);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Image 4\nE\n");
-    file.close();
-
+    const PlayersFolders folders("Image 4\nE\n");
     QProcess daxo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("XDG_CONFIG_HOME", config.path());
-    environment.insert("XDG_DATA_HOME", data.path());
-    environment.insert("XDG_CACHE_HOME", cache.path());
-    daxo.setProcessEnvironment(environment);
-    daxo.start(DAXO_EXECUTABLE, {});
+    folders.start(daxo);
     ASSERT_TRUE(daxo.waitForStarted());
-
-    // The splash gives way to the board after a second; the board's load
-    // step reads and rewrites the file.
-    QElapsedTimer clock;
-    clock.start();
-    while (contentsOf(settings) != "Image 4\rE\r\n" && clock.elapsed() < 20000 && daxo.state() == QProcess::Running)
-        QThread::msleep(50);
-    EXPECT_EQ(contentsOf(settings), "Image 4\rE\r\n");
+    EXPECT_TRUE(folders.boardShown(daxo, "Image 4\rE\r\n"));
     EXPECT_EQ(daxo.state(), QProcess::Running);
     daxo.terminate();
     if (!daxo.waitForFinished(5000))
         daxo.kill();
 }
 
-} // namespace
-
-namespace {
-
-// A seed must be a whole number; the program says so and stops, before
-// any window.
-TEST(Program, RefusesASeedThatIsNoWholeNumber)
-{
-    for (const char* seed : {"abc", "-5", "18446744073709551616"}) {
-        QProcess daxo;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        daxo.setProcessEnvironment(environment);
-        daxo.start(DAXO_EXECUTABLE, {"--seed", seed});
-        ASSERT_TRUE(daxo.waitForFinished(20000));
-        EXPECT_EQ(daxo.exitCode(), 2) << seed;
-        EXPECT_TRUE(daxo.readAllStandardError().contains("the seed is a whole number")) << seed;
-    }
-}
-
-} // namespace
-
-namespace {
 
 struct Ended {
     int status;
@@ -99,6 +96,20 @@ Ended runDaxo(const QStringList& arguments, const std::function<void(QProcessEnv
     EXPECT_TRUE(daxo.waitForFinished(20000));
     return {daxo.exitStatus() == QProcess::NormalExit ? daxo.exitCode() : -1, daxo.readAllStandardOutput(),
             daxo.readAllStandardError()};
+}
+
+// A seed must be a whole number; the program says so and stops, before
+// any window.
+TEST(Program, RefusesASeedThatIsNoWholeNumber)
+{
+    for (const char* seed : {"abc", "-5", "18446744073709551616"}) {
+        const Ended run = runDaxo({"--seed", seed}, [](QProcessEnvironment& environment) {
+            environment.remove("DISPLAY");
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+        });
+        EXPECT_EQ(run.status, 2) << seed;
+        EXPECT_TRUE(run.err.contains("the seed is a whole number")) << seed;
+    }
 }
 
 // Without a display the player gets one line and the status 1, not Qt's
@@ -134,40 +145,21 @@ TEST(Program, RefusesStrayArgumentsAndNamesItselfInItsUsage)
     EXPECT_TRUE(help.out.startsWith("Usage: daxo [options]\n")) << help.out.left(80).toStdString();
 }
 
-} // namespace
-
-namespace {
-
 // The end of a desktop session ends the program as its Quit does: what it
 // keeps for the next run is written, and it exits well.
 TEST(Program, EndsCleanlyWhenTheSessionEnds)
 {
     for (const int signal : {SIGTERM, SIGHUP}) {
-        QTemporaryDir config, data, cache;
-        ASSERT_TRUE(QDir().mkpath(config.filePath("daxo")));
-        QFile settings(config.filePath("daxo/images.ini"));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("Image 1\nF\n");
-        settings.close();
+        const PlayersFolders folders("Image 1\nF\n");
         QProcess daxo;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_CONFIG_HOME", config.path());
-        environment.insert("XDG_DATA_HOME", data.path());
-        environment.insert("XDG_CACHE_HOME", cache.path());
-        daxo.setProcessEnvironment(environment);
-        daxo.start(DAXO_EXECUTABLE, {});
+        folders.start(daxo);
         ASSERT_TRUE(daxo.waitForStarted());
-        // The board is up once its load step has written the settings again.
-        QElapsedTimer clock;
-        clock.start();
-        while (contentsOf(settings.fileName()) != "Image 1\rF\r\n" && clock.elapsed() < 20000)
-            QThread::msleep(20);
+        ASSERT_TRUE(folders.boardShown(daxo, "Image 1\rF\r\n"));
         ::kill(static_cast<pid_t>(daxo.processId()), signal);
         ASSERT_TRUE(daxo.waitForFinished(20000));
         EXPECT_EQ(daxo.exitStatus(), QProcess::NormalExit) << signal;
         EXPECT_EQ(daxo.exitCode(), 0);
-        EXPECT_TRUE(contentsOf(config.filePath("daxo/daxo.conf")).contains("open=false")) << "kept for the next run";
+        EXPECT_TRUE(contentsOf(folders.configPath("daxo.conf")).contains("open=false")) << "kept for the next run";
     }
 }
 
