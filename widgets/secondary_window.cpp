@@ -41,6 +41,7 @@ SecondaryWindow::SecondaryWindow(QWidget& board, const char* name, QSize clientS
                                  Keyboard keyboard)
     : QDialog(&board, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , preferred_(clientSize)
+    , smallest_(smallest)
     , placesItself_(true)
 {
     setObjectName(QString::fromUtf8(name));
@@ -74,8 +75,8 @@ PlacementRequest SecondaryWindow::placementRequest(QMargins frame) const
                              .board = board->frameGeometry(),
                              .keepClear = {},
                              .others = {},
-                             .preferred = preferred_.grownBy(frame),
-                             .smallest = minimumSize().grownBy(frame)};
+                             .preferred = preferred_.expandedTo(smallestClient()).grownBy(frame),
+                             .smallest = smallestClient().grownBy(frame)};
     for (const QWidget* part : board->findChildren<QWidget*>()) {
         if (part->property("keepClear").toBool() && part->isVisibleTo(board))
             request.keepClear.push_back(onScreen(*part));
@@ -101,6 +102,24 @@ void SecondaryWindow::placeBesideBoard()
     resize(place.marginsRemoved(frame).size());
     move(place.topLeft());
     placed_ = true;
+}
+
+QSize SecondaryWindow::smallestClient() const
+{
+    return layout() ? smallest_.expandedTo(layout()->minimumSize()) : smallest_;
+}
+
+// Never smaller than what the window holds needs, whatever comes to show
+// in it after it opened (a table of levels, say): squeezed below that, its
+// charts would lose their axes. Grown past its screen, it is placed anew.
+void SecondaryWindow::fitContents()
+{
+    if (minimumSize() == smallestClient() || minimumSize() == maximumSize())
+        return;
+    setMinimumSize(smallestClient());
+    const QScreen* screen = this->screen();
+    if (isVisible() && screen && !screen->availableGeometry().contains(frameGeometry()))
+        placeBesideBoard();
 }
 
 void SecondaryWindow::restorePlace(const QByteArray& place)
@@ -147,7 +166,10 @@ bool SecondaryWindow::event(QEvent* event)
             },
             Qt::QueuedConnection);
     }
-    return QDialog::event(event);
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest && placesItself_)
+        fitContents();
+    return handled;
 }
 
 // A window that left the keyboard where it was gives it back only if the

@@ -69,10 +69,15 @@ protected:
 private:
     QWidget* nextActive();
     PlacementRequest placementRequest(QMargins frame) const;
+    // The smallest client the window may take: its own smallest, or what
+    // its contents need, whichever is more.
+    QSize smallestClient() const;
+    void fitContents();
 
     QPointer<QWidget> handBackTo_;
     quint64 shownAt_ = 0; // in the order the windows were shown
     QSize preferred_;
+    QSize smallest_;
     bool placesItself_ = false;
     bool placed_ = false;
     // Set from the showing of a window that leaves the keyboard until the

@@ -2,11 +2,14 @@
 #include "shell/about_window.h"
 #include "shell/rules_window.h"
 #include "support/board_fixture.h"
+#include "widgets/secondary_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 #include <QRadioButton>
 #include <QTest>
+#include <QVBoxLayout>
 
 namespace daxo {
 namespace {
@@ -30,6 +33,29 @@ TEST_F(SecondaryWindows, EachOpensOnceAboveTheBoardWithoutBlockingIt)
     // Closing the board closes them too.
     window.close();
     EXPECT_FALSE(windows.findAbout()->isVisible() || windows.findRules()->isVisible());
+}
+
+// A window is never squeezed below what its contents need, even when more
+// comes to show in it once it is open, and grown, it stays on the screen.
+TEST_F(SecondaryWindows, GrowWithWhatTheyHoldAndStayOnTheScreen)
+{
+    window.show();
+    SecondaryWindow grown(window, "Essai", QSize(400, 240), QSize(300, 200), SecondaryWindow::Keyboard::Leaves);
+    auto* layout = new QVBoxLayout(&grown);
+    auto* part = new QWidget;
+    part->setMinimumHeight(100);
+    layout->addWidget(part);
+    showNotModal(grown);
+    QCoreApplication::processEvents();
+    const QRect room = grown.screen()->availableGeometry();
+    for (const int needed : {150, room.height() - 80}) {
+        part->setMinimumHeight(needed);
+        QCoreApplication::processEvents();
+        // What a window manager is told it may shrink the window to.
+        EXPECT_GE(grown.minimumHeight(), layout->minimumSize().height());
+        EXPECT_GE(part->height(), needed);
+        EXPECT_TRUE(room.contains(grown.frameGeometry())) << needed;
+    }
 }
 
 TEST_F(SecondaryWindows, RulesComeBackWithTheirTextsAfterOK)
