@@ -261,30 +261,6 @@ TEST_F(CoachTest, TheCheatModeStopsTheJudgement)
     EXPECT_TRUE(window.findChild<MarkOverlay*>("marks")->marked().empty());
 }
 
-// In English the coach's words and numbers are English: a point, not a
-// comma.
-TEST_F(CoachTest, TheCoachSpeaksTheLanguageShown)
-{
-    window.langues_Click();
-    windows.findLanguage()->findChild<QRadioButton*>("Option2")->click();
-    CoachWindow& coach = openCoach();
-    EXPECT_EQ(coach.windowTitle(), "Coach");
-    EXPECT_EQ(coach.findChild<QPushButton*>("Analyser")->text(), "&Game analysis");
-    EXPECT_EQ(find<QAction>("conseil")->text(), "&Hint");
-    throwDice({2, 2, 4, 5, 6});
-    const QString expected = QString::number(solver::expectedFinal(judged().now, table()), 'f', 2);
-    EXPECT_EQ(text(coach, "Attendu"), "Expected final score: " + expected);
-    auto* actions = coach.findChild<QTableWidget*>("Actions");
-    EXPECT_EQ(actions->horizontalHeaderItem(2)->text(), "Loss");
-    EXPECT_EQ(actions->item(0, 0)->text(), "Keep the 2 and 2");
-    window.langues_Click();
-    windows.findLanguage()->findChild<QRadioButton*>("Option1")->click();
-    EXPECT_EQ(coach.windowTitle(), QString::fromUtf8("Entraîneur"));
-    EXPECT_TRUE(text(coach, "Attendu").startsWith(QString::fromUtf8("Score final attendu\u00a0: ")));
-    EXPECT_EQ(actions->horizontalHeaderItem(2)->text(), "Perte");
-    EXPECT_EQ(actions->item(0, 0)->text(), "Garder les 2 et 2");
-}
-
 // The end of a game, after the game's own question, offers the analysis,
 // which prints on one page, its chart's legend with it.
 TEST_F(CoachTest, TheEndOfAGameOffersItsAnalysis)
@@ -486,15 +462,23 @@ TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
     struct Row {
         const char* window;
         std::function<QString()> shown;
-        const char* english;
-        const char* french;
+        QString english;
+        QString french;
     };
+    const double expected = solver::expectedFinal(judged().now, table());
     auto label = [](QWidget& in, const char* name) { return [&in, name] { return in.findChild<QLabel*>(name)->text(); }; };
     auto header = [](QWidget& in, const char* name, int column) {
         return [&in, name, column] { return in.findChild<QTableWidget*>(name)->horizontalHeaderItem(column)->text(); };
     };
     const Row rows[] = {
-        {"Entraîneur", label(windows.coachWindow(), "Attendu"), "Expected final score: ", "Score final attendu\u00a0: "},
+        {"Entraîneur", [&] { return windows.coachWindow().windowTitle(); }, "Coach", "Entraîneur"},
+        {"Entraîneur", label(windows.coachWindow(), "Attendu"),
+         "Expected final score: " + QLocale(QLocale::English).toString(expected, 'f', 2),
+         "Score final attendu\u00a0: " + QLocale(QLocale::French).toString(expected, 'f', 2)},
+        {"Entraîneur", [&] { return windows.coachWindow().findChild<QPushButton*>("Analyser")->text(); },
+         "&Game analysis", "&Analyse de la partie"},
+        {"Entraîneur", header(windows.coachWindow(), "Actions", 2), "Loss", "Perte"},
+        {"Aide", [&] { return find<QAction>("conseil")->text(); }, "&Hint", "&Conseil"},
         {"Entraîneur", [&] { return windows.coachWindow().findChild<QTableWidget*>("Actions")->item(0, 0)->text(); },
          "Keep the ", "Garder les "},
         {"Entraîneur", [&] { return windows.coachWindow().findChild<QLabel*>("Assistee")->toolTip(); }, "A game played",
@@ -526,7 +510,7 @@ TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
         const bool inEnglish = language == english;
         for (const Row& row : rows) {
             const QString shown = row.shown();
-            EXPECT_TRUE(shown.startsWith(QString::fromUtf8(inEnglish ? row.english : row.french)))
+            EXPECT_TRUE(shown.startsWith(inEnglish ? row.english : row.french))
                 << row.window << ": " << shown.toStdString();
         }
     }
