@@ -8,9 +8,14 @@
 #include "widgets/box_names.h"
 #include "widgets/strategy_source.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 
 namespace daxo {
@@ -24,14 +29,72 @@ std::array<int, 5> facesOf(const Dice& dice)
     return faces;
 }
 
-// A seat's last box, as its cell was left.
-std::optional<ScoreEvent> lastBox(const GameRecord& record)
+// What a seat's last turn came to: the dice it kept after each throw,
+// and the box it scored, as its cell was left.
+struct LastTurn {
+    std::vector<std::vector<int>> keptAfterEachThrow;
+    std::optional<ScoreEvent> box;
+};
+
+LastTurn lastTurnOf(const GameRecord& record)
 {
-    for (auto event = record.events().rbegin(); event != record.events().rend(); ++event) {
+    LastTurn turn;
+    auto event = record.events().rbegin();
+    for (; event != record.events().rend() && !turn.box; ++event) {
         if (const auto* scored = std::get_if<ScoreEvent>(&*event))
-            return *scored;
+            turn.box = *scored;
     }
-    return std::nullopt;
+    for (; event != record.events().rend(); ++event) {
+        if (std::holds_alternative<ScoreEvent>(*event) || std::holds_alternative<NewGameEvent>(*event))
+            break;
+        const auto* thrown = std::get_if<ThrowEvent>(&*event);
+        if (!thrown || thrown->throwNumber < 2)
+            continue;
+        std::vector<int> kept;
+        for (std::size_t die = 0; die < thrown->held.size(); ++die) {
+            if (thrown->held[die])
+                kept.push_back(static_cast<int>(readNumber(thrown->dice[die])));
+        }
+        turn.keptAfterEachThrow.insert(turn.keptAfterEachThrow.begin(), kept);
+    }
+    return turn;
+}
+
+bool isModifier(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return true;
+    default: return false;
+    }
+}
+
+bool isInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Wheel: return true;
+    default: return false;
+    }
+}
+
+bool isPress(QEvent::Type type)
+{
+    return type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
 }
 
 } // namespace
@@ -44,6 +107,7 @@ ComputerTurns::ComputerTurns(Game& game, Seating& seating, StrategySource& strat
     , board_(board)
     , announcer_(new Announcer(board, this))
 {
+    clock_.start();
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &ComputerTurns::step);
     connect(&seating_, &Seating::passed, this, &ComputerTurns::passed);
@@ -68,37 +132,51 @@ QString ComputerTurns::nameOf(int seat) const
 }
 
 // A computer's box passes the board on: the box is told before whose
-// turn it is now.
+// turn it is now; a turn played out at once is told whole.
 QString ComputerTurns::boxJustScored()
 {
     const std::optional<int> seat = std::exchange(scoringSeat_, std::nullopt);
     const Table* table = seating_.table();
     if (!seat || !table)
         return {};
-    const std::optional<ScoreEvent> box = lastBox(table->recordOf(*seat));
-    if (!box)
+    const LastTurn turn = lastTurnOf(table->recordOf(*seat));
+    if (!turn.box)
         return {};
-    return TableTexts(english()).scored(nameOf(*seat), theBox(box->box, english()),
-                                        static_cast<int>(readNumber(box->score))) +
-           ' ';
+    const TableTexts texts(english());
+    const QString box = theBox(turn.box->box, english());
+    const int points = static_cast<int>(readNumber(turn.box->score));
+    return sayingPace() == Pace::Instant ? texts.turnSummary(nameOf(*seat), turn.keptAfterEachThrow, box, points)
+                                         : texts.scored(nameOf(*seat), box, points);
 }
 
 void ComputerTurns::passed(int seat)
 {
-    hurried_ = false;
     timer_.stop();
+    const Table* table = seating_.table();
+    if (table && table->over())
+        return; // the end says it all
+    const QString box = boxJustScored();
+    hurried_ = false; // the next turn goes at the pace again
     lock(seating_.computerInPlay());
-    announce(boxJustScored() + TableTexts(english()).turnOf(nameOf(seat)));
+    say((box.isEmpty() ? QString() : box + ' ') + TableTexts(english()).turnOf(nameOf(seat)), pace_);
     schedule();
 }
 
+// The last box is said as every step is, then the winners; the game's own
+// question, which takes the focus, comes only once they were heard.
 void ComputerTurns::ended(const std::vector<int>& places)
 {
     timer_.stop();
-    lock(false);
     const Table* table = seating_.table();
-    if (!table)
+    if (!table) {
+        lock(false);
         return;
+    }
+    const QString box = boxJustScored();
+    if (!box.isEmpty()) {
+        say(box, sayingPace());
+        waitUntilSaid();
+    }
     const QStringList names = TableTexts(english()).seatNames(seating_.seats());
     QStringList first;
     int total = 0;
@@ -108,7 +186,10 @@ void ComputerTurns::ended(const std::vector<int>& places)
             total = summarize(table->recordOf(static_cast<int>(seat))).total;
         }
     }
-    announce(boxJustScored() + TableTexts(english()).winners(first, total));
+    say(TableTexts(english()).winners(first, total), Pace::Instant);
+    waitUntilSaid();
+    hurried_ = false;
+    lock(false);
 }
 
 void ComputerTurns::hurry()
@@ -127,7 +208,7 @@ void ComputerTurns::schedule()
         strategies_.request(); // ready() schedules again
         return;
     }
-    timer_.start(hurried_ ? std::chrono::milliseconds(0) : stepPause(pace_));
+    timer_.start(hurried_ ? 0 : std::max<qint64>(0, saidBy_ - clock_.elapsed()));
 }
 
 void ComputerTurns::step()
@@ -141,19 +222,35 @@ void ComputerTurns::step()
     scoringSeat_ = table->seatInPlay();
     const std::optional<Table::Step> done = table->playComputerStep(*strategy);
     scoringSeat_.reset();
-    if (done && done->kind != Table::Step::Kind::Score) {
+    // A turn played out at once is said whole with its box.
+    if (done && done->kind != Table::Step::Kind::Score && sayingPace() != Pace::Instant) {
         const TableTexts texts(english());
         const QString name = nameOf(done->seat);
-        announce(done->kind == Table::Step::Kind::Throw ? texts.threw(name, facesOf(game_.dice()))
-                                                        : texts.kept(name, facesOf(game_.dice()), done->held));
+        say(done->kind == Table::Step::Kind::Throw ? texts.threw(name, facesOf(game_.dice()))
+                                                   : texts.kept(name, facesOf(game_.dice()), done->held),
+            pace_);
     }
     schedule();
 }
 
-void ComputerTurns::announce(const QString& news)
+void ComputerTurns::say(const QString& news, Pace pace)
 {
     announcer_->announce(news);
+    const auto pause = newsPause(pace, static_cast<std::size_t>(news.size()), QAccessible::isActive());
+    saidBy_ = clock_.elapsed() + pause.count();
     Q_EMIT announced(news);
+}
+
+void ComputerTurns::waitUntilSaid()
+{
+    const qint64 left = saidBy_ - clock_.elapsed();
+    if (left <= 0 || hurried_)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(left, &loop, &QEventLoop::quit);
+    waiting_ = &loop;
+    loop.exec();
+    waiting_ = nullptr;
 }
 
 void ComputerTurns::lock(bool locked)
@@ -170,34 +267,55 @@ bool ComputerTurns::onBoard(QObject* watched) const
     return widget && widget->window() == &board_;
 }
 
+bool ComputerTurns::isMenuKey(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> actions = board_.actions();
+    if (std::ranges::any_of(actions, [&](const QAction* action) {
+            return action->isEnabled() && action->shortcuts().contains(pressed);
+        }))
+        return true;
+    const auto* menuBar = board_.findChild<QMenuBar*>();
+    return menuBar && std::ranges::any_of(menuBar->actions(), [&](const QAction* menu) {
+               return QKeySequence::mnemonic(menu->text()) == pressed;
+           });
+}
+
+bool ComputerTurns::passesThrough(QObject* watched, QEvent* event) const
+{
+    for (const QObject* part = watched; part; part = part->parent()) {
+        if (qobject_cast<const QMenuBar*>(part))
+            return true;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride &&
+        event->type() != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return isModifier(key->key()) || isMenuKey(*key);
+}
+
 // Input to the board in a computer's turn hurries it and goes no further;
-// undo passes while it can take back the box that ended a human's turn.
+// the menu, and the keys that reach it, work as always. While the end's
+// news is said, a key or a click anywhere cuts it short.
 bool ComputerTurns::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!locked_ || !onBoard(watched))
+    if (!isInput(event->type()) || !qobject_cast<QWidget*>(watched))
         return false;
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo) && game_.canUndo())
-            return false;
-        if (event->type() == QEvent::KeyPress)
-            hurry();
-        event->accept(); // no shortcut either
+    if (waiting_) {
+        const bool modifier = event->type() == QEvent::KeyPress && isModifier(static_cast<QKeyEvent*>(event)->key());
+        if (isPress(event->type()) && !modifier) {
+            hurried_ = true;
+            waiting_->quit();
+        }
+        event->accept();
         return true;
     }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    if (!locked_ || !onBoard(watched) || passesThrough(watched, event))
+        return false;
+    if (isPress(event->type()))
         hurry();
-        return true;
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonRelease:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
-    }
+    event->accept(); // no shortcut either
+    return true;
 }
 
 } // namespace daxo

@@ -2,11 +2,14 @@
 
 #include "pace.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <optional>
 #include <vector>
 
+class QEventLoop;
+class QKeyEvent;
 class QWidget;
 
 namespace daxo {
@@ -21,8 +24,13 @@ class Table;
 // time at the pace the player chose: the throw, the dice kept (their hold
 // boxes ticked first), the box scored. Any key or click on the board
 // hurries the turn in play to its end; during a computer's turn the board
-// takes no other input, but for undo while the box that ended a human's
-// turn can still be taken back. Screen readers hear each step.
+// takes no other input, but its menu works as always, and undo takes back
+// the box that ended a human's turn until the computer's first step.
+//
+// Screen readers hear each step whole, as the next waits until it is said;
+// a turn played out at once (hurried, or at the instant pace) is said in
+// one sentence. At the end, the last box and then the winner are said
+// before the game's own question comes.
 class ComputerTurns final : public QObject {
     Q_OBJECT
 public:
@@ -51,13 +59,23 @@ private:
     void ended(const std::vector<int>& places);
     void schedule();
     void step();
-    void announce(const QString& news);
+    // Says `news` and lets it stand as long as the pace, or speech, wants.
+    void say(const QString& news, Pace pace);
+    // Runs the program on until what was said last has had its time, with
+    // no input taken meanwhile but a key or a click, which cuts it short.
+    void waitUntilSaid();
     QString boxJustScored();
     void lock(bool locked);
     bool english() const;
     QString nameOf(int seat) const;
+    // The pace the turn in play is said at: at once when hurried.
+    Pace sayingPace() const { return hurried_ ? Pace::Instant : pace_; }
     // Whether an event goes to the board or one of its controls.
     bool onBoard(QObject* watched) const;
+    // Input that goes where it goes in a computer's turn: the modifier keys,
+    // the menu bar and the menus' own keys.
+    bool passesThrough(QObject* watched, QEvent* event) const;
+    bool isMenuKey(const QKeyEvent& key) const;
 
     Game& game_;
     Seating& seating_;
@@ -65,6 +83,9 @@ private:
     QWidget& board_;
     Announcer* announcer_;
     QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 saidBy_ = 0; // on clock_, when what was said last has had its time
+    QEventLoop* waiting_ = nullptr; // while the end waits for its news to be said
     Pace pace_ = Pace::Normal;
     std::optional<int> scoringSeat_; // the computer in play during its step
     bool hurried_ = false; // the turn in play is played out at once

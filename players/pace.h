@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <string_view>
 
 namespace daxo {
@@ -22,6 +24,18 @@ constexpr std::chrono::milliseconds stepPause(Pace pace)
     case Pace::Instant: break;
     }
     return std::chrono::milliseconds(0);
+}
+
+// How long what a step said stands before the next step, or the end's
+// question, comes: the pace's own pause, and for a screen reader's user at
+// least as long as speech takes to say `characters` of it, so that every
+// step is heard whole.
+constexpr std::chrono::milliseconds newsPause(Pace pace, std::size_t characters, bool screenReader)
+{
+    constexpr std::chrono::milliseconds kSpeechPerCharacter(65);
+    const std::chrono::milliseconds speech = screenReader ? kSpeechPerCharacter * static_cast<long>(characters)
+                                                          : std::chrono::milliseconds(0);
+    return std::max(stepPause(pace), speech);
 }
 
 // As the preferences keep it: "slow", "normal", "fast", "instant"; an

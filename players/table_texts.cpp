@@ -125,11 +125,32 @@ QString TableTexts::kept(const QString& player, const std::array<int, 5>& faces,
     return pick("%1 garde %2.", "%1 keeps %2.").arg(player, joined(kept));
 }
 
+QString TableTexts::pointCount(int points) const
+{
+    const bool singular = english_ ? points == 1 : points <= 1; // "0 point", "0 points"
+    return QString(singular ? "%1 point" : "%1 points").arg(points);
+}
+
 QString TableTexts::scored(const QString& player, const QString& box, int points) const
 {
-    const QString count = english_ ? (points == 1 ? QString("1 point") : QString("%1 points").arg(points))
-                                   : (points <= 1 ? QString("%1 point").arg(points) : QString("%1 points").arg(points));
-    return pick("%1 marque %2 dans %3.", "%1 scores %2 in %3.").arg(player, count, box);
+    return pick("%1 marque %2 dans %3.", "%1 scores %2 in %3.").arg(player, pointCount(points), box);
+}
+
+QString TableTexts::turnSummary(const QString& player, const std::vector<std::vector<int>>& keptAfterEachThrow,
+                                const QString& box, int points) const
+{
+    if (keptAfterEachThrow.empty())
+        return scored(player, box, points);
+    QStringList keeps;
+    for (const std::vector<int>& kept : keptAfterEachThrow) {
+        QStringList faces;
+        for (const int face : kept)
+            faces << QString::number(face);
+        keeps << (faces.isEmpty() ? pick("ne garde aucun dé", "keeps no dice")
+                                  : pick("garde %1", "keeps %1").arg(joined(faces)));
+    }
+    return pick("%1 %2, et marque %3 dans %4.", "%1 %2, and scores %3 in %4.")
+        .arg(player, keeps.join(pick(", puis ", ", then ")), pointCount(points), box);
 }
 
 QString TableTexts::winners(const QStringList& players, int total) const

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace daxo {
 
@@ -47,6 +48,10 @@ public:
     QString threw(const QString& player, const std::array<int, 5>& faces) const;
     QString kept(const QString& player, const std::array<int, 5>& faces, const std::array<bool, 5>& held) const;
     QString scored(const QString& player, const QString& box, int points) const;
+    // A computer's whole turn in one sentence, for a turn played out at
+    // once: the dice it kept after each throw, then its box and points.
+    QString turnSummary(const QString& player, const std::vector<std::vector<int>>& keptAfterEachThrow,
+                        const QString& box, int points) const;
 
     // The end: the winners, sharing the first place, and their total.
     QString winners(const QStringList& players, int total) const;
@@ -71,6 +76,7 @@ private:
         return QString::fromUtf8(english_ ? english : french);
     }
     QString joined(const QStringList& parts) const; // "3, 3 et 6"
+    QString pointCount(int points) const;           // "0 point", "2 points"
     bool english_;
 };
 

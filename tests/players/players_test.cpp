@@ -16,8 +16,12 @@
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "support/qt_printing.h"
+#include "widgets/box_names.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
@@ -120,22 +124,59 @@ protected:
     MainWindow& board = windows.main();
 };
 
+// What a computer's turn played out at once is said as: the dice kept
+// after each throw, read back from its record, then its box.
+QString turnSaid(const QString& name, const GameRecord& record)
+{
+    std::vector<std::vector<int>> kept;
+    std::vector<std::vector<int>> keptInTheLastTurn;
+    const ScoreEvent* box = nullptr;
+    for (const GameEvent& event : record.events()) {
+        if (const auto* scored = std::get_if<ScoreEvent>(&event)) {
+            box = scored;
+            keptInTheLastTurn = std::exchange(kept, {});
+        }
+        if (const auto* thrown = std::get_if<ThrowEvent>(&event); thrown && thrown->throwNumber > 1) {
+            kept.emplace_back();
+            for (std::size_t die = 0; die < 5; ++die) {
+                if (thrown->held[die])
+                    kept.back().push_back(thrown->dice[die][0] - '0');
+            }
+        }
+    }
+    if (!box)
+        return {};
+    return TableTexts(false).turnSummary(name, keptInTheLastTurn, theBox(box->box, false), std::stoi(box->score));
+}
+
 // A whole game of three on the board: the human scripted, a regular
 // computer and perfect play. The board passes in order, says whose turn it
-// is, plays the computers' turns for all to see and says each step; at the
-// end the ranking names the winner before the game's own question, and
-// only then the high scores ask for the human's name.
+// is, plays the computers' turns for all to see and says each: in one
+// sentence at the instant pace, step by step at another, the last box
+// whole, then the winner, both before the game's own question, which waits
+// for the last box as long as every step does. The ranking comes before
+// the question; the high scores ask for the human's name only after it.
 TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
 {
     QStringList heard;
-    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&](const QString& news) { heard << news; });
+    std::vector<qint64> heardAt;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&](const QString& news) {
+        heard << news;
+        heardAt.push_back(clock.elapsed());
+    });
     QStringList titles;
     bool rankedBeforeTheQuestion = false;
+    qsizetype heardBeforeTheQuestion = 0;
+    qint64 askedAt = 0;
     player.whenAsked = [&](const Question& question) {
         if (question.title != "Fin de la partie")
             return;
         const QWidget* ranking = windows.existingWindow("Classement");
         rankedBeforeTheQuestion = ranking && ranking->isVisible() && !windows.existingWindow("Bravo");
+        heardBeforeTheQuestion = heard.size();
+        askedAt = clock.elapsed();
     };
     seat({human("Camille"), computer("regular"), computer("perfect")});
     EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
@@ -143,35 +184,52 @@ TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
     EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille's turn"));
     windows.applyLanguageOf("F");
 
+    const QString regular = QString::fromUtf8("Ordinateur régulier");
+    const QString perfect = "Ordinateur parfait";
     for (int turn = 1; turn <= 12; ++turn) {
+        if (turn == 12)
+            windows.computerTurns().setPace(Pace::Fast);
+        const qsizetype before = heard.size();
         humanTurn();
         if (turn == 1)
             titles << board.windowTitle();
         ASSERT_TRUE(computersPlayed()) << turn;
-        if (turn < 12) {
-            EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
-        }
+        if (turn == 12)
+            break;
+        EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
+        EXPECT_EQ(heard.mid(before), (QStringList{regular + " joue.",
+                                                  turnSaid(regular, table().recordOf(1)) + " " + perfect + " joue.",
+                                                  turnSaid(perfect, table().recordOf(2)) + " Camille joue."}))
+            << turn;
     }
     ASSERT_TRUE(table().over());
-    EXPECT_EQ(titles, QStringList{QString::fromUtf8("Daxo — Ordinateur régulier joue")});
+    EXPECT_EQ(titles, QStringList{QString::fromUtf8("Daxo — ") + regular + " joue"});
 
-    // Each step, said.
-    for (const char* step : {"Ordinateur régulier lance les dés\u00a0: ", "Ordinateur parfait marque ",
-                             "Camille joue.", " gagne avec "}) {
-        EXPECT_TRUE(std::any_of(heard.begin(), heard.end(),
-                                [&](const QString& news) { return news.contains(QString::fromUtf8(step)); }))
-            << step;
-    }
-
-    // The ranking, ties sharing, before the question; the name after it.
-    EXPECT_TRUE(rankedBeforeTheQuestion);
+    // The last round, step by step; the last box whole, the winner after it.
+    EXPECT_TRUE(heard.filter(regular + QString::fromUtf8(" lance les dés\u00a0: ")).size() >= 1);
     std::vector<int> totals;
     for (int seat = 0; seat < 3; ++seat)
         totals.push_back(summarize(table().recordOf(seat)).total);
+    const std::vector<int> expected = placesOf(totals);
+    const QStringList names{"Camille", regular, perfect};
+    QStringList winners;
+    for (int seat = 0; seat < 3; ++seat) {
+        if (expected[static_cast<std::size_t>(seat)] == 1)
+            winners << names[seat];
+    }
+    const auto best = std::max_element(totals.begin(), totals.end());
+    const ScoreEvent lastBox = std::get<ScoreEvent>(table().recordOf(2).events().back());
+    ASSERT_GE(heard.size(), 2);
+    EXPECT_EQ(heard.mid(heard.size() - 2),
+              (QStringList{TableTexts(false).scored(perfect, theBox(lastBox.box, false), std::stoi(lastBox.score)),
+                           TableTexts(false).winners(winners, *best)}));
+    EXPECT_EQ(heardBeforeTheQuestion, heard.size());
+    EXPECT_GE(askedAt - heardAt[heardAt.size() - 2], stepPause(Pace::Fast).count());
+
+    // The ranking, ties sharing, before the question; the name after it.
+    EXPECT_TRUE(rankedBeforeTheQuestion);
     auto* places = windows.ranking().findChild<QTableWidget*>("Places");
     ASSERT_EQ(places->rowCount(), 3);
-    const std::vector<int> expected = placesOf(totals);
-    const QStringList names{"Camille", QString::fromUtf8("Ordinateur régulier"), "Ordinateur parfait"};
     for (int row = 0; row < 3; ++row) {
         const int seat = static_cast<int>(names.indexOf(places->item(row, 0)->text()));
         ASSERT_GE(seat, 0);
@@ -179,7 +237,6 @@ TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
         EXPECT_EQ(places->verticalHeaderItem(row)->text(),
                   TableTexts(false).place(expected[static_cast<std::size_t>(seat)]));
     }
-    const auto best = std::max_element(totals.begin(), totals.end());
     EXPECT_TRUE(windows.ranking().findChild<QLabel*>("Gagnant")->text().contains(QString::number(*best)));
 
     // Every seat in the history, with its kind, level and place; the
@@ -200,21 +257,44 @@ TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
 }
 
 // In a computer's turn the board takes no input: a click hurries the turn
-// to its end, a control pressed by assistive technology does nothing; undo
-// still takes back the box that ended the human's turn before the computer
-// acts.
+// to its end, which is then said in one sentence, and a control pressed by
+// assistive technology does nothing. A modifier key alone hurries nothing,
+// and the menu works: Ctrl+Z, or Fichier > Annuler, takes back the box that
+// ended the human's turn before the computer acts.
 TEST_F(TableTest, AComputersTurnTakesNoInputButHurriesAndUndo)
 {
+    QStringList heard;
+    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&](const QString& news) { heard << news; });
     seat({human("Camille"), computer("regular"), computer("strong")}, Pace::Slow);
-    humanTurn();
-    ASSERT_EQ(table().seatInPlay(), 1);
-    ASSERT_TRUE(game().canUndo());
     board.show();
     board.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
-    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(table().seatInPlay(), 0) << "the box is taken back before the computer acts";
-    EXPECT_TRUE(game().isEnabled(Button::Command2));
+    auto* menuBar = board.findChild<QMenuBar*>();
+    auto* undo = board.findChild<QAction*>("annuler");
+    const std::function<void()> takeBack[] = {
+        [&] {
+            QTest::keyPress(&board, Qt::Key_Control);
+            QTest::qWait(20); // what a press hurries would be played by now
+            QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyRelease(&board, Qt::Key_Control);
+        },
+        [&] {
+            QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(menuBar->actions().front()).center());
+            QTest::qWait(20);
+            if (QWidget* menu = QApplication::activePopupWidget())
+                menu->close();
+            undo->trigger();
+        },
+    };
+    for (const auto& back : takeBack) {
+        humanTurn();
+        ASSERT_EQ(table().seatInPlay(), 1);
+        ASSERT_TRUE(game().canUndo());
+        back();
+        ASSERT_EQ(table().seatInPlay(), 0) << "the box is taken back before the computer acts";
+        EXPECT_FALSE(summarize(table().recordOf(1)).begun);
+        EXPECT_TRUE(game().isEnabled(Button::Command2));
+    }
     humanTurn();
 
     auto* go = board.findChild<QPushButton*>("Command1");
@@ -224,12 +304,16 @@ TEST_F(TableTest, AComputersTurnTakesNoInputButHurriesAndUndo)
     EXPECT_EQ(table().seatInPlay(), 1);
 
     // Slow, the turn would take seconds, a step more than one; a click
-    // plays it out at once.
+    // plays it out at once, and says it whole.
+    const qsizetype saidBefore = heard.size();
     QTest::mouseClick(go, Qt::LeftButton);
     ASSERT_GT(stepPause(Pace::Slow).count(), 1000);
     ASSERT_TRUE(eventually([&] { return table().seatInPlay() == 2; }, 1000));
     const RecordSummary hurried = summarize(table().recordOf(1));
     EXPECT_EQ(std::count_if(hurried.boxes.begin(), hurried.boxes.end(), [](auto box) { return box.has_value(); }), 1);
+    EXPECT_EQ(heard.mid(saidBefore),
+              QStringList{turnSaid(QString::fromUtf8("Ordinateur régulier"), table().recordOf(1)) +
+                          " Ordinateur fort joue."});
     EXPECT_FALSE(summarize(table().recordOf(2)).begun) << "the next computer plays at the pace again";
     EXPECT_FALSE(game().canUndo()) << "a computer's move is never undone";
 }
@@ -409,6 +493,11 @@ TEST(TableTexts, NameThePlayersAndSayTheirMoves)
          {QString::fromUtf8("Zoé marque 0 point dans X."), "Zoé scores 0 points in X."}},
         {both([](const TableTexts& t) { return t.scored("Zoé", "X", 25); }),
          {QString::fromUtf8("Zoé marque 25 points dans X."), "Zoé scores 25 points in X."}},
+        {both([](const TableTexts& t) { return t.turnSummary("Zoé", {{6, 6}, {}}, "X", 24); }),
+         {QString::fromUtf8("Zoé garde 6 et 6, puis ne garde aucun dé, et marque 24 points dans X."),
+          "Zoé keeps 6 and 6, then keeps no dice, and scores 24 points in X."}},
+        {both([](const TableTexts& t) { return t.turnSummary("Zoé", {}, "X", 1); }),
+         {QString::fromUtf8("Zoé marque 1 point dans X."), "Zoé scores 1 point in X."}},
         {both([](const TableTexts& t) { return t.winners({"Anne", "Bruno", "Zoé"}, 230); }),
          {QString::fromUtf8("Anne, Bruno et Zoé gagnent ex æquo avec 230 points."),
           "Anne, Bruno and Zoé share the win with 230 points."}},
