@@ -14,6 +14,7 @@
 #include "players/remembered_table.h"
 #include "players/scoreboard_window.h"
 #include "players/seating.h"
+#include "players/table_texts.h"
 #include "players/turn_title.h"
 #include "print/print_window.h"
 #include "print/sheets.h"
@@ -53,17 +54,14 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , language_([this] { return new LanguageWindow(main(), game_, *this); })
     , coachWindow_([this] {
         auto* window = inActiveLanguage(new CoachWindow(main(), coach()), "Entraîneur");
-        QObject::connect(window, &CoachWindow::analysisWanted, window, [this] { showAnalysis(coach().gameToAnalyse()); });
+        QObject::connect(window, &CoachWindow::analysisWanted, window, [this] { showAnalysis(false); });
         return window;
     })
     , analysis_([this] { return inActiveLanguage(new AnalysisWindow(main(), coach(), printers_, messages_), "Analyse"); })
     , waiting_([this] { return inActiveLanguage(new WaitingWindow(main(), coach()), "Calcul"); })
     , offer_([this] {
         auto* window = inActiveLanguage(new AnalysisOffer(main()), "Fin");
-        QObject::connect(window, &AnalysisOffer::accepted, window, [this] {
-            if (coach().finishedGame())
-                showAnalysis(*coach().finishedGame());
-        });
+        QObject::connect(window, &AnalysisOffer::accepted, window, [this] { showAnalysis(true); });
         return window;
     })
     , guide_([this] {
@@ -92,8 +90,14 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         return window;
     })
     , scoreboard_([this] {
-        return inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, printers_, messages_),
-                                "Marque");
+        auto* window =
+            inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, printers_, messages_), "Marque");
+        // Closed at a table, it stays closed at the next one.
+        QObject::connect(window, &QDialog::finished, window, [this] {
+            if (seating_->table())
+                preferences_->setScoreboardAtTable(false);
+        });
+        return window;
     })
     , ranking_([this] { return inActiveLanguage(new RankingWindow(main(), game_), "Classement"); })
 {
@@ -209,10 +213,14 @@ void Windows::restoreTable()
     seating_->seat(rememberedSeats(*preferences_), speaksEnglish(game_.languageCode()));
 }
 
-// The history keeps every seat of a table, each with its place.
+// The history keeps every seat of a table, each with its place; and the
+// scoreboard opens, as every player at a table needs to see every other's
+// sheet.
 void Windows::tableChanged(Table* table)
 {
     keeper().setTable(table);
+    if (table && preferences_->scoreboardAtTable())
+        showNotModal(scoreboard());
 }
 
 // Before the game's own question, which the board's window asks next.
@@ -220,8 +228,13 @@ void Windows::tableEnded(const std::vector<int>& places)
 {
     const Table* table = seating_->table();
     std::vector<int> totals;
-    for (int seat = 0; seat < static_cast<int>(places.size()); ++seat)
+    const QStringList names = TableTexts(speaksEnglish(game_.languageCode())).seatNames(seating_->seats());
+    finishedHumans_.clear();
+    for (int seat = 0; seat < static_cast<int>(places.size()); ++seat) {
         totals.push_back(summarize(table->recordOf(seat)).total);
+        if (seating_->seats()[static_cast<std::size_t>(seat)].human())
+            finishedHumans_.push_back({names[seat], table->recordOf(seat)});
+    }
     RankingWindow& window = ranking();
     window.showRanking(seating_->seats(), totals, places);
     showNotModal(window);
@@ -252,9 +265,30 @@ QWidget* Windows::announceHighScore()
 
 void Windows::askForHint() { coach().askForHint(); }
 
-void Windows::showAnalysis(const GameRecord& record)
+// At a table, each human's own game is a choice away: the one whose turn
+// it is, or the first.
+void Windows::showAnalysis(bool finished)
 {
-    analysis().analyse(record);
+    const Table* table = seating_->table();
+    std::vector<AnalysisWindow::PlayersGame> games;
+    int shown = 0;
+    if (table && !finished && summarize(game_.record()).begun) {
+        const QStringList names = TableTexts(speaksEnglish(game_.languageCode())).seatNames(seating_->seats());
+        for (int seat = 0; seat < static_cast<int>(seating_->seats().size()); ++seat) {
+            if (!seating_->seats()[static_cast<std::size_t>(seat)].human())
+                continue;
+            if (seat == table->seatInPlay())
+                shown = static_cast<int>(games.size());
+            games.push_back({names[seat], table->recordOf(seat)});
+        }
+    } else if (table && finishedHumans_.size() > 1) {
+        games = finishedHumans_;
+    } else if (finished && !coach().finishedGame()) {
+        return;
+    } else {
+        games.push_back({QString(), finished ? *coach().finishedGame() : coach().gameToAnalyse()});
+    }
+    analysis().analyse(std::move(games), shown);
     showNotModal(analysis());
 }
 
@@ -372,8 +406,11 @@ QWidget& Windows::window(std::string_view name)
             window.showTable(seating_->seats(), computerTurns().pace());
         return window;
     }
-    if (name == "Marque")
+    if (name == "Marque") {
+        if (seating_->table())
+            preferences_->setScoreboardAtTable(true);
         return scoreboard();
+    }
     if (name == "Classement")
         return ranking();
     return main();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "end_of_game.h"
+#include "coach/analysis_window.h"
 #include "scores/history_keeper.h"
 #include "game/game.h"
 #include "table/computer_answers.h"
@@ -91,8 +92,9 @@ public:
     ComputerTurns& computerTurns();
     Preferences& preferences() { return *preferences_; }
 
-    // Shows the analysis of a game.
-    void showAnalysis(const GameRecord& record);
+    // Shows the analysis of the game the coach window is of, or of the
+    // game `finished` last: at a table, of each of its humans.
+    void showAnalysis(bool finished);
     // Brings back the coach window as the last run left it.
     void restoreCoachWindow();
     // The program ends: the game in play goes to the history, and the coach
@@ -169,6 +171,8 @@ private:
     // The sheets of the last finished game that entered the high scores,
     // their names still to take.
     std::deque<HistoryKeeper::HighScoreNews> highScoreNews_;
+    // The humans' games of the table's last finished game, for its analysis.
+    std::vector<AnalysisWindow::PlayersGame> finishedHumans_;
     EndOfGame endOfGame_;
     SingleInstance<StatisticsWindow> statistics_;
     SingleInstance<PlayersWindow> players_;

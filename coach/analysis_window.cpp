@@ -13,6 +13,8 @@
 #include "widgets/strategy_source.h"
 
 #include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QProgressBar>
@@ -32,6 +34,18 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
     setWindowTitle("Analyse de la partie");
     setFont(sansFont(8.25));
     auto* layout = new QVBoxLayout(this);
+
+    auto* whoseRow = new QHBoxLayout;
+    whose_ = new QLabel;
+    whose_->setObjectName("Label1");
+    player_ = new QComboBox;
+    player_->setObjectName("Joueur");
+    whose_->setBuddy(player_);
+    whoseRow->addWidget(whose_);
+    whoseRow->addWidget(player_);
+    whoseRow->addStretch();
+    layout->addLayout(whoseRow);
+    connect(player_, &QComboBox::currentIndexChanged, this, [this] { render(); });
 
     summary_ = new QLabel;
     summary_->setObjectName("Resume");
@@ -65,27 +79,48 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
 
 void AnalysisWindow::retranslate() { render(); }
 
-void AnalysisWindow::analyse(GameRecord record)
+void AnalysisWindow::analyse(GameRecord record) { analyse({{QString(), std::move(record)}}, 0); }
+
+void AnalysisWindow::analyse(std::vector<PlayersGame> games, int shown)
 {
-    record_ = std::move(record);
+    games_ = std::move(games);
+    {
+        const QSignalBlocker quiet(player_);
+        player_->clear();
+        if (games_.size() > 1) {
+            for (const PlayersGame& game : games_)
+                player_->addItem(game.player);
+        }
+        player_->setCurrentIndex(shown);
+    }
+    whose_->setVisible(games_.size() > 1);
+    player_->setVisible(games_.size() > 1);
     coach_.wakeUp();
     render();
+}
+
+const GameRecord* AnalysisWindow::record() const
+{
+    const int shown = std::max(0, player_->currentIndex());
+    return shown >= 0 && shown < static_cast<int>(games_.size()) ? &games_[static_cast<std::size_t>(shown)].record
+                                                                 : nullptr;
 }
 
 std::optional<solver::Judgement> AnalysisWindow::judgement() const
 {
     const solver::Strategy* strategy = coach_.source().strategy();
-    if (!record_ || !strategy)
+    if (!record() || !strategy)
         return std::nullopt;
-    return solver::judge(*record_, *strategy);
+    return solver::judge(*record(), *strategy);
 }
 
 void AnalysisWindow::render()
 {
     const CoachTexts texts(coach_.english());
+    whose_->setText(texts.whoseGame());
     const std::optional<solver::Judgement> judged = judgement();
-    const bool cheated = record_ && record_->touchedByCheat();
-    const bool begun = record_ && summarize(*record_).begun;
+    const bool cheated = record() && record()->touchedByCheat();
+    const bool begun = record() && summarize(*record()).begun;
     progress_->setVisible(!judged && !cheated && begun);
     progress_->setValue(static_cast<int>(coach_.source().progress() * 100));
     progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
@@ -126,10 +161,12 @@ void AnalysisWindow::render()
 void AnalysisWindow::print()
 {
     const std::optional<solver::Judgement> judged = judgement();
-    if (!judged || !judged->judged || !summarize(*record_).begun)
+    if (!judged || !judged->judged || !summarize(*record()).begun)
         return;
     const CoachTexts texts(coach_.english());
-    AnalysisSheet sheet(windowTitle(), *judged, texts);
+    const QString player = games_.size() > 1 ? player_->currentText() : QString();
+    AnalysisSheet sheet(player.isEmpty() ? windowTitle() : windowTitle() + QString::fromUtf8(" — ") + player, *judged,
+                        texts);
     const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, windowTitle());
     if (printer && !printSheet(sheet, *printer))
         messages_.inform(windowTitle(), texts.printFailed());

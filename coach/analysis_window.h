@@ -5,8 +5,10 @@
 #include "widgets/secondary_window.h"
 
 #include <optional>
+#include <vector>
 
 class QChartView;
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QTableWidget;
@@ -20,15 +22,23 @@ class PrinterPort;
 // The window `Analyse`: a game judged decision by decision against perfect
 // play. Every decision with its loss, the total and mean loss and the share
 // of perfect decisions, and a chart of the expected final score after each
-// decision. Ctrl+P prints it on one page.
+// decision. Ctrl+P prints it on one page. A table's game is each of its
+// humans' own, to choose from (`Joueur`).
 class AnalysisWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
     // What it is given must outlive the window.
     AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printers, PlayerMessages& messages);
 
-    // Shows the analysis of this game, once the table is ready.
+    // A player's game: the name is the table's, empty for the game alone.
+    struct PlayersGame {
+        QString player;
+        GameRecord record;
+    };
+    // Shows the analysis of this game, once the table is ready; of the
+    // game `shown` among several, the others a choice away.
     void analyse(GameRecord record);
+    void analyse(std::vector<PlayersGame> games, int shown);
     void print();
     void retranslate() override;
 
@@ -39,7 +49,11 @@ private:
     Coach& coach_;
     PrinterPort& printers_;
     PlayerMessages& messages_;
-    std::optional<GameRecord> record_;
+    const GameRecord* record() const;
+
+    std::vector<PlayersGame> games_;
+    QLabel* whose_ = nullptr;          // Label1
+    QComboBox* player_ = nullptr;      // Joueur
     QLabel* summary_ = nullptr;        // Resume
     QProgressBar* progress_ = nullptr; // Progression
     QTableWidget* decisions_ = nullptr;

@@ -188,4 +188,6 @@ QString CoachTexts::aboutSummary() const
                 "The perfect decisions are the share of decisions that lost nothing.");
 }
 
+QString CoachTexts::whoseGame() const { return pick("&Partie de\u00a0:", "&Game of:"); }
+
 } // namespace daxo

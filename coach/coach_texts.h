@@ -48,6 +48,7 @@ public:
     // The line across the chart: the final score, or the score so far.
     QString scoreSeries(bool over) const;
     QString printFailed() const;
+    QString whoseGame() const;              // the choice of a table's human, "&Partie de :"
 
     // What the coach's figures mean, for tooltips and screen readers.
     QString aboutExpected() const;

@@ -5,6 +5,7 @@
 #include "game/game.h"
 #include "table/levels.h"
 #include "widgets/box_names.h"
+#include "widgets/eliding_combo_box.h"
 #include "widgets/fonts.h"
 
 #include <QComboBox>
@@ -37,7 +38,7 @@ QString numbered(const char* name, int row) { return QString::fromUtf8(name) + Q
 } // namespace
 
 PlayersWindow::PlayersWindow(QWidget& board, const Game& game, const Preferences& preferences)
-    : SecondaryWindow(board, "Joueurs", QSize(520, 300), QSize(440, 260), Keyboard::Takes)
+    : SecondaryWindow(board, "Joueurs", QSize(330, 300), QSize(300, 260), Keyboard::Takes)
     , game_(game)
     , preferences_(preferences)
 {
@@ -69,8 +70,11 @@ PlayersWindow::PlayersWindow(QWidget& board, const Game& game, const Preferences
         controls.name = new QLineEdit;
         controls.name->setObjectName(numbered("Nom", row));
         controls.name->setMaxLength(40);
-        controls.level = new QComboBox;
+        // Narrow enough to stand beside the board on a small screen: the
+        // level's strength may be cut short when closed, never in its list.
+        controls.level = new ElidingComboBox(12);
         controls.level->setObjectName(numbered("Niveau", row));
+        controls.name->setMinimumWidth(controls.level->minimumSizeHint().width());
         for (std::size_t level = 0; level < levels().size(); ++level)
             controls.level->addItem(QString());
         grid->addWidget(number, row, 0);

@@ -12,6 +12,8 @@
 #include "widgets/sheet_printing.h"
 #include "widgets/strategy_source.h"
 
+#include <QEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -25,18 +27,21 @@ namespace daxo {
 namespace {
 
 // A long name heads its column on two lines, broken at the space nearest
-// its middle, so that six columns stand beside the board.
-QString columnHead(const QString& name)
+// its middle.
+QStringList columnHead(const QString& name)
 {
-    if (name.size() <= 12)
-        return name;
     int best = -1;
-    for (int at = name.indexOf(' '); at >= 0; at = name.indexOf(' ', at + 1)) {
+    for (int at = static_cast<int>(name.indexOf(' ')); at >= 0; at = static_cast<int>(name.indexOf(' ', at + 1))) {
         if (best < 0 || std::abs(at - name.size() / 2) < std::abs(best - name.size() / 2))
             best = at;
     }
-    return best < 0 ? name : name.left(best) + '\n' + name.mid(best + 1);
+    if (name.size() <= 12 || best < 0)
+        return {name};
+    return {name.left(best), name.mid(best + 1)};
 }
+
+// Room around a figure in its cell, and around a head.
+constexpr int kCellMargin = 4;
 
 } // namespace
 
@@ -58,6 +63,13 @@ ScoreboardWindow::ScoreboardWindow(QWidget& board, Game& game, Seating& seating,
     layout->addWidget(heading_);
     table_ = newFigureTable("Feuilles", 1);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    // Every column is fitted into the width the window has: nothing to
+    // scroll to.
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->horizontalHeader()->setStretchLastSection(false);
+    table_->viewport()->installEventFilter(this);
     layout->addWidget(table_, 1);
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
@@ -115,11 +127,14 @@ void ScoreboardWindow::render()
     const TableTexts texts(speaksEnglish(game_.languageCode()));
     heading_->setText(board.heading);
     table_->setColumnCount(static_cast<int>(board.players.size()));
+    heads_.clear();
     for (int column = 0; column < board.players.size(); ++column) {
         const bool inPlay = column == board.inPlay;
-        const QString head = columnHead(board.players[column]);
-        auto* header = new QTableWidgetItem(inPlay ? QString::fromUtf8("▶ ") + head : head);
-        header->setData(Qt::AccessibleTextRole, inPlay ? texts.turnOf(board.players[column]) : board.players[column]);
+        const QString& name = board.players[column];
+        heads_ << (inPlay ? QString::fromUtf8("▶ ") + name : name);
+        auto* header = new QTableWidgetItem;
+        header->setToolTip(name);
+        header->setData(Qt::AccessibleTextRole, inPlay ? texts.turnOf(name) : name);
         table_->setHorizontalHeaderItem(column, header);
     }
     std::vector<int> right(static_cast<std::size_t>(board.players.size()));
@@ -135,6 +150,45 @@ void ScoreboardWindow::render()
         }
     }
     table_->setAccessibleName(windowTitle());
+    fitColumns();
+}
+
+// Every player's column whole in the width the window has, and never less
+// than its figures need: a name too long for it is cut short with an
+// ellipsis, whole in its tooltip and for screen readers. So six players
+// stand beside the board on a small screen, with nothing to scroll to.
+void ScoreboardWindow::fitColumns()
+{
+    const int columns = table_->columnCount();
+    if (columns == 0)
+        return;
+    // As wide as the widest figure a sheet can show, in bold for the
+    // player in play: an expected final of three digits and a decimal.
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const int least = QFontMetrics(bold).horizontalAdvance(texts.points(888.8)) + 2 * kCellMargin;
+    const int width = std::max(least, table_->viewport()->width() / columns);
+    QHeaderView* header = table_->horizontalHeader();
+    const QFontMetrics heads(header->font());
+    for (int column = 0; column < columns; ++column) {
+        header->resizeSection(column, width);
+        QStringList lines = columnHead(heads_.value(column));
+        for (QString& line : lines)
+            line = heads.elidedText(line, Qt::ElideRight, width - 2 * kCellMargin);
+        table_->horizontalHeaderItem(column)->setText(lines.join('\n'));
+    }
+    const int frame = 2 * table_->frameWidth();
+    table_->setMinimumSize(table_->verticalHeader()->sizeHint().width() + columns * least + frame,
+                           header->sizeHint().height() + table_->rowCount() * table_->verticalHeader()->defaultSectionSize() +
+                               frame);
+}
+
+bool ScoreboardWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == table_->viewport() && event->type() == QEvent::Resize)
+        fitColumns();
+    return SecondaryWindow::eventFilter(watched, event);
 }
 
 void ScoreboardWindow::print()

@@ -3,6 +3,8 @@
 #include "game/game.h"
 #include "widgets/secondary_window.h"
 
+#include <QStringList>
+
 class QLabel;
 class QTableWidget;
 
@@ -31,10 +33,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void recordChanged(const GameRecord& record) override;
     void render();
+    void fitColumns();
 
     Game& game_;
     Seating& seating_;
@@ -43,6 +47,7 @@ private:
     PlayerMessages& messages_;
     QLabel* heading_ = nullptr; // Tour
     QTableWidget* table_ = nullptr; // Feuilles
+    QStringList heads_; // each column's head, whole
 };
 
 } // namespace daxo

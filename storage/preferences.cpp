@@ -103,4 +103,12 @@ void Preferences::setPace(const QString& pace)
     settings_.sync();
 }
 
+bool Preferences::scoreboardAtTable() const { return settings_.value("table/scoreboard", true).toBool(); }
+
+void Preferences::setScoreboardAtTable(bool open)
+{
+    settings_.setValue("table/scoreboard", open);
+    settings_.sync();
+}
+
 } // namespace daxo

@@ -41,6 +41,10 @@ public:
     // How fast the computers play: "slow", "normal", "fast" or "instant".
     QString pace() const;
     void setPace(const QString& pace);
+    // Whether the scoreboard opens with a table's game: until the player
+    // closes it at a table.
+    bool scoreboardAtTable() const;
+    void setScoreboardAtTable(bool open);
 
 private:
     mutable QSettings settings_;

@@ -229,7 +229,7 @@ TEST_F(CoachTest, TheAnalysisListsEveryDecisionInOrder)
 // the line across the chart is the score so far, not a final score.
 TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
 {
-    windows.showAnalysis(window.game().record());
+    windows.showAnalysis(false);
     AnalysisWindow& analysis = windows.analysis();
     ASSERT_TRUE(eventually([&] { return !analysis.findChild<QProgressBar*>("Progression")->isVisible(); }));
     EXPECT_EQ(text(analysis, "Resume"), QString::fromUtf8("Rien à analyser pour l'instant\u00a0: la partie n'a pas commencé."));
@@ -237,7 +237,7 @@ TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
 
     throwDice({6, 6, 6, 6, 1});
     click("Command7");
-    windows.showAnalysis(window.game().record());
+    windows.showAnalysis(false);
     ASSERT_TRUE(eventually([&] { return analysis.findChild<QWidget*>("Graphique")->isVisible(); }));
     const QChart* chart = analysis.findChild<QChartView*>("Graphique")->chart();
     QStringList names;
@@ -446,7 +446,7 @@ TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
     english->click();
 
     showNotModal(windows.coachWindow());
-    windows.showAnalysis(window.game().record());
+    windows.showAnalysis(false);
     showNotModal(windows.waiting());
     showNotModal(windows.guide());
     windows.newHighScore().offer(1, 2, 228, "Camille");

@@ -1,4 +1,6 @@
 #include "app/windows.h"
+#include "coach/analysis_window.h"
+#include "coach/coach_texts.h"
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
 #include "players/players_window.h"
@@ -21,6 +23,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLayout>
 #include <QMenuBar>
 #include <QComboBox>
 #include <QLineEdit>
@@ -322,7 +326,7 @@ TEST_F(TableTest, AComputersTurnTakesNoInputButHurriesAndUndo)
 // nothing and helps no one; the human's hint marks the human's game.
 TEST_F(TableTest, TheCoachServesOnlyTheHumans)
 {
-    seat({human("Camille"), computer("perfect")}, Pace::Slow);
+    seat({human("Camille"), computer("perfect"), human("Bruno")}, Pace::Slow);
     humanTurn();
     ASSERT_TRUE(seating().computerInPlay());
     windows.askForHint();
@@ -330,15 +334,86 @@ TEST_F(TableTest, TheCoachServesOnlyTheHumans)
     windows.computerTurns().hurry();
     ASSERT_TRUE(computersPlayed());
     windows.askForHint();
-    EXPECT_TRUE(table().recordOf(0).assisted());
+    EXPECT_TRUE(table().recordOf(2).assisted());
     EXPECT_FALSE(table().recordOf(1).assisted());
+    EXPECT_FALSE(table().recordOf(0).assisted());
+}
+
+// At the end of a table's game, each human is offered their own game's
+// analysis: the analysis window names whose game it shows, to choose.
+TEST_F(TableTest, EachHumanIsOfferedTheAnalysisOfTheirOwnGame)
+{
+    seat({human("Camille"), computer("perfect"), human("Bruno")});
+    for (int turn = 1; turn <= 12; ++turn) {
+        humanTurn();
+        ASSERT_TRUE(computersPlayed());
+        humanTurn();
+    }
+    ASSERT_TRUE(table().over());
+    const GameRecord bruno = table().recordOf(2);
+    ASSERT_TRUE(eventually([&] {
+        if (QWidget* name = windows.existingWindow("Bravo"); name && name->isVisible())
+            name->close(); // the humans' high scores first
+        const QWidget* offer = windows.existingWindow("Fin");
+        return offer && offer->isVisible();
+    }));
+    windows.existingWindow("Fin")->findChild<QPushButton*>("Voir")->click();
+    AnalysisWindow& analysis = windows.analysis();
+    auto* whose = analysis.findChild<QComboBox*>("Joueur");
+    ASSERT_EQ(whose->count(), 2);
+    EXPECT_EQ(whose->itemText(0), "Camille");
+    whose->setCurrentIndex(1);
+    EXPECT_EQ(analysis.findChild<QLabel*>("Resume")->text(),
+              CoachTexts(false).summary(solver::judge(bruno, test::wholeTable())));
+}
+
+// Whether a window of the board can stand beside it on a 1280×800 screen,
+// the board in the middle: no wider at its smallest than the room there.
+bool fitsBesideTheBoard(const QWidget& window, const QWidget& board)
+{
+    const int room = (1280 - board.frameGeometry().width()) / 2 - 8 - 2; // a gap, and the window's frame
+    return std::max(window.minimumWidth(), window.layout()->minimumSize().width()) <= room;
 }
 
 // The scoreboard: a column a player, the player in play marked, the boxes,
 // subtotal, bonus and total, and each one's expected final under perfect
-// play; live, and on one printed page.
+// play; live, and on one printed page. It opens with a table's game, unless
+// closed at a table before, and stands beside the board on a small screen
+// for every table, each column whole, long names cut short.
 TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
 {
+    for (int size = 6; size >= 2; --size) {
+        Seats seats{human("Camille-Alexandrine Dupont")};
+        while (static_cast<int>(seats.size()) < size)
+            seats.push_back(computer(size % 2 ? "regular" : "beginner"));
+        seat(seats);
+        ScoreboardWindow& scoreboard = windows.scoreboard();
+        ASSERT_TRUE(scoreboard.isVisible()) << size;
+        EXPECT_TRUE(fitsBesideTheBoard(scoreboard, board)) << size;
+        scoreboard.resize(scoreboard.minimumSize());
+        QCoreApplication::processEvents();
+        auto* sheets = scoreboard.findChild<QTableWidget*>("Feuilles");
+        const QStringList names = TableTexts(false).seatNames(seats);
+        int widths = 0;
+        for (int column = 0; column < size; ++column) {
+            widths += sheets->columnWidth(column);
+            QFont bold = sheets->font();
+            bold.setBold(true);
+            EXPECT_GE(sheets->columnWidth(column), QFontMetrics(bold).horizontalAdvance("219,4")) << size;
+            const QTableWidgetItem* head = sheets->horizontalHeaderItem(column);
+            EXPECT_EQ(head->toolTip(), names[column]);
+            for (const QString& line : head->text().split('\n'))
+                EXPECT_LE(sheets->horizontalHeader()->fontMetrics().horizontalAdvance(line), sheets->columnWidth(column));
+        }
+        EXPECT_LE(widths, sheets->viewport()->width()) << size;
+        EXPECT_TRUE(sheets->horizontalHeaderItem(0)->text().contains(QString::fromUtf8("…"))) << size;
+        EXPECT_EQ(sheets->horizontalHeaderItem(0)->data(Qt::AccessibleTextRole).toString(),
+                  names[0] + QString::fromUtf8(" joue."));
+    }
+    windows.scoreboard().findChild<QPushButton*>("Fermer")->click();
+    seat({human("Camille"), computer("regular")});
+    EXPECT_FALSE(windows.scoreboard().isVisible()) << "closed at a table, it stays closed";
+
     seat({human("Camille"), computer("perfect")});
     board.findChild<QAction*>("marque")->trigger();
     ScoreboardWindow& scoreboard = windows.scoreboard();
@@ -348,7 +423,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
     ASSERT_EQ(sheets->columnCount(), 2);
     EXPECT_EQ(sheets->horizontalHeaderItem(0)->text(), QString::fromUtf8("▶ Camille"));
     EXPECT_EQ(sheets->horizontalHeaderItem(1)->text(), "Ordinateur\nparfait");
-    EXPECT_EQ(sheets->horizontalHeaderItem(1)->data(Qt::AccessibleTextRole).toString(), "Ordinateur parfait");
     QStringList heads;
     for (int row = 0; row < sheets->rowCount(); ++row)
         heads << sheets->verticalHeaderItem(row)->text();
@@ -385,6 +459,7 @@ TEST_F(TableTest, ThePlayersWindowSeatsTheTableAndAsksBeforeLeavingAGame)
 {
     board.findChild<QAction*>("joueurs")->trigger();
     PlayersWindow& players = windows.players();
+    EXPECT_TRUE(fitsBesideTheBoard(players, board));
     auto* count = players.findChild<QSpinBox*>("Nombre");
     EXPECT_EQ(count->value(), 1);
     EXPECT_FALSE(players.findChild<QComboBox*>("Genre2")->isVisible());
