@@ -2,7 +2,11 @@
 // of its own, so that no test reads or writes the player's settings,
 // history or cache.
 
+#ifdef DAXO_TEST_WIDGETS
 #include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,7 +21,11 @@ int main(int argc, char* argv[])
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
 
+#ifdef DAXO_TEST_WIDGETS
     QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv); // what is kept on disk needs no windows
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
