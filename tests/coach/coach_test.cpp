@@ -128,32 +128,6 @@ TEST_F(CoachTest, AHintWaitsForTheTableWhilePlayGoesOn)
     EXPECT_EQ(marks->marked().front()->objectName(), QString::fromStdString(name(solver::buttonOf(best.box))));
 }
 
-// After each choice the coach window shows the loss the engine gives it,
-// pointed out when it cost 0.2 points or more. Before a turn's first throw
-// it shows the throw alone.
-TEST_F(CoachTest, TheCoachWindowShowsTheLossOfEachChoice)
-{
-    CoachWindow& coach = openCoach();
-    auto* actions = coach.findChild<QTableWidget*>("Actions");
-    EXPECT_TRUE(text(coach, "Verdict").startsWith(QString::fromUtf8("Aucun choix")));
-    ASSERT_EQ(actions->rowCount(), 1);
-    EXPECT_EQ(actions->item(0, 0)->text(), QString::fromUtf8("Lancer les dés"));
-    throwDice({1, 2, 1, 3, 4});
-    EXPECT_EQ(actions->rowCount(), 5);
-    EXPECT_EQ(actions->item(0, 0)->text(), "Garder les 1 et 1");
-    EXPECT_EQ(actions->verticalHeaderItem(0)->text(), "1");
-    click("Command13"); // the Moins with 11, a poor choice
-    const solver::JudgedDecision last = judged().decisions.back();
-    ASSERT_GE(last.chosen.loss, 0.2);
-    const QString loss = QLocale(QLocale::French).toString(last.chosen.loss, 'f', 2);
-    EXPECT_EQ(text(coach, "Verdict"), QString::fromUtf8("⚠ Dernier choix\u00a0: Marquer la case -, perte ") + loss +
-                                          QString::fromUtf8("\u00a0; le meilleur était\u00a0: Garder les 1 et 1."));
-    EXPECT_EQ(coach.findChild<QLabel*>("Verdict")->palette().color(QPalette::WindowText), QColor(176, 0, 0));
-
-    const QString expected = QLocale(QLocale::French).toString(solver::expectedFinal(judged().now, table()), 'f', 2);
-    EXPECT_EQ(text(coach, "Attendu"), QString::fromUtf8("Score final attendu\u00a0: ") + expected);
-}
-
 // The coach window shows more than a hint: once it has shown the best
 // actions of a position, the game is assisted, and the window says so. Not
 // while it only works out perfect play, nor before a turn's first throw.
@@ -195,38 +169,7 @@ TEST_F(CoachTest, AtTheEndTheCoachWindowShowsTheScoreAndTheWayToTheAnalysis)
     EXPECT_EQ(windows.existingWindow("Fin"), nullptr) << "the window has its own way to the analysis";
 }
 
-// The analysis lists the game's decisions in order, with their losses.
-TEST_F(CoachTest, TheAnalysisListsEveryDecisionInOrder)
-{
-    CoachWindow& coach = openCoach();
-    throwDice({3, 3, 5, 3, 1});
-    for (const char* hold : {"Check1", "Check2", "Check4"})
-        find<QCheckBox>(hold)->click();
-    throwDice({3, 2});
-    click("Command4");
-    throwDice({6, 2, 4, 3, 5});
-    click("Command9");
-    coach.findChild<QPushButton*>("Analyser")->click();
-    AnalysisWindow* analysis = windows.findAnalysis();
-    ASSERT_NE(analysis, nullptr);
-    auto* rows = analysis->findChild<QTableWidget*>("Decisions");
-    ASSERT_TRUE(eventually([&] { return rows->isVisible(); }));
-    const solver::Judgement judgement = judged();
-    ASSERT_EQ(rows->rowCount(), 3) << "a first throw is no choice";
-    const QStringList choices{"Garder les 3, 3 et 3", "Marquer la case 3", "Marquer la case Suite"};
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(rows->item(row, 3)->text(), choices[row]);
-        EXPECT_EQ(rows->item(row, 5)->text(),
-                  QLocale(QLocale::French).toString(judgement.decisions[static_cast<std::size_t>(row)].chosen.loss, 'f', 2));
-    }
-    EXPECT_EQ(rows->item(0, 2)->text(), "1 3 3 3 5");
-    EXPECT_EQ(rows->item(1, 2)->text(), "2 3 3 3 3");
-    EXPECT_EQ(rows->item(2, 0)->text(), "2");
-    EXPECT_EQ(rows->verticalHeaderItem(2)->text(), "3");
-}
-
-// Before the first throw there is nothing to analyse, and said so; mid-game
-// the line across the chart is the score so far, not a final score.
+// Before the first throw there is nothing to analyse, and said so.
 TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
 {
     windows.showAnalysis(false);
@@ -234,16 +177,6 @@ TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
     ASSERT_TRUE(eventually([&] { return !analysis.findChild<QProgressBar*>("Progression")->isVisible(); }));
     EXPECT_EQ(text(analysis, "Resume"), QString::fromUtf8("Rien à analyser pour l'instant\u00a0: la partie n'a pas commencé."));
     EXPECT_FALSE(analysis.findChild<QWidget*>("Decisions")->isVisible());
-
-    throwDice({6, 6, 6, 6, 1});
-    click("Command7");
-    windows.showAnalysis(false);
-    ASSERT_TRUE(eventually([&] { return analysis.findChild<QWidget*>("Graphique")->isVisible(); }));
-    const QChart* chart = analysis.findChild<QChartView*>("Graphique")->chart();
-    QStringList names;
-    for (const QAbstractSeries* series : chart->series())
-        names << series->name();
-    EXPECT_EQ(names, (QStringList{"Score final attendu", "Score jusqu'ici"}));
 }
 
 // A game the cheat mode touched is not judged, and nothing else is shown.
@@ -431,103 +364,6 @@ TEST_F(CoachTest, TheCoachWindowLeavesTheKeyboardToTheBoard)
     next.restoreCoachWindow();
     ASSERT_TRUE(next.coachWindow().isVisible());
     EXPECT_TRUE(eventually([&] { return QApplication::activeWindow() == &next.main(); }));
-}
-
-// Every window the additions bring redraws its words and figures the moment
-// a language is applied, not only its title and buttons.
-TEST_F(CoachTest, EveryAddedWindowFollowsTheLanguageAtOnce)
-{
-    throwDice({1, 2, 3, 4, 4});
-    click("Command5");
-    throwDice({6, 6, 6, 5, 4});
-    window.langues_Click();
-    auto* french = windows.findLanguage()->findChild<QRadioButton*>("Option1");
-    auto* english = windows.findLanguage()->findChild<QRadioButton*>("Option2");
-    english->click();
-
-    showNotModal(windows.coachWindow());
-    windows.showAnalysis(false);
-    showNotModal(windows.waiting());
-    showNotModal(windows.guide());
-    windows.newHighScore().offer(1, 2, 228, "Camille");
-    showNotModal(windows.newHighScore());
-    showNotModal(windows.window("Joueurs"));
-    showNotModal(windows.window("Marque"));
-    windows.ranking().showRanking({Seat{.name = "Anne"}, Seat{.kind = Seat::Kind::Computer, .level = "strong"}},
-                                  {150, 230}, {2, 1});
-    showNotModal(windows.ranking());
-    ASSERT_TRUE(eventually([&] { return windows.analysis().findChild<QWidget*>("Decisions")->isVisible(); }));
-    ASSERT_TRUE(eventually([&] { return windows.coachWindow().findChild<QLabel*>("Attendu")->isVisible(); }));
-
-    struct Row {
-        const char* window;
-        std::function<QString()> shown;
-        QString english;
-        QString french;
-    };
-    const double expected = solver::expectedFinal(judged().now, table());
-    auto label = [](QWidget& in, const char* name) { return [&in, name] { return in.findChild<QLabel*>(name)->text(); }; };
-    auto header = [](QWidget& in, const char* name, int column) {
-        return [&in, name, column] { return in.findChild<QTableWidget*>(name)->horizontalHeaderItem(column)->text(); };
-    };
-    const Row rows[] = {
-        {"Entraîneur", [&] { return windows.coachWindow().windowTitle(); }, "Coach", "Entraîneur"},
-        {"Entraîneur", label(windows.coachWindow(), "Attendu"),
-         "Expected final score: " + QLocale(QLocale::English).toString(expected, 'f', 2),
-         "Score final attendu\u00a0: " + QLocale(QLocale::French).toString(expected, 'f', 2)},
-        {"Entraîneur", [&] { return windows.coachWindow().findChild<QPushButton*>("Analyser")->text(); },
-         "&Game analysis", "&Analyse de la partie"},
-        {"Entraîneur", header(windows.coachWindow(), "Actions", 2), "Loss", "Perte"},
-        {"Aide", [&] { return find<QAction>("conseil")->text(); }, "&Hint", "&Conseil"},
-        {"Entraîneur", [&] { return windows.coachWindow().findChild<QTableWidget*>("Actions")->item(0, 0)->text(); },
-         "Keep the ", "Garder les "},
-        {"Entraîneur", [&] { return windows.coachWindow().findChild<QLabel*>("Assistee")->toolTip(); }, "A game played",
-         "Une partie jouée"},
-        {"Analyse", label(windows.analysis(), "Resume"), "Score: ", "Score\u00a0: "},
-        {"Analyse", header(windows.analysis(), "Decisions", 5), "Loss", "Perte"},
-        {"Analyse", [&] { return windows.analysis().findChild<QChartView*>("Graphique")->chart()->title(); },
-         "Expected final score after", "Score final attendu après"},
-        {"Calcul", label(windows.waiting(), "Label1"), "The coach is working", "L'entraîneur calcule"},
-        {"Calcul", [&] { return windows.waiting().findChild<QProgressBar*>("Progression")->accessibleName(); },
-         "The coach is working", "L'entraîneur calcule"},
-        {"Guide", [&] { return windows.guide().findChild<QTextBrowser*>("Texte")->toPlainText(); }, "The coach",
-         "L'entraîneur"},
-        {"Bravo", label(windows.newHighScore(), "Label1"), "Your 228-point game takes 2nd place",
-         "Votre partie de 228 points prend la 2e place"},
-        {"Joueurs", [&] { return windows.players().findChild<QComboBox*>("Niveau1")->itemText(1); },
-         "Regular — about 185 points a game", "Régulier — environ 185 points par partie"},
-        {"Joueurs", [&] { return windows.players().findChild<QComboBox*>("Allure")->itemText(0); }, "Slow", "Lente"},
-        {"Marque", label(windows.scoreboard(), "Tour"), "Game n°1 — ", "Partie n°1 — "},
-        {"Marque", [&] { return windows.scoreboard().findChild<QTableWidget*>("Feuilles")->verticalHeaderItem(6)->text(); },
-         "Sub Total", "Sous Total"},
-        {"Classement", label(windows.ranking(), "Gagnant"), "Strong computer wins with 230 points.",
-         "Ordinateur fort gagne avec 230 points."},
-        {"Classement", [&] { return windows.ranking().findChild<QTableWidget*>("Places")->verticalHeaderItem(0)->text(); },
-         "1st", "1er"},
-    };
-    for (QRadioButton* language : {french, english, french}) {
-        language->click();
-        const bool inEnglish = language == english;
-        for (const Row& row : rows) {
-            const QString shown = row.shown();
-            EXPECT_TRUE(shown.startsWith(inEnglish ? row.english : row.french))
-                << row.window << ": " << shown.toStdString();
-        }
-    }
-}
-
-// The guide says what the coach's words mean, in the language shown.
-TEST_F(CoachTest, TheGuideExplainsTheCoachInTheLanguageShown)
-{
-    find<QAction>("guide")->trigger();
-    auto* text = windows.guide().findChild<QTextBrowser*>("Texte");
-    for (const char* term : {"Score final attendu", "perte", "Partie assistée", "décisions parfaites"})
-        EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8(term), Qt::CaseInsensitive)) << term;
-    window.langues_Click();
-    windows.findLanguage()->findChild<QRadioButton*>("Option2")->click();
-    EXPECT_EQ(windows.guide().windowTitle(), "Coach guide");
-    for (const char* term : {"Expected final score", "loss", "Assisted game", "perfect decisions"})
-        EXPECT_TRUE(text->toPlainText().contains(QString::fromUtf8(term), Qt::CaseInsensitive)) << term;
 }
 
 } // namespace

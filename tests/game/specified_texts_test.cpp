@@ -1,64 +1,14 @@
-// Every text the game writes itself, in both languages, byte for byte: a
-// letter changed in one language, or a blank lost, is a fault a player
-// meets in a message box or on the status bar.
+// The French rules byte for byte, as the Rules window and the printed
+// sheet show them. The game's other texts are held by the transcripts.
 
-#include "game/game_texts.h"
 #include "game/rules_texts.h"
-#include "support/game_fixture.h"
+
+#include <gtest/gtest.h>
 
 #include <string_view>
 
 namespace daxo {
 namespace {
-
-struct TextRow {
-    const char* what;
-    std::string_view GameTexts::*field;
-    std::string_view french;
-    std::string_view english;
-};
-
-constexpr TextRow kTexts[] = {
-    {"panel 1", &GameTexts::gameNumber, "Partie n°", "Game n°"},
-    {"panel 2", &GameTexts::subtotal, "Sous Total : ", "Sub Total : "},
-    {"panel 3", &GameTexts::missingBonus, "Reste pour Bonus : ", "Points remaining for Bonus : "},
-    {"panel 4", &GameTexts::bonus, "Bonus : ", "Bonus : "},
-    {"panel 5", &GameTexts::total, "Total : ", "Total : "},
-    {"panel 6", &GameTexts::diceTotal, "Total des dés : ", "Dice's total : "},
-    {"no Full", &GameTexts::noFull, "Vous n'avez pas de Full", "You don't have any Full"},
-    {"no Suite", &GameTexts::noSuite, "Vous n'avez pas de Suite", "You don't have any Sequence"},
-    {"no Carré", &GameTexts::noCarre, "Vous n'avez pas de Carré", "You don't have any Four"},
-    {"no Daxo", &GameTexts::noDaxo, "Vous n'avez pas de Daxo", "You don't have any Daxo"},
-    {"refusal question", &GameTexts::refusalQuestion, "Voulez-vous effectuer cette action?", "Are you sure to click?"},
-    {"refusal title", &GameTexts::refusalTitle, "Attention !", "Warning !"},
-    {"end, before the total", &GameTexts::endBefore, "Vous avez ", "You are "},
-    {"end, after the total", &GameTexts::endAfter, " ! Voulez vous faire une nouvelle partie ?", " ! Play again ?"},
-    {"end title", &GameTexts::endTitle, "Fin de la partie", "Game over"},
-    {"quit prompt", &GameTexts::quitPrompt, "Voulez vous quitter ? ", "Quit ? "},
-    {"quit title", &GameTexts::quitTitle, "Quitter", "Quit"},
-};
-
-// French for "F" exactly; English for every other code.
-TEST(SpecifiedTexts, EveryTextOfTheGameInBothLanguages)
-{
-    for (const TextRow& row : kTexts) {
-        EXPECT_EQ(gameTexts("F").*row.field, row.french) << row.what;
-        for (const std::string_view code : {"E", "D", "", "f", "FR"})
-            EXPECT_EQ(gameTexts(code).*row.field, row.english) << row.what << " for \"" << code << '"';
-    }
-}
-
-// The start texts of the panels are not the texts written later: panel 3
-// starts with a small "b".
-TEST(SpecifiedTexts, ThePanelsStartWithTheirOwnTexts)
-{
-    test::Play play("");
-    std::vector<std::string> panels;
-    for (int panel = 1; panel <= kPanelCount; ++panel)
-        panels.push_back(play.panel(panel));
-    EXPECT_EQ(panels, (std::vector<std::string>{"Partie n°1", "Sous Total : ", "Reste pour bonus : ", "Bonus : ",
-                                                 "Total : ", "Total des dés : "}));
-}
 
 TEST(SpecifiedTexts, TheFrenchRulesAsWritten)
 {
@@ -79,24 +29,6 @@ TEST(SpecifiedTexts, TheFrenchRulesAsWritten)
     };
     for (std::size_t paragraph = 0; paragraph < std::size(kRules); ++paragraph)
         EXPECT_EQ(kFrenchRules[paragraph], kRules[paragraph]) << "paragraph " << paragraph + 1;
-}
-
-// What the window shows at its start: dice, cells, counters and flags.
-TEST(SpecifiedTexts, TheSheetAtWindowStart)
-{
-    test::Play play("");
-    const Game& game = play.game;
-    EXPECT_EQ(game.dice(), (Dice{"Dé 1", "Dé 2", "Dé 3", "Dé 4", "Dé 5"}));
-    for (int n = number(Cell::Text6); n <= number(Cell::Text20); ++n) {
-        const bool zero = cell(n) == Cell::Text12 || cell(n) == Cell::Text20;
-        EXPECT_EQ(play.text(cell(n)), zero ? "0" : "") << name(cell(n));
-    }
-    EXPECT_EQ((std::array{game.caption(Label::Label1), game.caption(Label::Label17)}),
-              (std::array<std::string, 2>{"Label1", "1"}));
-    for (int n = 1; n <= kButtonCount; ++n)
-        EXPECT_TRUE(game.isEnabled(button(n))) << name(button(n));
-    for (int die = 1; die <= kDieCount; ++die)
-        EXPECT_EQ(game.holdBox(die), HoldBox{}) << "Check" << die;
 }
 
 } // namespace

@@ -112,14 +112,7 @@ protected:
         return eventually([&] { return !seating().table() || !seating().computerInPlay(); });
     }
 
-    struct NoFiles {
-        NoFiles()
-        {
-            QFile::remove(settingsFilePath());
-            QFile::remove(History::defaultPath());
-            QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf");
-        }
-    } noFiles;
+    test::NoFiles noFiles;
     RandomDiceSource dice{2027};
     TablePlayer player;
     test::PdfPrinters printers;
@@ -421,13 +414,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
     humanTurn();
     ASSERT_TRUE(computersPlayed());
     ASSERT_EQ(sheets->columnCount(), 2);
-    EXPECT_EQ(sheets->horizontalHeaderItem(0)->text(), QString::fromUtf8("▶ Camille"));
-    EXPECT_EQ(sheets->horizontalHeaderItem(1)->text(), "Ordinateur\nparfait");
-    QStringList heads;
-    for (int row = 0; row < sheets->rowCount(); ++row)
-        heads << sheets->verticalHeaderItem(row)->text();
-    EXPECT_EQ(heads, (QStringList{"1", "2", "3", "4", "5", "6", "Sous Total", "Bonus", "Full", "Suite",
-                                  QString::fromUtf8("Carré"), "Daxo", "+", "-", "Total", QString::fromUtf8("Final espéré")}));
     for (int seat = 0; seat < 2; ++seat) {
         const GameRecord& record = table().recordOf(seat);
         const RecordSummary summary = summarize(record);
@@ -436,7 +422,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
         EXPECT_EQ(sheets->item(15, seat)->text(), TableTexts(false).points(expected));
         EXPECT_GT(expected, summary.total);
     }
-    EXPECT_EQ(sheets->item(0, 0)->text(), QString::number(*summarize(table().recordOf(0)).boxes[0]));
 
     printers.queue({test::Choice::Pdf});
     scoreboard.print();

@@ -10,51 +10,11 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <functional>
-#include <map>
 
 namespace daxo {
 namespace {
 
-class Accessibility : public test::BoardFixture {
-protected:
-    // What a screen reader finds on the board: each control it can reach,
-    // by object name, with the name it reads out.
-    std::map<QString, QString> spokenNames()
-    {
-        std::map<QString, QString> names;
-        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-            if (node->object() && !node->state().invisible)
-                names[node->object()->objectName()] = node->text(QAccessible::Name);
-            for (int i = 0; i < node->childCount(); ++i)
-                walk(node->child(i));
-        };
-        walk(QAccessible::queryAccessibleInterface(&window));
-        return names;
-    }
-};
-
-TEST_F(Accessibility, EveryControlIsNamedInTheLanguageInUse)
-{
-    window.show();
-    throwDice({2, 6, 6, 1, 4});
-    const char* const rows[][3] = {
-        {"Command1", "Lancer les dés", "Throw the dice"}, {"Command2", "Case 1", "Box 1"},
-        {"Command13", "Case -", "Box -"},                {"Check4", "Garder le dé 4", "Hold die 4"},
-        {"Text12", "Sous Total", "Sub Total"},           {"Text9", "Case 4", "Box 4"},
-        {"Command10", "Case Carré", "Box Four"},
-        {"Picture9", "Dé 2, face 6", "Die 2, face 6"},   {"Command14", "Quitter", "Quitter"},
-        {"Panel1", "Partie n°1", "Partie n°1"},
-    };
-    for (int language = 1; language <= 2; ++language) {
-        const auto names = spokenNames();
-        for (const auto& row : rows)
-            EXPECT_EQ(names.at(row[0]), QString::fromUtf8(row[language])) << row[0];
-        window.game().setCaption(Label::Label20, "E");
-    }
-    click("Command3");
-    EXPECT_EQ(spokenNames().at("Picture11"), "Die 4, no face");
-}
+using Accessibility = test::BoardFixture;
 
 // What a screen reader does with a control: its press or toggle action.
 void act(QWidget* control, const QString& action)

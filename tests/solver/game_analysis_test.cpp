@@ -70,6 +70,7 @@ TEST_F(GameFixture, EveryDecisionIsJudgedInOrder)
     EXPECT_DOUBLE_EQ(judged.expectedAtStart, strategy.expectedToCome(start));
     EXPECT_DOUBLE_EQ(judged.decisions[1].expectedFinal, 18 + strategy.expectedToCome(afterSixes));
     EXPECT_DOUBLE_EQ(judged.decisions[4].expectedFinal, 18 + strategy.expectedToCome(afterOnes));
+    EXPECT_DOUBLE_EQ(expectedFinal(judged.now, strategy), 18 + strategy.expectedToCome(afterOnes));
 }
 
 // The cheat mode puts a game beyond judgement; a hint makes it assisted.

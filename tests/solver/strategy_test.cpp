@@ -86,6 +86,8 @@ TEST(Strategy, EveryActionWithinATurnAgreesWithTheBruteForce)
                                             ? brute.scoring(end.position, action.box, dice)
                                             : brute.keeping(end.position, dice, holding(action.kept, dice), throwsLeft);
                 EXPECT_NEAR(action.value, expected, 1e-9) << describe(action) << " with " << throwsLeft << " left";
+                EXPECT_TRUE(action.kind == Action::Kind::Score || action.kept != countsOf(dice))
+                    << "keeping all five is scoring them later, no choice";
             }
             EXPECT_EQ(actions.front().loss, 0);
             EXPECT_TRUE(std::is_sorted(actions.begin(), actions.end(),

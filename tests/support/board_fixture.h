@@ -68,6 +68,17 @@ private:
     QTemporaryDir folder_;
 };
 
+// A first start: no settings file, no history, no preferences, whatever
+// the tests before left in the same program's folders.
+struct NoFiles {
+    NoFiles()
+    {
+        QFile::remove(settingsFilePath());
+        QFile::remove(History::defaultPath());
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf");
+    }
+};
+
 // The program's windows with scripted dice and answers, and ways to play
 // them as the player does.
 class BoardFixture : public ::testing::Test {
@@ -135,17 +146,7 @@ protected:
         }
     }
 
-    // Every test starts as on a first start, without a settings file.
-    // ... with no history and no preferences either, whatever the tests
-    // before it in the same program left.
-    struct NoSettings {
-        NoSettings()
-        {
-            QFile::remove(settingsFilePath());
-            QFile::remove(History::defaultPath());
-            QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf");
-        }
-    } noSettings;
+    NoFiles noFiles;
     ScriptedDice dice;
     ScriptedMessages messages;
     PdfPrinters printers;
