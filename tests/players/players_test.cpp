@@ -121,123 +121,40 @@ protected:
     MainWindow& board = windows.main();
 };
 
-// What a computer's turn played out at once is said as: the dice kept
-// after each throw, read back from its record, then its box.
-QString turnSaid(const QString& name, const GameRecord& record)
-{
-    std::vector<std::vector<int>> kept;
-    std::vector<std::vector<int>> keptInTheLastTurn;
-    const ScoreEvent* box = nullptr;
-    for (const GameEvent& event : record.events()) {
-        if (const auto* scored = std::get_if<ScoreEvent>(&event)) {
-            box = scored;
-            keptInTheLastTurn = std::exchange(kept, {});
-        }
-        if (const auto* thrown = std::get_if<ThrowEvent>(&event); thrown && thrown->throwNumber > 1) {
-            kept.emplace_back();
-            for (std::size_t die = 0; die < 5; ++die) {
-                if (thrown->held[die])
-                    kept.back().push_back(thrown->dice[die][0] - '0');
-            }
-        }
-    }
-    if (!box)
-        return {};
-    return TableTexts(false).turnSummary(name, keptInTheLastTurn, theBox(box->box, false), std::stoi(box->score));
-}
-
 // A whole game of three on the board: the human scripted, a regular
-// computer and perfect play. The board passes in order, says whose turn it
-// is, plays the computers' turns for all to see and says each: in one
-// sentence at the instant pace, step by step at another, the last box
-// whole, then the winner, both before the game's own question, which waits
-// for the last box as long as every step does. The ranking comes before
-// the question; the high scores ask for the human's name only after it.
+// computer and perfect play (what is said and shown of it is the window
+// transcripts'). The game's own question waits for the last computer's last
+// box as long as every step does; every seat goes to the history with its
+// kind, level and place, the computers never into the high scores.
 TEST_F(TableTest, AWholeGameOfThreeIsPlayedOnTheBoard)
 {
-    QStringList heard;
-    std::vector<qint64> heardAt;
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&](const QString& news) {
-        heard << news;
-        heardAt.push_back(clock.elapsed());
-    });
-    QStringList titles;
-    bool rankedBeforeTheQuestion = false;
-    qsizetype heardBeforeTheQuestion = 0;
+    std::vector<qint64> saidAt; // the last box, then the winners, before the question
+    QObject::connect(&windows.computerTurns(), &ComputerTurns::announced, [&] { saidAt.push_back(clock.elapsed()); });
+    std::vector<qint64> saidBeforeTheQuestion;
     qint64 askedAt = 0;
     player.whenAsked = [&](const Question& question) {
-        if (question.title != "Fin de la partie")
-            return;
-        const QWidget* ranking = windows.existingWindow("Classement");
-        rankedBeforeTheQuestion = ranking && ranking->isVisible() && !windows.existingWindow("Bravo");
-        heardBeforeTheQuestion = heard.size();
-        askedAt = clock.elapsed();
+        if (question.title == "Fin de la partie") {
+            askedAt = clock.elapsed();
+            saidBeforeTheQuestion = saidAt;
+        }
     };
     seat({human("Camille"), computer("regular"), computer("perfect")});
-    EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
-    windows.applyLanguageOf("E");
-    EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille's turn"));
-    windows.applyLanguageOf("F");
-
-    const QString regular = QString::fromUtf8("Ordinateur régulier");
-    const QString perfect = "Ordinateur parfait";
     for (int turn = 1; turn <= 12; ++turn) {
         if (turn == 12)
             windows.computerTurns().setPace(Pace::Fast);
-        const qsizetype before = heard.size();
         humanTurn();
-        if (turn == 1)
-            titles << board.windowTitle();
         ASSERT_TRUE(computersPlayed()) << turn;
-        if (turn == 12)
-            break;
-        EXPECT_EQ(board.windowTitle(), QString::fromUtf8("Daxo — Camille joue"));
-        EXPECT_EQ(heard.mid(before), (QStringList{regular + " joue.",
-                                                  turnSaid(regular, table().recordOf(1)) + " " + perfect + " joue.",
-                                                  turnSaid(perfect, table().recordOf(2)) + " Camille joue."}))
-            << turn;
     }
     ASSERT_TRUE(table().over());
-    EXPECT_EQ(titles, QStringList{QString::fromUtf8("Daxo — ") + regular + " joue"});
+    ASSERT_GE(saidBeforeTheQuestion.size(), 2u);
+    EXPECT_GE(askedAt - saidBeforeTheQuestion[saidBeforeTheQuestion.size() - 2], stepPause(Pace::Fast).count());
 
-    // The last round, step by step; the last box whole, the winner after it.
-    EXPECT_TRUE(heard.filter(regular + QString::fromUtf8(" lance les dés\u00a0: ")).size() >= 1);
     std::vector<int> totals;
     for (int seat = 0; seat < 3; ++seat)
         totals.push_back(summarize(table().recordOf(seat)).total);
     const std::vector<int> expected = placesOf(totals);
-    const QStringList names{"Camille", regular, perfect};
-    QStringList winners;
-    for (int seat = 0; seat < 3; ++seat) {
-        if (expected[static_cast<std::size_t>(seat)] == 1)
-            winners << names[seat];
-    }
-    const auto best = std::max_element(totals.begin(), totals.end());
-    const ScoreEvent lastBox = std::get<ScoreEvent>(table().recordOf(2).events().back());
-    ASSERT_GE(heard.size(), 2);
-    EXPECT_EQ(heard.mid(heard.size() - 2),
-              (QStringList{TableTexts(false).scored(perfect, theBox(lastBox.box, false), std::stoi(lastBox.score)),
-                           TableTexts(false).winners(winners, *best)}));
-    EXPECT_EQ(heardBeforeTheQuestion, heard.size());
-    EXPECT_GE(askedAt - heardAt[heardAt.size() - 2], stepPause(Pace::Fast).count());
-
-    // The ranking, ties sharing, before the question; the name after it.
-    EXPECT_TRUE(rankedBeforeTheQuestion);
-    auto* places = windows.ranking().findChild<QTableWidget*>("Places");
-    ASSERT_EQ(places->rowCount(), 3);
-    for (int row = 0; row < 3; ++row) {
-        const int seat = static_cast<int>(names.indexOf(places->item(row, 0)->text()));
-        ASSERT_GE(seat, 0);
-        EXPECT_EQ(places->item(row, 1)->text(), QString::number(totals[static_cast<std::size_t>(seat)]));
-        EXPECT_EQ(places->verticalHeaderItem(row)->text(),
-                  TableTexts(false).place(expected[static_cast<std::size_t>(seat)]));
-    }
-    EXPECT_TRUE(windows.ranking().findChild<QLabel*>("Gagnant")->text().contains(QString::number(*best)));
-
-    // Every seat in the history, with its kind, level and place; the
-    // computers never in the high scores.
     windows.keeper().history().finish(10000);
     History history(History::defaultPath());
     const std::vector<StoredGame> kept = history.allGames();
@@ -308,9 +225,10 @@ TEST_F(TableTest, AComputersTurnTakesNoInputButHurriesAndUndo)
     ASSERT_TRUE(eventually([&] { return table().seatInPlay() == 2; }, 1000));
     const RecordSummary hurried = summarize(table().recordOf(1));
     EXPECT_EQ(std::count_if(hurried.boxes.begin(), hurried.boxes.end(), [](auto box) { return box.has_value(); }), 1);
-    EXPECT_EQ(heard.mid(saidBefore),
-              QStringList{turnSaid(QString::fromUtf8("Ordinateur régulier"), table().recordOf(1)) +
-                          " Ordinateur fort joue."});
+    ASSERT_EQ(heard.size(), saidBefore + 1) << "the turn in one sentence";
+    EXPECT_TRUE(heard.back().startsWith(QString::fromUtf8("Ordinateur régulier ")) &&
+                heard.back().endsWith(" Ordinateur fort joue."))
+        << heard.back().toStdString();
     EXPECT_FALSE(summarize(table().recordOf(2)).begun) << "the next computer plays at the pace again";
     EXPECT_FALSE(game().canUndo()) << "a computer's move is never undone";
 }
