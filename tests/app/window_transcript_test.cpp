@@ -15,6 +15,7 @@
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "support/snapshot.h"
+#include "support/transcript.h"
 
 #include <QApplication>
 #include <QDir>
@@ -174,11 +175,10 @@ QString scripts() { return QStringLiteral(DAXO_TEST_DATA) + "/windows"; }
 TEST_P(WindowScript, ShowsWhatItsTranscriptSays)
 {
     windows.main().show();
-    QFile file(scripts() + "/" + GetParam());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << GetParam().toStdString();
-    const QStringList kept = QString::fromUtf8(file.readAll()).split('\n');
+    const std::string path = (scripts() + "/" + GetParam()).toStdString();
     QStringList heard;
-    for (const QString& line : kept) {
+    for (const std::string& kept : test::linesOf(path)) {
+        const QString line = QString::fromStdString(kept);
         if (line.startsWith("> ")) {
             heard << line;
             play(line.mid(2).split(' ', Qt::SkipEmptyParts), heard);
@@ -186,20 +186,10 @@ TEST_P(WindowScript, ShowsWhatItsTranscriptSays)
             heard << line;
         }
     }
-    if (qEnvironmentVariableIsSet("DAXO_WRITE_TRANSCRIPTS")) {
-        file.close();
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate));
-        file.write(heard.join('\n').toUtf8());
-        return;
-    }
-    for (qsizetype line = 0; line < std::max(heard.size(), kept.size()); ++line) {
-        if (heard.value(line, "<nothing more>") != kept.value(line, "<nothing more>")) {
-            ADD_FAILURE() << GetParam().toStdString() << ":" << line + 1 << ": the program shows\n  "
-                          << heard.value(line, "<nothing more>").toStdString() << "\nwhere the transcript says\n  "
-                          << kept.value(line, "<nothing more>").toStdString();
-            break;
-        }
-    }
+    std::vector<std::string> said;
+    for (const QString& line : heard)
+        said.push_back(line.toStdString());
+    test::expectTranscript(path, said);
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowScript, ::testing::ValuesIn(QDir(scripts()).entryList(QDir::Files, QDir::Name)),

@@ -11,12 +11,12 @@
 
 #include "game/game.h"
 #include "support/scripted_ports.h"
+#include "support/transcript.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace daxo {
@@ -27,42 +27,6 @@ std::string escaped(std::string text)
     for (std::size_t at = 0; (at = text.find_first_of("\r\n", at)) != std::string::npos;)
         text.replace(at, 1, text[at] == '\r' ? "\\r" : "\\n");
     return text;
-}
-
-std::string diceOf(const Dice& dice)
-{
-    std::string shown;
-    for (const std::string& die : dice)
-        shown += (shown.empty() ? "" : ",") + die;
-    return shown;
-}
-
-std::string heldOf(const std::array<bool, 5>& held)
-{
-    std::string shown;
-    for (const bool die : held)
-        shown += die ? '1' : '0';
-    return shown;
-}
-
-std::string eventOf(const GameEvent& event)
-{
-    struct {
-        std::string operator()(const NewGameEvent& e) { return "game " + std::to_string(e.game); }
-        std::string operator()(const ThrowEvent& e)
-        {
-            return "throw " + std::to_string(e.throwNumber) + " held " + heldOf(e.held) + " " + diceOf(e.dice);
-        }
-        std::string operator()(const ScoreEvent& e)
-        {
-            return "score " + name(e.box) + "=" + e.score + " after " + std::to_string(e.throwsMade) + " on " +
-                   diceOf(e.dice);
-        }
-        std::string operator()(const TypedEvent& e) { return "typed " + name(e.cell) + "=" + e.text; }
-        std::string operator()(const HintEvent& e) { return e.coachWindow ? "coach window" : "hint"; }
-        std::string operator()(const UndoEvent& e) { return e.redo ? "redo" : "undo"; }
-    } shown;
-    return std::visit(shown, event);
 }
 
 // Writes down what the game says, one line a notification, and answers
@@ -94,7 +58,7 @@ public:
     }
     void playerSheetChanged(Cell c, const std::string& text) override { write("Sheet " + name(c) + "=" + text); }
     void quitRequested() override { write("Quit"); }
-    void recordChanged(const GameRecord& record) override { write("Record " + eventOf(record.events().back())); }
+    void recordChanged(const GameRecord& record) override { write("Record " + test::lineOf(record.events().back())); }
     void gameFinished(const GameRecord& finished) override
     {
         write("Finished " + std::to_string(summarize(finished).total));
@@ -229,15 +193,12 @@ class Transcripts : public ::testing::TestWithParam<std::string> {};
 TEST_P(Transcripts, AreWhatTheGameSays)
 {
     const std::filesystem::path path = scripts() / GetParam();
-    std::ifstream in(path);
-    ASSERT_TRUE(in) << path;
-    std::vector<std::string> kept, heard; // the file as it is, and as the game says it
+    std::vector<std::string> heard;
     test::ScriptedDice dice;
     Transcriber out;
     Game game{dice, out};
     game.addListener(out);
-    for (std::string line; std::getline(in, line);) {
-        kept.push_back(line);
+    for (const std::string& line : test::linesOf(path.string())) {
         if (line.starts_with("> ")) {
             heard.push_back(line);
             play(line.substr(2), game, dice, out);
@@ -249,22 +210,7 @@ TEST_P(Transcripts, AreWhatTheGameSays)
     }
     game.removeListener(out);
     EXPECT_TRUE(dice.exhausted() && out.answers.exhausted()) << "what was scripted was all used";
-    if (std::getenv("DAXO_WRITE_TRANSCRIPTS")) {
-        std::ofstream(path) << [&] {
-            std::string all;
-            for (const std::string& line : heard)
-                all += line + '\n';
-            return all;
-        }();
-        return;
-    }
-    const auto [said, written] = std::ranges::mismatch(heard, kept);
-    if (said != heard.end() || written != kept.end()) {
-        const auto line = static_cast<std::size_t>(written - kept.begin());
-        ADD_FAILURE() << GetParam() << ":" << line + 1 << ": the game says\n  "
-                      << (said == heard.end() ? "<nothing more>" : *said) << "\nwhere the transcript says\n  "
-                      << (written == kept.end() ? "<nothing more>" : *written);
-    }
+    test::expectTranscript(path.string(), heard);
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, Transcripts, ::testing::ValuesIn([] {

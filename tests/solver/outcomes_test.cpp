@@ -1,5 +1,7 @@
 #include "game/game.h"
 #include "solver/outcome_scores.h"
+#include "solver/position.h"
+#include "solver/state_space.h"
 #include "support/game_fixture.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,30 @@ TEST(Outcomes, TheMoinsAndPlusRuleIsTheGames)
             }
         }
     }
+}
+
+// What no game can reach is refused with its reason; and of what can be
+// reached, the positions whose futures may differ are told apart, no more:
+// 1,659,744 states.
+TEST(Positions, OnlyThoseAGameCanReachAndEachFutureOnce)
+{
+    const unsigned both = bit(Box::Plus) | bit(Box::Moins);
+    const std::pair<Position, bool> rows[] = {
+        {{.used = both, .plus = 10, .moins = 25}, false}, // the second scored would have been 0
+        {{.used = both, .plus = 25, .moins = 25}, true},
+        {{.used = both, .plus = 25, .moins = 10}, true},
+        {{.used = both, .plus = 0, .moins = 25}, true},
+        {{.used = both, .plus = 10, .moins = 0}, true},
+        {{.used = bit(Box::Plus), .plus = 3}, false},
+        {{.used = bit(Box::Plus)}, false},
+        {{.plus = 12}, false},
+        {{.used = bit(Box::Ones), .subtotal = 5}, true},
+        {{.used = bit(Box::Ones), .subtotal = 7}, false},
+        {{.used = 1u << 12}, false},
+    };
+    for (const auto& [position, possible] : rows)
+        EXPECT_EQ(!whyImpossible(position), possible) << position.used << " " << position.subtotal;
+    EXPECT_EQ(StateSpace::instance().stateCount(), 1659744u);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "solver/game_analysis.h"
 #include "support/random_games.h"
 #include "support/scripted_ports.h"
+#include "support/transcript.h"
 #include "support/whole_table.h"
 #include "table/computer_answers.h"
 #include "table/computer_choice.h"
@@ -154,62 +155,6 @@ TEST_F(TableTest, UndoReachesOnlyTheTurnInPlayAndTheBoxThatEndedIt)
     EXPECT_TRUE(table.recordOf(2).assisted());
 }
 
-// The end comes after the last player's twelfth box, not the first's: the
-// places, then the game's own question to the first human, on that
-// human's sheet.
-TEST_F(TableTest, TheGameEndsAfterTheLastPlayersTwelfthBox)
-{
-    for (int box = 2; box <= 13; ++box) {
-        for (int seat = 0; seat < 3; ++seat) {
-            if (box == 13 && seat == 2)
-                player.queue({Answer::No, Answer::No});
-            // Five of a kind, or a Suite for its box: every combination
-            // holds. Anne's and Chloé's dice alike, Bruno's lower.
-            const int face = seat == 1 ? 3 : 6;
-            if (box == 9)
-                throwDice({1, 2, 3, 4, 5});
-            else
-                throwDice({face, face, face, face, face});
-            game.click(button(box));
-            if (box == 13 && seat == 0) {
-                EXPECT_TRUE(player.asked().empty()) << "Anne's sheet is full, the others' not";
-            }
-        }
-    }
-    const std::vector<std::string> heard = this->heard.take();
-    ASSERT_GE(heard.size(), 2u);
-    EXPECT_EQ(heard.back(), "ended 1 3 1");
-    EXPECT_EQ(heard[heard.size() - 2], "passed 0");
-    ASSERT_EQ(player.asked().size(), 2u);
-    EXPECT_EQ(player.asked().front().prompt, "Vous avez " + game.text(Cell::Text20) +
-                                                  " ! Voulez vous faire une nouvelle partie ?");
-    EXPECT_EQ(table.seatInPlay(), 0);
-    EXPECT_TRUE(table.over());
-    EXPECT_EQ(table.places(), (std::vector<int>{1, 3, 1}));
-
-    // The end told it all: New game after it starts afresh, no seat left.
-    game.Nouveau_Click();
-    EXPECT_EQ(this->heard.take(), std::vector<std::string>{"passed 0"});
-}
-
-// New game starts every sheet anew, after telling of each seat's record.
-TEST_F(TableTest, NewGameStartsEverySheetAnew)
-{
-    throwDice({6, 6, 6, 6, 6});
-    game.Command7_Click();
-    throwDice({6, 6, 6, 6, 6});
-    heard.take();
-    game.Nouveau_Click();
-    EXPECT_EQ(heard.take(), (std::vector<std::string>{"left 3", "passed 0"}));
-    ASSERT_EQ(heard.left.size(), 3u);
-    EXPECT_EQ(summarize(heard.left[0]).total, 30);
-    EXPECT_TRUE(summarize(heard.left[1]).begun && !summarize(heard.left[2]).begun);
-    for (int seat = 0; seat < 3; ++seat) {
-        EXPECT_FALSE(summarize(table.recordOf(seat)).begun);
-        EXPECT_EQ(table.recordOf(seat).start().game, 3);
-    }
-}
-
 TEST(Places, EqualTotalsShareAPlace)
 {
     const std::pair<std::vector<int>, std::vector<int>> rows[] = {
@@ -220,42 +165,6 @@ TEST(Places, EqualTotalsShareAPlace)
     };
     for (const auto& [totals, places] : rows)
         EXPECT_EQ(placesOf(totals), places);
-}
-
-// Whatever the level, a computer draws among the engine's own actions; the
-// perfect one always takes the best.
-TEST(ComputerChoice, AlwaysOneOfTheEnginesActionsAndPerfectTakesTheBest)
-{
-    const solver::Strategy& strategy = test::wholeTable();
-    RandomDiceSource dice(3);
-    test::ScriptedAnswers none;
-    std::mt19937_64 random(5);
-    for (int game = 0; game < 20; ++game) {
-        solver::Position position;
-        for (int turn = 0; turn < 12; ++turn) {
-            solver::FaceCounts counts{};
-            for (int d = 0; d < 5; ++d)
-                ++counts[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 5)(random))];
-            const std::vector<solver::Action> actions = strategy.advise(position, counts, turn % 3);
-            for (const Level& level : levels()) {
-                for (const double draw : {0.0, 0.3, 0.77, 0.999999}) {
-                    const solver::Action& chosen = chooseAction(actions, level, draw);
-                    EXPECT_NE(std::find(actions.begin(), actions.end(), chosen), actions.end()) << level.name;
-                    if (level.temperature == 0) {
-                        EXPECT_EQ(chosen, actions.front());
-                    }
-                }
-            }
-            const solver::Action& best = actions.front();
-            const solver::Box box = best.kind == solver::Action::Kind::Score ? best.box : [&] {
-                for (int b = 0; b < solver::kBoxCount; ++b)
-                    if (!(position.used & (1u << b)))
-                        return static_cast<solver::Box>(b);
-                return solver::Box::Ones;
-            }();
-            position = solver::afterScoring(position, box, 0).position;
-        }
-    }
 }
 
 // A weaker level loses more: the likelier a choice, the less it loses.
@@ -290,6 +199,17 @@ TEST(Levels, PlayAtTheirMeasuredStrength)
         EXPECT_NEAR(figures.mean, level.measuredMean, 3 + 4 * figures.standardError) << level.name;
         EXPECT_GT(figures.mean, weaker) << level.name;
         weaker = figures.mean;
+        // Its spread, worked out again from games played as it plays them.
+        double sum = 0, squares = 0;
+        for (int game = 0; game < 200; ++game) {
+            std::mt19937_64 random(11 + static_cast<std::uint64_t>(game) * 0x9e3779b97f4a7c15ull);
+            const double total = playAtLevel(strategy, level, random).total;
+            sum += total;
+            squares += total * total;
+        }
+        const LevelFigures few = simulateLevel(strategy, level, 200, 11, 1);
+        EXPECT_NEAR(few.mean, sum / 200, 1e-9);
+        EXPECT_NEAR(few.deviation, std::sqrt((squares - sum * sum / 200) / 199), 1e-9) << level.name;
     }
 }
 
@@ -312,30 +232,67 @@ TEST(ComputerChoice, TheSameDecisionDrawsTheSameNumber)
     EXPECT_NE(decisionDraw(42, 0, 1, 0), decisionDraw(43, 0, 1, 0));
 }
 
-// A whole game of three, a human scripted and two computers, with seeded
-// dice; played again from its seed with the same actions, it is the same
-// game, the computers' included.
-std::vector<std::vector<GameEvent>> playATableOfThree(std::uint64_t seed)
+// A seeded table, a computer first, the human second and perfect play
+// last: every record event of every seat as it was made, the board passed,
+// undo's state as the menu hears it, a New game in the human's turn, then a
+// whole game to its end with its places and the game's own question. Held to
+// a transcript reviewed once; played again from its seed, the same.
+std::vector<std::string> aSeededTable(const solver::Strategy& strategy)
 {
-    RandomDiceSource dice(seed);
-    test::AcceptingRefusals player; // and No at the end
-    ComputerAnswers answers(player);
+    std::vector<std::string> said;
+    struct Telling final : QuestionPort, TableListener {
+        explicit Telling(std::vector<std::string>& said) : said(said) {}
+        Answer ask(const Question& question) override
+        {
+            said.push_back("Ask " + question.title);
+            return question.title == "Warning !" ? Answer::Yes : Answer::No;
+        }
+        void boardPassed(int to) override
+        {
+            said.push_back("passed " + std::to_string(to) + (game && game->canUndo() ? ", its box undoable" : ""));
+        }
+        void tableEnded(const std::vector<int>& places) override
+        {
+            std::string line = "ended";
+            for (const int place : places)
+                line += " " + std::to_string(place);
+            said.push_back(line);
+        }
+        void tableLeft(const std::vector<GameRecord>& left) override { records("left", left); }
+        void records(const std::string& title, const std::vector<GameRecord>& sheets)
+        {
+            for (std::size_t seat = 0; seat < sheets.size(); ++seat) {
+                said.push_back(title + " seat " + std::to_string(seat));
+                for (const GameEvent& event : sheets[seat].events())
+                    said.push_back("  " + test::lineOf(event));
+            }
+        }
+        std::vector<std::string>& said;
+        const Game* game = nullptr;
+    } telling(said);
+    RandomDiceSource dice(99);
+    ComputerAnswers answers(telling);
     Game game(dice, answers);
+    telling.game = &game;
     game.setCaption(Label::Label20, "E");
-    Table table(game, {human("Anne"), computer("regular"), computer("perfect")});
+    Table table(game, {computer("regular"), human("Anne"), computer("perfect")});
     answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    table.addListener(telling);
+    // The human throws twice, keeping the sixes, then scores the first free
+    // box, refusals confirmed; in her fourth turn of the first game, after a
+    // throw, a New game.
+    int turns = 0;
     game.Nouveau_Click();
-    const solver::Strategy& strategy = test::wholeTable();
-    int steps = 0;
-    while (!table.over() && steps < 2000) {
-        ++steps;
+    for (int step = 0; step < 2000 && !table.over(); ++step) {
         if (table.computerInPlay()) {
             EXPECT_TRUE(table.playComputerStep(strategy));
             continue;
         }
-        // The human throws twice, keeping the sixes, then scores the first
-        // free box: refusals answered Yes.
         game.Command1_Click();
+        if (++turns == 4) {
+            game.Nouveau_Click();
+            continue;
+        }
         for (int die = 1; die <= 5; ++die)
             game.setHeld(die, game.text(dieCell(die)) == "6");
         game.Command1_Click();
@@ -347,48 +304,16 @@ std::vector<std::vector<GameEvent>> playATableOfThree(std::uint64_t seed)
         }
     }
     EXPECT_TRUE(table.over());
-    std::vector<std::vector<GameEvent>> records;
-    for (int seat = 0; seat < 3; ++seat) {
-        EXPECT_TRUE(summarize(table.recordOf(seat)).finished()) << seat;
-        records.push_back(table.recordOf(seat).events());
-    }
-    return records;
+    telling.records("finished", {table.recordOf(0), table.recordOf(1), table.recordOf(2)});
+    EXPECT_NEAR(solver::judge(table.recordOf(2), strategy).totalLoss, 0, 1e-9) << "perfect play takes the best always";
+    table.removeListener(telling);
+    return said;
 }
 
-TEST(TableGame, ReplayedFromItsSeedIsTheSameGame)
+TEST(TableGame, IsWhatItsTranscriptSays)
 {
-    const auto first = playATableOfThree(99);
-    EXPECT_EQ(playATableOfThree(99), first);
-    EXPECT_NE(playATableOfThree(100), first);
-    // The perfect computer took the engine's best at every decision.
-    GameRecord perfect(first[2], 0);
-    EXPECT_NEAR(solver::judge(perfect, test::wholeTable()).totalLoss, 0, 1e-9);
-}
-
-// The table's computers, deciding on the board through the game itself,
-// play as strong as their levels measured apart from it.
-TEST(TableGame, ComputersOnTheBoardPlayAtTheirLevel)
-{
-    RandomDiceSource dice(2026);
-    test::AcceptingRefusals player;
-    ComputerAnswers answers(player);
-    Game game(dice, answers);
-    Table table(game, {computer("regular"), computer("perfect")});
-    answers.setComputerInPlay([&] { return table.computerInPlay(); });
-    const solver::Strategy& strategy = test::wholeTable();
-    constexpr int kGames = 400;
-    std::array<double, 2> sum{};
-    for (int played = 0; played < kGames; ++played) {
-        game.Nouveau_Click();
-        while (!table.over())
-            ASSERT_TRUE(table.playComputerStep(strategy));
-        for (int seat = 0; seat < 2; ++seat)
-            sum[static_cast<std::size_t>(seat)] += summarize(table.recordOf(seat)).total;
-    }
-    // Four standard errors of 37 points over the games.
-    const double margin = 4 * 37.0 / std::sqrt(kGames);
-    EXPECT_NEAR(sum[0] / kGames, levelNamed("regular")->measuredMean, margin);
-    EXPECT_NEAR(sum[1] / kGames, perfectLevel().measuredMean, margin);
+    const std::vector<std::string> said = aSeededTable(test::wholeTable());
+    test::expectTranscript(DAXO_TEST_DATA "/tables/seeded-table.txt", said);
 }
 
 } // namespace
