@@ -25,25 +25,6 @@
 namespace daxo {
 namespace {
 
-// Answers the program's questions as scripted, and writes each down.
-class Telling final : public PlayerMessages {
-public:
-    Answer ask(const Question& question) override
-    {
-        const bool refusal = question.title == "Attention !" || question.title == "Warning !";
-        const Answer answer = refusal && confirmRefusals ? Answer::Yes : answers.next(Answer::No, "a question");
-        said << "Ask " + QString::fromStdString(question.title) + ": " +
-                    QString::fromStdString(question.prompt).replace("\r\n", "\\r\\n") +
-                    (answer == Answer::Yes ? " -> Yes" : " -> No");
-        return answer;
-    }
-    void inform(const QString& title, const QString& text) override { said << "Told " + title + ": " + text; }
-
-    test::Script<Answer> answers;
-    bool confirmRefusals = false; // a combination not on the dice scored 0 without asking the script
-    QStringList said;
-};
-
 // The scripted faces; or, once a script asks for them, seeded dice, for
 // the games whose computers throw their own.
 class ScriptedOrSeeded final : public DiceSource {
@@ -72,11 +53,15 @@ class WindowScript : public ::testing::TestWithParam<QString> {
 protected:
     WindowScript()
     {
+        messages.whenAsked = [this](const Question& question) {
+            said << "Ask " + QString::fromStdString(question.title) + ": " +
+                        QString::fromStdString(question.prompt).replace("\r\n", "\\r\\n");
+        };
         strategies.release();
         // What screen readers hear of the computers' turns, in its place
         // among the questions.
         QObject::connect(&windows.computerTurns(), &ComputerTurns::announced,
-                         [this](const QString& news) { messages.said << "Heard " + news; });
+                         [this](const QString& news) { said << "Heard " + news; });
     }
     ~WindowScript() override
     {
@@ -157,14 +142,18 @@ protected:
             ADD_FAILURE() << "no action " << verb.toStdString();
         }
         settle();
-        out << messages.said;
-        messages.said.clear();
+        for (const QString& notice : messages.notices)
+            said << "Told " + notice;
+        messages.notices.clear();
+        out << said;
+        said.clear();
     }
 
     // Every test starts on a first start: no settings, no history.
     test::NoFiles noFiles;
     ScriptedOrSeeded dice;
-    Telling messages;
+    test::Messages messages;
+    QStringList said; // the questions asked, what was heard, in their order
     test::PdfPrinters printers;
     test::TestStrategySource strategies{true};
     Windows windows{dice, messages, printers, strategies};

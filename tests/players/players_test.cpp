@@ -1,6 +1,4 @@
 #include "app/windows.h"
-#include "coach/analysis_window.h"
-#include "coach/coach_texts.h"
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
 #include "players/players_window.h"
@@ -44,40 +42,14 @@ using test::eventually;
 Seat human(std::string name) { return {.kind = Seat::Kind::Human, .name = std::move(name)}; }
 Seat computer(std::string level) { return {.kind = Seat::Kind::Computer, .level = std::move(level)}; }
 
-// The player at the table: refusals confirmed, and the end of a game
-// answered No twice, each question kept with what the screen showed then.
-class TablePlayer final : public PlayerMessages {
-public:
-    Answer ask(const Question& question) override
-    {
-        asked.push_back(question);
-        if (whenAsked)
-            whenAsked(question);
-        if (question.title == "Attention !" || question.title == "Warning !")
-            return Answer::Yes;
-        return answers.empty() ? Answer::No : take();
-    }
-    void inform(const QString& title, const QString& text) override { notices << title + ": " + text; }
-
-    Answer take()
-    {
-        const Answer answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
-    }
-
-    std::vector<Question> asked;
-    std::vector<Answer> answers; // for the questions other than refusals
-    std::function<void(const Question&)> whenAsked;
-    QStringList notices;
-};
-
 // The program's windows with seeded dice, perfect play at hand, and a
 // table to seat.
 class TableTest : public ::testing::Test {
 protected:
     TableTest()
     {
+        player.confirmRefusals = true;
+        player.everyAnswerScripted = false;
         strategies.release();
         strategies.request();
         game().setCaption(Label::Label20, "F");
@@ -114,7 +86,7 @@ protected:
 
     test::NoFiles noFiles;
     RandomDiceSource dice{2027};
-    TablePlayer player;
+    test::Messages player;
     test::PdfPrinters printers;
     test::TestStrategySource strategies{true};
     Windows windows{dice, player, printers, strategies};
@@ -250,34 +222,6 @@ TEST_F(TableTest, TheCoachServesOnlyTheHumans)
     EXPECT_FALSE(table().recordOf(0).assisted());
 }
 
-// At the end of a table's game, each human is offered their own game's
-// analysis: the analysis window names whose game it shows, to choose.
-TEST_F(TableTest, EachHumanIsOfferedTheAnalysisOfTheirOwnGame)
-{
-    seat({human("Camille"), computer("perfect"), human("Bruno")});
-    for (int turn = 1; turn <= 12; ++turn) {
-        humanTurn();
-        ASSERT_TRUE(computersPlayed());
-        humanTurn();
-    }
-    ASSERT_TRUE(table().over());
-    const GameRecord bruno = table().recordOf(2);
-    ASSERT_TRUE(eventually([&] {
-        if (QWidget* name = windows.existingWindow("Bravo"); name && name->isVisible())
-            name->close(); // the humans' high scores first
-        const QWidget* offer = windows.existingWindow("Fin");
-        return offer && offer->isVisible();
-    }));
-    windows.existingWindow("Fin")->findChild<QPushButton*>("Voir")->click();
-    AnalysisWindow& analysis = windows.analysis();
-    auto* whose = analysis.findChild<QComboBox*>("Joueur");
-    ASSERT_EQ(whose->count(), 2);
-    EXPECT_EQ(whose->itemText(0), "Camille");
-    whose->setCurrentIndex(1);
-    EXPECT_EQ(analysis.findChild<QLabel*>("Resume")->text(),
-              CoachTexts(false).summary(solver::judge(bruno, test::wholeTable())));
-}
-
 // Whether a window of the board can stand beside it on a 1280×800 screen,
 // the board in the middle: no wider at its smallest than the room there.
 bool fitsBesideTheBoard(const QWidget& window, const QWidget& board)
@@ -387,7 +331,7 @@ TEST_F(TableTest, ThePlayersWindowSeatsTheTableAndAsksBeforeLeavingAGame)
     ASSERT_TRUE(computersPlayed());
     const Seats three = seating().seats();
     for (const auto& [answer, seated] : {std::pair(Answer::No, false), std::pair(Answer::Yes, true)}) {
-        player.answers = {answer};
+        player.answers.queue({answer});
         board.findChild<QAction*>("joueurs")->trigger();
         EXPECT_EQ(players.findChild<QSpinBox*>("Nombre")->value(), 3) << "the table as it is";
         players.findChild<QSpinBox*>("Nombre")->setValue(1);
@@ -465,17 +409,9 @@ TEST(TableTexts, NameThePlayersAndSayTheirMoves)
          {QString::fromUtf8("Zoé garde 3, 3 et 6."), "Zoé keeps 3, 3 and 6."}},
         {both([&](const TableTexts& t) { return t.kept("Zoé", dice, {}); }),
          {QString::fromUtf8("Zoé ne garde aucun dé."), "Zoé keeps no dice."}},
-        {both([](const TableTexts& t) { return t.scored("Zoé", t.english() ? "the Full box" : "la case Full", 1); }),
-         {QString::fromUtf8("Zoé marque 1 point dans la case Full."), "Zoé scores 1 point in the Full box."}},
-        {both([](const TableTexts& t) { return t.scored("Zoé", "X", 0); }),
-         {QString::fromUtf8("Zoé marque 0 point dans X."), "Zoé scores 0 points in X."}},
-        {both([](const TableTexts& t) { return t.scored("Zoé", "X", 25); }),
-         {QString::fromUtf8("Zoé marque 25 points dans X."), "Zoé scores 25 points in X."}},
         {both([](const TableTexts& t) { return t.turnSummary("Zoé", {{6, 6}, {}}, "X", 24); }),
          {QString::fromUtf8("Zoé garde 6 et 6, puis ne garde aucun dé, et marque 24 points dans X."),
           "Zoé keeps 6 and 6, then keeps no dice, and scores 24 points in X."}},
-        {both([](const TableTexts& t) { return t.turnSummary("Zoé", {}, "X", 1); }),
-         {QString::fromUtf8("Zoé marque 1 point dans X."), "Zoé scores 1 point in X."}},
         {both([](const TableTexts& t) { return t.winners({"Anne", "Bruno", "Zoé"}, 230); }),
          {QString::fromUtf8("Anne, Bruno et Zoé gagnent ex æquo avec 230 points."),
           "Anne, Bruno and Zoé share the win with 230 points."}},

@@ -165,7 +165,7 @@ TEST_F(Scores, ANewHighScoreTakesThePlayersName)
     window.game().setCaption(Label::Label20, "F");
     Preferences().setPlayerName("Camille");
     finishAGame();
-    EXPECT_EQ(messages.answers.asked().size(), 5u) << "three refusals and the two end questions came first";
+    EXPECT_EQ(messages.asked.size(), 5u) << "three refusals and the two end questions came first";
     ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
     NewHighScoreWindow& news = windows.newHighScore();
     EXPECT_EQ(news.findChild<QLabel*>("Label1")->text(), "Votre partie de 127 points prend la 1re place des meilleurs scores.");

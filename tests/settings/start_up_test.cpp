@@ -36,7 +36,7 @@ struct ProgramRun {
     }
 
     test::ScriptedDice dice;
-    test::ScriptedMessages messages;
+    test::Messages messages;
     test::PdfPrinters printers;
     test::TestStrategySource strategies;
     Windows windows{dice, messages, printers, strategies};

@@ -19,6 +19,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace daxo::test {
 
 inline QByteArray settingsFileContents()
@@ -27,13 +29,30 @@ inline QByteArray settingsFileContents()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Scripted answers to the questions, and a record of the notices shown.
-class ScriptedMessages final : public PlayerMessages {
+// Answers the program's questions as the test scripted them, and keeps
+// every question asked and every notice shown. A combination not on the
+// dice may be confirmed without a script, and questions left unscripted
+// answered No, for the tests that play whole games at a table.
+class Messages final : public PlayerMessages {
 public:
-    Answer ask(const Question& question) override { return answers.ask(question); }
+    Answer ask(const Question& question) override
+    {
+        asked.push_back(question);
+        if (whenAsked)
+            whenAsked(question);
+        if (confirmRefusals && (question.title == "Attention !" || question.title == "Warning !"))
+            return Answer::Yes;
+        if (answers.exhausted() && !everyAnswerScripted)
+            return Answer::No;
+        return answers.next(Answer::No, "a question");
+    }
     void inform(const QString& title, const QString& text) override { notices << title + ": " + text; }
 
-    ScriptedAnswers answers;
+    Script<Answer> answers;
+    std::vector<Question> asked;
+    std::function<void(const Question&)> whenAsked;
+    bool confirmRefusals = false;
+    bool everyAnswerScripted = true;
     QStringList notices;
 };
 
@@ -148,7 +167,7 @@ protected:
 
     NoFiles noFiles;
     ScriptedDice dice;
-    ScriptedMessages messages;
+    Messages messages;
     PdfPrinters printers;
     // Perfect play stays unready unless a test releases it: working it out
     // takes a while, more so under the sanitizers.
