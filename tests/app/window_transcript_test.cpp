@@ -12,6 +12,7 @@
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
 #include "players/seating.h"
+#include "storage/preferences.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "support/snapshot.h"
@@ -20,6 +21,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QComboBox>
+#include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 
 namespace daxo {
@@ -118,6 +122,17 @@ protected:
             windows.seating().seat(seats, false);
         } else if (verb == "hint") {
             windows.askForHint();
+        } else if (verb == "await") {
+            // The offer of the analysis comes first when the history is
+            // slow to say whether a game entered the high scores: it is left.
+            if (!test::eventually([&] {
+                    QWidget* offer = windows.existingWindow("Fin");
+                    if (rest.at(0) != "Fin" && offer && offer->isVisible())
+                        offer->close();
+                    const QWidget* window = windows.existingWindow(rest.at(0).toStdString());
+                    return window && window->isVisible();
+                }))
+                out << rest.at(0) + " did not come";
         } else if (verb == "wait") {
             QTest::qWait(rest.at(0).toInt());
         } else if (verb == "show") {
@@ -134,6 +149,43 @@ protected:
             }
         } else if (verb == "confirm") {
             messages.confirmRefusals = true;
+        } else if (verb == "type") {
+            QWidget* control = controlOf<QWidget>(rest.at(0), rest.at(1));
+            const QString value = rest.mid(2).join(' ');
+            if (auto* edit = qobject_cast<QLineEdit*>(control))
+                edit->setText(value);
+            else if (auto* spin = qobject_cast<QSpinBox*>(control))
+                spin->setValue(value.toInt());
+            else if (auto* list = qobject_cast<QComboBox*>(control))
+                list->setCurrentIndex(value.toInt());
+        } else if (verb == "escape") {
+            qobject_cast<QDialog*>(&windowNamed(rest.at(0)))->reject();
+        } else if (verb == "boxes") {
+            // Twelve turns of four 6s and a 5, a box each in order, the
+            // refusals confirmed: 127 points; the end answered as given.
+            for (int n = 2; n <= 13; ++n) {
+                if (n == 8 || n == 9 || n == 11)
+                    messages.answers.queue({Answer::Yes});
+                for (const QString& answer : n == 13 ? rest : QStringList())
+                    messages.answers.queue({answer == "Yes" ? Answer::Yes : Answer::No});
+                dice.scripted.queue({6, 6, 6, 6, 5});
+                controlOf<QPushButton>("Daxo", "Command1")->click();
+                controlOf<QPushButton>("Daxo", QString("Command%1").arg(n))->click();
+            }
+        } else if (verb == "history") {
+            windows.keeper().history().finish(10000);
+            for (const StoredGame& kept : History(History::defaultPath()).allGames())
+                out << "Kept " + test::describe(kept);
+            const auto best = History(History::defaultPath()).highScores().value_or(std::vector<HighScore>{});
+            for (std::size_t rank = 0; rank < best.size(); ++rank)
+                out << QString("Best %1: %2 %3").arg(rank + 1).arg(best[rank].score).arg(best[rank].player);
+        } else if (verb == "name") {
+            Preferences().setPlayerName(rest.join(' '));
+        } else if (verb == "prefs") {
+            QSettings prefs(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf",
+                            QSettings::IniFormat);
+            for (const QString& key : prefs.allKeys())
+                out << "Prefs " + key + "=" + prefs.value(key).toStringList().join(',');
         } else if (verb == "unsave") {
             QFile::remove(settingsFilePath());
         } else if (verb == "settings") {

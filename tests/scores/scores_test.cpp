@@ -1,11 +1,8 @@
 #include "i18n/language_window.h"
-#include "scores/high_scores_window.h"
 #include "scores/history_keeper.h"
-#include "scores/new_high_score_window.h"
 #include "scores/perfect_play_source.h"
 #include "scores/scores_texts.h"
 #include "scores/statistics_window.h"
-#include "storage/preferences.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 
@@ -15,15 +12,12 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGraphicsTextItem>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
 
-#include <functional>
 
 namespace daxo {
 namespace {
@@ -39,12 +33,6 @@ protected:
         windows.keeper().history().finish(10000);
         return History(History::defaultPath()).allGames();
     }
-    std::vector<HighScore> best()
-    {
-        windows.keeper().history().finish(10000);
-        return History(History::defaultPath()).highScores().value_or(std::vector<HighScore>{});
-    }
-
     // A game of twelve turns of four 6s and a 5: 127 points.
     void finishAGame(std::initializer_list<Answer> end = {Answer::No, Answer::No}) { playBoxes(end); }
 
@@ -54,82 +42,6 @@ protected:
         windows.findLanguage()->findChild<QRadioButton*>(language)->click();
     }
 };
-
-// Every game is kept: finished, left by New game, or in play when the
-// program ends; a game never begun is not.
-TEST_F(Scores, EveryGameBegunIsKept)
-{
-    window.show();
-    finishAGame({Answer::Yes});
-    throwDice({1, 2, 3, 4, 5});
-    click("Command9");
-    find<QAction>("Nouveau")->trigger();
-    throwDice({6, 6, 6, 6, 6});
-    window.close(); // the end of the program: the game in play goes too
-    const std::vector<StoredGame> games = kept();
-    ASSERT_EQ(games.size(), 3u);
-    EXPECT_EQ(std::pair(games[0].summary.total, games[0].summary.finished()), std::pair(127, true));
-    EXPECT_EQ(games[0].summary.boxes[5], std::optional(24));
-    EXPECT_EQ(std::pair(games[1].summary.total, games[1].summary.finished()), std::pair(30, false));
-    EXPECT_TRUE(games[2].summary.begun && !games[2].summary.finished());
-    EXPECT_EQ(games[0].record.start().seed, 1u);
-    EXPECT_EQ(games[1].record.start().seed, 2u);
-}
-
-// Kept as it goes: whatever ends the program, at most the turn in play is
-// lost. The first throw keeps the game's seed; each box, the box.
-TEST_F(Scores, AGameIsKeptAsItGoes)
-{
-    throwDice({1, 2, 3, 4, 5});
-    std::vector<StoredGame> games = kept();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].record.start().seed, 1u);
-    throwDice({6, 6, 6, 1, 2});
-    click("Command7");
-    games = kept();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_EQ(games[0].summary.boxes[5], std::optional(18));
-    EXPECT_EQ(games[0].record.events(), window.game().record().events());
-}
-
-// A finished game stays finished: taking back its last box makes it
-// assisted at once, said once, and it leaves the high scores then, not at
-// the next game; finished again or left, it stays one finished game.
-TEST_F(Scores, AFinishedGameTakenBackStaysFinishedAndAssisted)
-{
-    finishAGame();
-    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
-    windows.newHighScore().reject();
-    ASSERT_EQ(best().size(), 1u);
-    window.game().undo();
-    ASSERT_TRUE(eventually([&] { return messages.notices.size() == 1; }));
-    EXPECT_TRUE(messages.notices.front().contains(QString::fromUtf8("partie assistée"))) << messages.notices.front().toStdString();
-    EXPECT_TRUE(best().empty()) << "at once";
-    std::vector<StoredGame> games = kept();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_TRUE(games[0].summary.finished() && games[0].assisted);
-
-    window.game().redo();
-    window.game().undo();
-    find<QAction>("Nouveau")->trigger();
-    games = kept();
-    ASSERT_EQ(games.size(), 1u);
-    EXPECT_TRUE(games[0].summary.finished() && games[0].assisted) << "still the finished game";
-    EXPECT_EQ(games[0].summary.total, 127);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(messages.notices.size(), 1) << "said once";
-
-    // Undone, then finished again another way: the new finish stands.
-    finishAGame();
-    window.game().undo();
-    messages.answers.queue({Answer::No, Answer::No});
-    throwDice({1, 1, 1, 1, 1});
-    click("Command13");
-    games = kept();
-    ASSERT_EQ(games.size(), 2u);
-    EXPECT_EQ(games[1].summary.boxes[11], std::optional(5));
-    EXPECT_TRUE(games[1].assisted);
-}
 
 // A history that cannot be written is told once; the games wait in hand
 // and are kept once it can be written again, and play goes on.
@@ -155,99 +67,6 @@ TEST_F(Scores, TroubleIsToldOnceAndTheGamesKeptLater)
     EXPECT_EQ(games.size(), 3u);
     EXPECT_EQ(std::count_if(games.begin(), games.end(), [](const StoredGame& game) { return game.summary.finished(); }),
               2);
-}
-
-// A finished game that enters the high scores says so after the game's own
-// question, and takes the player's name, which is remembered; Escape keeps
-// the name offered, and no score goes without a name.
-TEST_F(Scores, ANewHighScoreTakesThePlayersName)
-{
-    window.game().setCaption(Label::Label20, "F");
-    Preferences().setPlayerName("Camille");
-    finishAGame();
-    EXPECT_EQ(messages.asked.size(), 5u) << "three refusals and the two end questions came first";
-    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
-    NewHighScoreWindow& news = windows.newHighScore();
-    EXPECT_EQ(news.findChild<QLabel*>("Label1")->text(), "Votre partie de 127 points prend la 1re place des meilleurs scores.");
-    auto* name = news.findChild<QLineEdit*>("Nom");
-    EXPECT_EQ(name->text(), "Camille");
-    name->setText(QString::fromUtf8("Zoé"));
-    news.findChild<QPushButton*>("OK")->click();
-    ASSERT_EQ(best().size(), 1u);
-    EXPECT_EQ(best().front().player, QString::fromUtf8("Zoé"));
-    EXPECT_EQ(Preferences().playerName(), QString::fromUtf8("Zoé"));
-
-    find<QAction>("meilleurs")->trigger();
-    auto* table = windows.highScores().findChild<QTableWidget*>("Tableau");
-    ASSERT_TRUE(eventually([&] { return table->rowCount() == 1; }));
-    EXPECT_EQ((QStringList{table->verticalHeaderItem(0)->text(), table->item(0, 0)->text(), table->item(0, 2)->text()}),
-              (QStringList{"1", "127", QString::fromUtf8("Zoé")}));
-    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "Joueur");
-
-    for (const auto& [typed, escape, kept] : {std::tuple("Anne", true, "Camille"), std::tuple("  ", false, "Camille")}) {
-        Preferences().setPlayerName("Camille");
-        find<QAction>("Nouveau")->trigger();
-        finishAGame();
-        ASSERT_TRUE(eventually([&] { return news.isVisible(); }));
-        name->setText(typed);
-        if (escape)
-            news.reject();
-        else
-            news.findChild<QPushButton*>("OK")->click();
-        const std::vector<HighScore> lines = best();
-        ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [&](const HighScore& line) { return line.player == kept; }),
-                  escape ? 1 : 2)
-            << typed;
-        EXPECT_FALSE(std::any_of(lines.begin(), lines.end(), [](const HighScore& line) { return line.player.isEmpty(); }));
-    }
-}
-
-// A game with a hint is assisted: kept, but off the high scores, and no
-// name is asked.
-TEST_F(Scores, AnAssistedGameStaysOffTheHighScores)
-{
-    window.game().noteHint();
-    finishAGame();
-    EXPECT_TRUE(best().empty());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(windows.existingWindow("Bravo"), nullptr);
-    EXPECT_EQ(kept().size(), 1u);
-}
-
-// With none, the high scores say what enters them; they redraw their
-// headers and dates in the language chosen while they are open.
-TEST_F(Scores, TheHighScoresSayWhatTheyAreAndFollowTheLanguage)
-{
-    choose("Option1");
-    find<QAction>("meilleurs")->trigger();
-    auto* empty = windows.highScores().findChild<QLabel*>("Vide");
-    ASSERT_TRUE(eventually([&] { return empty->isVisible(); }));
-    EXPECT_TRUE(empty->text().startsWith("Aucun score pour l'instant.")) << empty->text().toStdString();
-    windows.highScores().close();
-
-    finishAGame();
-    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
-    windows.newHighScore().reject();
-    find<QAction>("meilleurs")->trigger();
-    auto* table = windows.highScores().findChild<QTableWidget*>("Tableau");
-    ASSERT_TRUE(eventually([&] { return table->rowCount() == 1 && table->isVisible(); }));
-    EXPECT_FALSE(empty->isVisible());
-    EXPECT_TRUE(table->item(0, 1)->text().contains('/'));
-    choose("Option2");
-    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), "Player");
-    EXPECT_TRUE(table->item(0, 1)->text().contains('-')) << "an English date: " << table->item(0, 1)->text().toStdString();
-}
-
-// Every text the chart draws, its axis labels among them.
-std::vector<std::string> textsDrawnIn(const QGraphicsItem& item)
-{
-    std::vector<std::string> texts;
-    if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(&item))
-        texts.push_back(text->toPlainText().toStdString());
-    for (const QGraphicsItem* child : item.childItems())
-        std::ranges::move(textsDrawnIn(*child), std::back_inserter(texts));
-    return texts;
 }
 
 // The games the histogram's staircase counts: each bin is a step of two

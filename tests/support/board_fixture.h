@@ -87,6 +87,28 @@ private:
     QTemporaryDir folder_;
 };
 
+// A game as the history keeps it, in a line: its game and seat, who played
+// it, its boxes, total and state.
+inline QString describe(const StoredGame& game)
+{
+    QStringList boxes;
+    for (const std::optional<int>& box : game.summary.boxes)
+        boxes << (box ? QString::number(*box) : QString("-"));
+    return QString("game %1 (seed %12) seat %2/%3 %4%5: %6 = %7%8%9%10%11")
+        .arg(game.record.start().game)
+        .arg(game.seat + 1)
+        .arg(game.seats)
+        .arg(game.computer ? "computer " + game.level : "human")
+        .arg(game.player.isEmpty() ? QString() : " " + game.player)
+        .arg(boxes.join(' '))
+        .arg(game.summary.total)
+        .arg(game.summary.finished() ? ", finished" : ", left")
+        .arg(game.assisted ? ", assisted" : "")
+        .arg(game.cheated ? ", cheated" : "")
+        .arg(game.place ? QString(", place %1").arg(*game.place) : QString())
+        .arg(game.record.start().seed);
+}
+
 // A first start: no settings file, no history, no preferences, whatever
 // the tests before left in the same program's folders.
 struct NoFiles {

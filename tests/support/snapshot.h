@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -46,7 +47,18 @@ private:
     // The widgets Qt builds inside a control, named by Qt itself.
     static bool isPart(const QWidget& control) { return control.objectName().startsWith("qt_"); }
 
-    static QString quoted(const QString& text) { return '"' + QString(text).replace('\n', "\\n") + '"'; }
+    // The day and time a game was played are the run's own: their digits
+    // are written as 9s, their form as it is.
+    static QString quoted(QString text)
+    {
+        static const QRegularExpression when("\\d{2,4}[/-]\\d{2}[/-]\\d{2,4} \\d{2}:\\d{2}");
+        for (auto match = when.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch found = match.next();
+            text.replace(found.capturedStart(), found.capturedLength(),
+                         found.captured().replace(QRegularExpression("\\d"), "9"));
+        }
+        return '"' + text.replace('\n', "\\n") + '"';
+    }
 
     static QString spoken(const QWidget& control, const QString& shown)
     {
