@@ -76,6 +76,7 @@ QList<Preferences::Player> Preferences::players() const
 void Preferences::setPlayers(const QList<Player>& players)
 {
     QStringList names = tableNames();
+    settings_.remove("seats"); // a smaller table leaves no seats of the one before
     settings_.beginWriteArray("seats", static_cast<int>(players.size()));
     for (int row = 0; row < players.size(); ++row) {
         const Player& player = players[row];

@@ -11,6 +11,7 @@
 
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
+#include "shell/about_window.h"
 #include "players/seating.h"
 #include "storage/preferences.h"
 #include "support/board_fixture.h"
@@ -120,6 +121,9 @@ protected:
                 seats.push_back(seatOf(word));
             windows.computerTurns().setPace(Pace::Instant);
             windows.seating().seat(seats, false);
+        } else if (verb == "cheat") {
+            windows.about().Image_Click(); // the About picture shows the cheat panel
+            controlOf<QAbstractButton>("Daxo", rest.value(0) == "off" ? "Option2" : "Option1")->click();
         } else if (verb == "hint") {
             windows.askForHint();
         } else if (verb == "await") {
@@ -142,9 +146,19 @@ protected:
                 out << rest.at(0) + " is not open";
                 return;
             }
+            // Only the controls named, if any are (a name ending in * stands
+            // for all those it begins), each with the rows of its table.
             const test::Snapshot snapshot(*shown);
+            const QStringList named = rest.mid(1);
+            bool kept = true;
             for (const QString& line : snapshot.lines) {
-                if (rest.size() == 1 || line == snapshot.lines.front() || rest.mid(1).contains(line.section(' ', 0, 0)))
+                const QString control = line.section(' ', 0, 0);
+                if (!line.startsWith("  "))
+                    kept = named.isEmpty() || line == snapshot.lines.front() ||
+                           std::ranges::any_of(named, [&](const QString& name) {
+                               return name.endsWith('*') ? control.startsWith(name.chopped(1)) : control == name;
+                           });
+                if (kept)
                     out << line;
             }
         } else if (verb == "confirm") {
@@ -184,8 +198,11 @@ protected:
         } else if (verb == "prefs") {
             QSettings prefs(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf",
                             QSettings::IniFormat);
-            for (const QString& key : prefs.allKeys())
-                out << "Prefs " + key + "=" + prefs.value(key).toStringList().join(',');
+            for (const QString& key : prefs.allKeys()) {
+                const QVariant value = prefs.value(key);
+                out << "Prefs " + key + "=" + (value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
+                                                                                     : value.toString());
+            }
         } else if (verb == "unsave") {
             QFile::remove(settingsFilePath());
         } else if (verb == "settings") {

@@ -76,37 +76,6 @@ protected:
     QString text(QWidget& in, const char* name) { return in.findChild<QLabel*>(name)->text(); }
 };
 
-// A hint marks what the engine ranks first, and only marks it: no hold
-// box is ticked. The next action takes the marks away.
-TEST_F(CoachTest, AHintMarksTheBestAction)
-{
-    window.show();
-    askForHint(); // before the first throw: throw
-    ASSERT_TRUE(eventually([&] { return !marked().empty(); }));
-    EXPECT_EQ(marked(), std::vector<QString>{"Command1"});
-    EXPECT_EQ(find<QPushButton>("Command1")->accessibleDescription(), QString::fromUtf8("Conseil\u00a0: lancer les dés"));
-
-    throwDice({1, 2, 1, 3, 4});
-    EXPECT_TRUE(marked().empty());
-    EXPECT_TRUE(find<QPushButton>("Command1")->accessibleDescription().isEmpty());
-    const Action best = table().advise({}, {2, 1, 1, 1, 0, 0}, 2).front();
-    ASSERT_EQ(solver::describe(best), "keep:11");
-    askForHint();
-    EXPECT_EQ(marked(), (std::vector<QString>{"Picture8", "Picture10"}));
-    for (int die = 1; die <= 5; ++die)
-        EXPECT_FALSE(find<QCheckBox>(QString("Check%1").arg(die))->isChecked());
-
-    find<QCheckBox>("Check1")->click();
-    find<QCheckBox>("Check3")->click();
-    throwDice({6, 6, 6});
-    throwDice({1, 6, 6});
-    askForHint(); // no throw left: a box
-    const Action last = table().advise({}, solver::countsOf(std::array{1, 1, 1, 6, 6}), 0).front();
-    ASSERT_EQ(last.kind, Action::Kind::Score);
-    EXPECT_EQ(marked(), std::vector<QString>{QString::fromStdString(name(solver::buttonOf(last.box)))});
-    EXPECT_TRUE(window.game().record().assisted());
-}
-
 // The first hint may wait for the table: the player sees it being worked
 // out and plays on; the hint then shows for where the game stands.
 TEST_F(CoachTest, AHintWaitsForTheTableWhilePlayGoesOn)
@@ -153,45 +122,6 @@ TEST_F(CoachTest, TheCoachWindowShowingItsActionsMakesTheGameAssisted)
     board.findChild<QPushButton*>("Command1")->click();
     QCoreApplication::processEvents();
     EXPECT_FALSE(board.game().record().assisted()) << "closed, it shows nothing";
-}
-
-// Once the game is over the window shows its final score and the way to
-// its analysis, not an expectation over an empty table.
-TEST_F(CoachTest, AtTheEndTheCoachWindowShowsTheScoreAndTheWayToTheAnalysis)
-{
-    CoachWindow& coach = openCoach();
-    playBoxes({Answer::No, Answer::No});
-    EXPECT_EQ(text(coach, "Attendu"), QString::fromUtf8("Partie finie\u00a0: 127 points"));
-    EXPECT_TRUE(text(coach, "Etat").contains("analyse")) << text(coach, "Etat").toStdString();
-    for (const char* gone : {"Actions", "Titre1", "Verdict"})
-        EXPECT_FALSE(coach.findChild<QWidget*>(gone)->isVisible()) << gone;
-    EXPECT_TRUE(coach.findChild<QPushButton*>("Analyser")->isDefault());
-    EXPECT_EQ(windows.existingWindow("Fin"), nullptr) << "the window has its own way to the analysis";
-}
-
-// Before the first throw there is nothing to analyse, and said so.
-TEST_F(CoachTest, TheAnalysisSaysWhenThereIsNothingToAnalyse)
-{
-    windows.showAnalysis(false);
-    AnalysisWindow& analysis = windows.analysis();
-    ASSERT_TRUE(eventually([&] { return !analysis.findChild<QProgressBar*>("Progression")->isVisible(); }));
-    EXPECT_EQ(text(analysis, "Resume"), QString::fromUtf8("Rien à analyser pour l'instant\u00a0: la partie n'a pas commencé."));
-    EXPECT_FALSE(analysis.findChild<QWidget*>("Decisions")->isVisible());
-}
-
-// A game the cheat mode touched is not judged, and nothing else is shown.
-TEST_F(CoachTest, TheCheatModeStopsTheJudgement)
-{
-    CoachWindow& coach = openCoach();
-    windows.about().Image_Click();
-    find<QRadioButton>("Option1")->click();
-    window.game().typeText(Cell::Text1, "6");
-    EXPECT_EQ(text(coach, "Etat"),
-              QString::fromUtf8("La triche a touché cette partie\u00a0: l'entraîneur ne peut pas la juger."));
-    for (const char* part : {"Actions", "Attendu", "Verdict", "Assistee"})
-        EXPECT_FALSE(coach.findChild<QWidget*>(part)->isVisible()) << part;
-    askForHint();
-    EXPECT_TRUE(window.findChild<MarkOverlay*>("marks")->marked().empty());
 }
 
 // The end of a game, after the game's own question, offers the analysis,

@@ -1,8 +1,8 @@
 #include "app/windows.h"
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
-#include "players/players_window.h"
 #include "players/ranking_window.h"
+#include "storage/preferences.h"
 #include "players/remembered_table.h"
 #include "players/scoreboard.h"
 #include "players/scoreboard_window.h"
@@ -11,7 +11,6 @@
 #include "shell/main_window.h"
 #include "solver/game_analysis.h"
 #include "storage/history.h"
-#include "storage/preferences.h"
 #include "storage/settings_file.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
@@ -24,10 +23,7 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QMenuBar>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QProcess>
-#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -234,7 +230,8 @@ bool fitsBesideTheBoard(const QWidget& window, const QWidget& board)
 // subtotal, bonus and total, and each one's expected final under perfect
 // play; live, and on one printed page. It opens with a table's game, unless
 // closed at a table before, and stands beside the board on a small screen
-// for every table, each column whole, long names cut short.
+// for every table, each column whole, long names cut short, as the players
+// window does.
 TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
 {
     for (int size = 6; size >= 2; --size) {
@@ -265,6 +262,8 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
         EXPECT_EQ(sheets->horizontalHeaderItem(0)->data(Qt::AccessibleTextRole).toString(),
                   names[0] + QString::fromUtf8(" joue."));
     }
+    board.findChild<QAction*>("joueurs")->trigger();
+    EXPECT_TRUE(fitsBesideTheBoard(windows.window("Joueurs"), board));
     windows.scoreboard().findChild<QPushButton*>("Fermer")->click();
     seat({human("Camille"), computer("regular")});
     EXPECT_FALSE(windows.scoreboard().isVisible()) << "closed at a table, it stays closed";
@@ -298,59 +297,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
     const QString page = QString::fromUtf8(text.readAllStandardOutput());
     for (const char* shown : {"Tableau des scores", "Camille", "Final espéré"})
         EXPECT_TRUE(page.contains(QString::fromUtf8(shown))) << shown;
-}
-
-// The players window: a table set, applied, remembered; a different table
-// over a game in progress asks first, and No keeps the game.
-TEST_F(TableTest, ThePlayersWindowSeatsTheTableAndAsksBeforeLeavingAGame)
-{
-    board.findChild<QAction*>("joueurs")->trigger();
-    PlayersWindow& players = windows.players();
-    EXPECT_TRUE(fitsBesideTheBoard(players, board));
-    auto* count = players.findChild<QSpinBox*>("Nombre");
-    EXPECT_EQ(count->value(), 1);
-    EXPECT_FALSE(players.findChild<QComboBox*>("Genre2")->isVisible());
-    count->setValue(3);
-    EXPECT_TRUE(players.findChild<QComboBox*>("Genre3")->isVisible());
-    players.findChild<QComboBox*>("Genre2")->setCurrentIndex(1);
-    players.findChild<QComboBox*>("Niveau2")->setCurrentIndex(2);
-    players.findChild<QLineEdit*>("Nom1")->setText("Camille");
-    players.findChild<QLineEdit*>("Nom3")->clear();
-    EXPECT_EQ(players.findChild<QComboBox*>("Niveau2")->currentText(),
-              QString::fromUtf8("Fort — environ 205 points par partie"));
-    players.findChild<QComboBox*>("Allure")->setCurrentIndex(2);
-    players.findChild<QPushButton*>("Jouer")->click();
-    ASSERT_TRUE(seating().table());
-    EXPECT_EQ(seating().seats(), (Seats{human("Camille"), computer("strong"), human("Joueur 3")}));
-    EXPECT_EQ(windows.computerTurns().pace(), Pace::Fast);
-    EXPECT_EQ(game().caption(Label::Label17), "1") << "nothing was played: no new game";
-    EXPECT_EQ(rememberedSeats(Preferences()), seating().seats());
-    EXPECT_EQ(rememberedPace(Preferences()), Pace::Fast);
-
-    humanTurn();
-    ASSERT_TRUE(computersPlayed());
-    const Seats three = seating().seats();
-    for (const auto& [answer, seated] : {std::pair(Answer::No, false), std::pair(Answer::Yes, true)}) {
-        player.answers.queue({answer});
-        board.findChild<QAction*>("joueurs")->trigger();
-        EXPECT_EQ(players.findChild<QSpinBox*>("Nombre")->value(), 3) << "the table as it is";
-        players.findChild<QSpinBox*>("Nombre")->setValue(1);
-        const std::size_t asked = player.asked.size();
-        players.findChild<QPushButton*>("Jouer")->click();
-        ASSERT_EQ(player.asked.size(), asked + 1);
-        EXPECT_EQ(player.asked.back().prompt, TableTexts(false).leaveGame().toStdString());
-        EXPECT_EQ(seating().seats() == three, !seated);
-        EXPECT_EQ(game().caption(Label::Label17), seated ? "2" : "1");
-    }
-    EXPECT_EQ(seating().table(), nullptr);
-    EXPECT_EQ(board.windowTitle(), "Daxo");
-    // The table's game left, each begun sheet kept: the third player's
-    // turn had not come.
-    windows.keeper().history().finish(10000);
-    const std::vector<StoredGame> kept = History(History::defaultPath()).allGames();
-    ASSERT_EQ(kept.size(), 2u);
-    EXPECT_EQ(kept[0].player, "Camille");
-    EXPECT_EQ(kept[1].level, "strong");
 }
 
 // What the preferences keep comes back as it was, and what a hand-edited
