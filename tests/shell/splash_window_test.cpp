@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@ TEST_F(SplashWindowTest, ShowsNameAndVersionOnTheCard)
 
 TEST_F(SplashWindowTest, ProceedsAtTheFirstTickAfterASecondOnTheClock)
 {
+    EXPECT_EQ(splash->findChild<QTimer*>()->interval(), 1000);
     now = start.addMSecs(50);
     splash->Timer1_Timer();
     EXPECT_EQ((std::pair{proceeded, label("Label1")->text()}), (std::pair{0, QString("0:00:00")}));

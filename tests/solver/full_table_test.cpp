@@ -1,6 +1,7 @@
 #include "brute_force.h"
 #include "solver/state_space.h"
 #include "solver/strategy.h"
+#include "support/whole_table.h"
 
 #include <gtest/gtest.h>
 
@@ -17,18 +18,12 @@ namespace {
 #define SKIP_UNDER_SANITIZERS() (void)0
 #endif
 
-const Strategy& wholeTable()
-{
-    static const Strategy strategy = *Strategy::solve({.threads = 2});
-    return strategy;
-}
-
 // The whole table, from one thread or two, and its sub-games are the same
 // numbers; and its end games are the brute force's.
 TEST(WholeTable, IsTheSameWorkedOutAnyWay)
 {
     SKIP_UNDER_SANITIZERS();
-    const Strategy& table = wholeTable();
+    const Strategy& table = daxo::test::wholeTable();
     EXPECT_EQ(table.stateCount(), StateSpace::instance().stateCount());
     const Position endGame{.used = kAllBoxes & ~(bit(Box::Sixes) | bit(Box::Plus) | bit(Box::Full)),
                            .subtotal = 45, .plus = std::nullopt, .moins = 10};

@@ -36,25 +36,18 @@ protected:
     std::filesystem::path path = folder / "daxo" / "perfect-play.table";
 };
 
-// What was written comes back value for value.
-TEST_F(StrategyCache, GivesBackTheTableItKept)
+// What was written comes back value for value, no draft left beside it;
+// a file that is not the table this program would work out is refused:
+// damaged, cut short or grown, from other rules, another engine, another
+// byte order or another size of number, or no table at all.
+TEST_F(StrategyCache, GivesBackTheTableItKeptAndRefusesEveryOtherFile)
 {
     const Strategy& table = test::wholeTable();
     ASSERT_TRUE(writeStrategy(table, path));
     const std::optional<Strategy> back = readStrategy(path);
-    ASSERT_TRUE(back);
-    ASSERT_EQ(back->table().size(), table.table().size());
+    ASSERT_TRUE(back && back->table().size() == table.table().size());
     EXPECT_EQ(std::memcmp(back->table().data(), table.table().data(), table.table().size() * sizeof(double)), 0);
-    EXPECT_EQ(back->expectedToCome({}), table.expectedToCome({}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}), 1) << "no draft left";
-}
-
-// A file that is not the table this program would work out is refused:
-// damaged, cut short or grown, from other rules, another engine, another
-// byte order or another size of number, or no table at all.
-TEST_F(StrategyCache, RefusesEveryOtherFile)
-{
-    ASSERT_TRUE(writeStrategy(test::wholeTable(), path));
     const std::string sound = bytes(path);
     auto changed = [&](std::size_t at, char by) {
         std::string other = sound;
