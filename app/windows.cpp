@@ -30,6 +30,7 @@
 #include "shell/rules_window.h"
 #include "storage/preferences.h"
 #include "widgets/box_names.h"
+#include "widgets/languages.h"
 #include "widgets/player_messages.h"
 #include "widgets/secondary_window.h"
 
@@ -37,13 +38,15 @@
 
 namespace daxo {
 
-Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies)
+Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies,
+                 QStringList desktopLanguages)
     : messages_(messages)
     , answers_(messages)
     , printers_(printers)
     , strategies_(strategies)
     , preferences_(std::make_unique<Preferences>())
     , game_(dice, answers_)
+    , desktopLanguages_(std::move(desktopLanguages))
     , seating_(std::make_unique<Seating>(game_, messages))
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
@@ -51,7 +54,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , print_([this] {
         return inActiveLanguage(new PrintWindow(main(), game_, sheets(), printers_, messages_), "Printer1");
     })
-    , language_([this] { return new LanguageWindow(main(), game_, *this); })
+    , language_([this] { return new LanguageWindow(main(), game_, *this, catalogues_); })
     , coachWindow_([this] {
         auto* window = inActiveLanguage(new CoachWindow(main(), coach()), "Entraîneur");
         QObject::connect(window, &CoachWindow::analysisWanted, window, [this] { showAnalysis(false); });
@@ -65,7 +68,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         return window;
     })
     , guide_([this] {
-        return inActiveLanguage(new CoachGuide(main(), [this] { return speaksEnglish(game_.languageCode()); }), "Guide");
+        return inActiveLanguage(new CoachGuide(main()), "Guide");
     })
     , highScores_([this] { return inActiveLanguage(new HighScoresWindow(main(), game_, keeper().history()), "Meilleurs"); })
     , newHighScore_([this] {
@@ -210,7 +213,7 @@ ComputerTurns& Windows::computerTurns()
 
 void Windows::restoreTable()
 {
-    seating_->seat(rememberedSeats(*preferences_), speaksEnglish(game_.languageCode()));
+    seating_->seat(rememberedSeats(*preferences_), game_.languageCode());
 }
 
 // The history keeps every seat of a table, each with its place; and the
@@ -228,7 +231,7 @@ void Windows::tableEnded(const std::vector<int>& places)
 {
     const Table* table = seating_->table();
     std::vector<int> totals;
-    const QStringList names = TableTexts(speaksEnglish(game_.languageCode())).seatNames(seating_->seats());
+    const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_->seats());
     finishedHumans_.clear();
     for (int seat = 0; seat < static_cast<int>(places.size()); ++seat) {
         totals.push_back(summarize(table->recordOf(seat)).total);
@@ -245,7 +248,7 @@ void Windows::playersChosen(const Seats& seats, Pace pace)
 {
     computerTurns().setPace(pace);
     rememberPace(*preferences_, pace);
-    if (seats == seating_->seats() || seating_->seat(seats, speaksEnglish(game_.languageCode())))
+    if (seats == seating_->seats() || seating_->seat(seats, game_.languageCode()))
         rememberSeats(*preferences_, seats);
 }
 
@@ -273,7 +276,7 @@ void Windows::showAnalysis(bool finished)
     std::vector<AnalysisWindow::PlayersGame> games;
     int shown = 0;
     if (table && !finished && summarize(game_.record()).begun) {
-        const QStringList names = TableTexts(speaksEnglish(game_.languageCode())).seatNames(seating_->seats());
+        const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_->seats());
         for (int seat = 0; seat < static_cast<int>(seating_->seats().size()); ++seat) {
             if (!seating_->seats()[static_cast<std::size_t>(seat)].human())
                 continue;
@@ -425,6 +428,17 @@ void Windows::applyLanguageOf(const std::string& code)
     window.Option1_Click();
 }
 
+void Windows::applyDesktopLanguage()
+{
+    const std::string code = desktopLanguageCode(desktopLanguages_);
+    // The board is laid out in French: on a French desktop its captions
+    // stand as they are, and its messages follow them.
+    if (code == "F")
+        game_.setCaption(Label::Label20, code);
+    else
+        language().applyWithoutSaving(code);
+}
+
 void Windows::applyPictureSet(int set)
 {
     switch (set) {
@@ -441,8 +455,9 @@ void Windows::applyPictureSet(int set)
 template <typename Window>
 Window* Windows::inActiveLanguage(Window* window, std::string_view name)
 {
-    if (const auto language = languageOf(game_.languageCode()))
+    if (const SpokenLanguage* language = languageOfCode(game_.languageCode()))
         writeWindowCaptions(*window, name, *language);
+    window->retranslate(); // what it writes from its captions, its title among them
     return window;
 }
 

@@ -5,11 +5,14 @@
 #include "scores/history_keeper.h"
 #include "game/game.h"
 #include "table/computer_answers.h"
-#include "i18n/qt_translations.h"
+#include "i18n/catalogues.h"
 #include "players/pace.h"
 #include "table/seat.h"
 #include "widgets/single_instance.h"
 #include "widgets/window_ports.h"
+
+#include <QLocale>
+#include <QStringList>
 
 #include <deque>
 #include <memory>
@@ -60,8 +63,10 @@ class Windows final : public WindowDirectory,
                       public Coaching,
                       private GameListener {
 public:
-    // What it is given must outlive it.
-    Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies);
+    // What it is given must outlive it. `desktopLanguages`, as
+    // QLocale::uiLanguages() gives them, choose the language of a first start.
+    Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printers, StrategySource& strategies,
+            QStringList desktopLanguages = QLocale::system().uiLanguages());
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -120,6 +125,7 @@ public:
     // LanguageSwitch
     void applyLanguage() override;
     void applyLanguageOf(const std::string& code) override;
+    void applyDesktopLanguage() override;
     // PictureSets
     void applyPictureSet(int set) override;
 
@@ -149,7 +155,8 @@ private:
     StrategySource& strategies_;
     std::unique_ptr<Preferences> preferences_;
     Game game_;
-    QtTranslations qtTranslations_{game_};
+    Catalogues catalogues_{game_};
+    QStringList desktopLanguages_;
     std::unique_ptr<Seating> seating_;
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<HistoryKeeper> keeper_;

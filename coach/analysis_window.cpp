@@ -116,14 +116,14 @@ std::optional<solver::Judgement> AnalysisWindow::judgement() const
 
 void AnalysisWindow::render()
 {
-    const CoachTexts texts(coach_.english());
+    const CoachTexts texts(coach_.languageCode());
     whose_->setText(texts.whoseGame());
     const std::optional<solver::Judgement> judged = judgement();
     const bool cheated = record() && record()->touchedByCheat();
     const bool begun = record() && summarize(*record()).begun;
     progress_->setVisible(!judged && !cheated && begun);
     progress_->setValue(static_cast<int>(coach_.source().progress() * 100));
-    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
+    progress_->setFormat(CoachTexts(coach_.languageCode()).percentFormat());
     const QStringList headers = texts.decisionHeaders();
     decisions_->setHorizontalHeaderLabels(headers);
     decisions_->horizontalHeaderItem(5)->setToolTip(texts.aboutLoss());
@@ -163,7 +163,7 @@ void AnalysisWindow::print()
     const std::optional<solver::Judgement> judged = judgement();
     if (!judged || !judged->judged || !summarize(*record()).begun)
         return;
-    const CoachTexts texts(coach_.english());
+    const CoachTexts texts(coach_.languageCode());
     const QString player = games_.size() > 1 ? player_->currentText() : QString();
     AnalysisSheet sheet(player.isEmpty() ? windowTitle() : windowTitle() + QString::fromUtf8(" — ") + player, *judged,
                         texts);

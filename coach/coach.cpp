@@ -20,8 +20,6 @@ Coach::Coach(Game& game, StrategySource& source, BoardMarks& marks, QObject* par
 
 Coach::~Coach() { game_.removeListener(*this); }
 
-bool Coach::english() const { return speaksEnglish(game_.languageCode()); }
-
 void Coach::wakeUp() { source_.request(); }
 
 void Coach::setWatched(bool watched)

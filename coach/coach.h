@@ -42,7 +42,7 @@ public:
 
     const StrategySource& source() const { return source_; }
     bool hintWaiting() const { return hintWaiting_; }
-    bool english() const;
+    const std::string& languageCode() const { return game_.languageCode(); }
     // The game in play, judged so far; nothing until the table is ready.
     const std::optional<solver::Judgement>& judgement() const { return judgement_; }
     // What can be done now, best first; nothing when the game cannot be

@@ -2,8 +2,6 @@
 
 #include "widgets/secondary_window.h"
 
-#include <functional>
-
 class QTextBrowser;
 
 namespace daxo {
@@ -14,17 +12,15 @@ namespace daxo {
 class CoachGuide final : public SecondaryWindow {
     Q_OBJECT
 public:
-    // `english` tells the language the windows speak.
-    CoachGuide(QWidget& board, std::function<bool()> english);
+    explicit CoachGuide(QWidget& board);
 
     void retranslate() override;
 
 private:
-    std::function<bool()> english_;
     QTextBrowser* text_ = nullptr;
 };
 
-// The guide's page in either language, as rich text.
-QString coachGuideText(bool english);
+// The guide's page in the language of the catalogue in use, as rich text.
+QString coachGuideText();
 
 } // namespace daxo

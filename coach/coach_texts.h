@@ -2,19 +2,23 @@
 
 #include "solver/game_analysis.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
+
+#include <string>
 
 namespace daxo {
 
 // The coach's own words, the ones that change with the game, in the
-// language the windows speak: English for the code "E", French otherwise.
-// The captions that do not change are rows of the caption table. French
-// keeps a no-break space before ":", ";", "!", "?" and "%", so that no line
-// of a wrapped text begins with one.
+// language the windows speak (the catalogue in use), its numbers written
+// the language's way. The captions that do not change are rows of the
+// caption table. French keeps a no-break space before ":", ";", "!", "?"
+// and "%", so that no line of a wrapped text begins with one.
 class CoachTexts {
+    Q_DECLARE_TR_FUNCTIONS(CoachTexts)
 public:
-    explicit CoachTexts(bool english) : english_(english) {}
+    explicit CoachTexts(const std::string& languageCode);
 
     QLocale locale() const;
     // A number of points: "201,35" in French, "201.35" in English.
@@ -28,6 +32,7 @@ public:
     QString throwNumber(int throwsMade) const;          // "avant", "1", "2", "3"
 
     QString working(double done) const;     // while the table is worked out
+    QString percentFormat() const;          // a progress bar's, "%p %"
     QString cannotJudge() const;            // a game touched by the cheat mode
     QString expected(double final) const;   // the expected final score
     QString gameOver(int score) const;
@@ -59,11 +64,7 @@ public:
 private:
     // A choice costing this much or more is pointed out.
     static constexpr double kCostly = 0.2;
-    QString pick(const char* french, const char* english) const
-    {
-        return QString::fromUtf8(english_ ? english : french);
-    }
-    bool english_;
+    std::string code_;
 };
 
 } // namespace daxo

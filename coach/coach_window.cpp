@@ -89,7 +89,7 @@ void CoachWindow::hideEvent(QHideEvent* event)
 
 void CoachWindow::render()
 {
-    const CoachTexts texts(coach_.english());
+    const CoachTexts texts(coach_.languageCode());
     const StrategySource& source = coach_.source();
     const bool ready = source.strategy() != nullptr;
     const auto& judgement = coach_.judgement();
@@ -97,7 +97,7 @@ void CoachWindow::render()
 
     progress_->setVisible(!ready && !cheated);
     progress_->setValue(static_cast<int>(source.progress() * 100));
-    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
+    progress_->setFormat(CoachTexts(coach_.languageCode()).percentFormat());
     progress_->setAccessibleName(texts.working(source.progress()));
     assisted_->setVisible(coach_.assisted() && !cheated);
     explain(assisted_, texts.aboutAssisted());

@@ -1,6 +1,7 @@
 #include "waiting_window.h"
 
 #include "coach.h"
+#include "coach_texts.h"
 #include "widgets/fonts.h"
 #include "widgets/strategy_source.h"
 
@@ -33,7 +34,7 @@ WaitingWindow::WaitingWindow(QWidget& board, const Coach& coach)
 void WaitingWindow::retranslate()
 {
     progress_->setAccessibleName(label_->text());
-    progress_->setFormat(coach_.english() ? QString("%p%") : QString::fromUtf8("%p\u00a0%"));
+    progress_->setFormat(CoachTexts(coach_.languageCode()).percentFormat());
 }
 
 } // namespace daxo

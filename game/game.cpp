@@ -94,6 +94,23 @@ Game::Game(DiceSource& dice, QuestionPort& questions)
     record_ = GameRecord(1, dice_.startGame());
 }
 
+const GameTexts& Game::texts() const
+{
+    const std::string& code = languageCode();
+    if (code == "F" || code == "E" || !translator_ || !translator_->speaks(code))
+        return gameTexts(code);
+    auto [entry, added] = translated_.try_emplace(code);
+    Translated& translated = entry->second;
+    if (added) {
+        const GameTexts& english = gameTexts("E");
+        for (std::size_t i = 0; i < std::size(kGameTexts); ++i) {
+            translated.words[i] = translator_->translate(code, english.*kGameTexts[i]);
+            translated.texts.*kGameTexts[i] = translated.words[i];
+        }
+    }
+    return translated.texts;
+}
+
 void Game::addListener(GameListener& listener) { listeners_.push_back(&listener); }
 
 void Game::removeListener(GameListener& listener)

@@ -7,6 +7,7 @@
 #include "sheet.h"
 
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ public:
     int diePicture(int die) const;                  // face shown, 0 for none
     const std::string& playerSheetText(Cell cell) const; // Text6 to Text20
     const std::string& languageCode() const { return caption(Label::Label20); }
+    // Where the game's texts come from in the languages Daxo added; it must
+    // outlive the game. Without one, those codes read as English.
+    void setTranslator(const TextTranslator* translator) { translator_ = translator; }
+    // The texts the game writes in the language of its code.
+    const GameTexts& texts() const;
     Dice dice() const;
     // Whether the player is kept from typing into the cell.
     bool isLocked(Cell cell) const;
@@ -167,7 +173,6 @@ private:
     void keepForUndo();
     void tellUndoState();
     double value(Cell cell) const;
-    const GameTexts& texts() const { return gameTexts(languageCode()); }
 
     // Tells every listener, in the order they were added. Listeners added
     // meanwhile wait for the next change; removed ones leave a gap that is
@@ -188,6 +193,14 @@ private:
 
     DiceSource& dice_;
     QuestionPort& questions_;
+    const TextTranslator* translator_ = nullptr;
+    // The texts translated for each code, once: their words, and the texts
+    // that view them.
+    struct Translated {
+        std::array<std::string, std::size(kGameTexts)> words;
+        GameTexts texts;
+    };
+    mutable std::map<std::string, Translated, std::less<>> translated_;
     TablePort* table_ = nullptr;
     std::vector<GameListener*> listeners_;
     int notifying_ = 0;

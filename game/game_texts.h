@@ -5,7 +5,9 @@
 namespace daxo {
 
 // The texts the game writes itself: status-bar prefixes and questions. They
-// are French for the language code "F" and English for every other code.
+// are French for the language code "F" and English for every other code,
+// but for the languages Daxo added, in which each English text is
+// translated.
 struct GameTexts {
     std::string_view gameNumber;     // panel 1, followed by the game number
     std::string_view subtotal;       // panel 2, followed by the subtotal
@@ -29,5 +31,14 @@ struct GameTexts {
 };
 
 const GameTexts& gameTexts(std::string_view languageCode);
+
+// Every text of GameTexts, in the order it declares them.
+inline constexpr std::string_view GameTexts::*kGameTexts[] = {
+    &GameTexts::gameNumber, &GameTexts::subtotal,    &GameTexts::missingBonus,    &GameTexts::bonus,
+    &GameTexts::total,      &GameTexts::diceTotal,   &GameTexts::noFull,          &GameTexts::noSuite,
+    &GameTexts::noCarre,    &GameTexts::noDaxo,      &GameTexts::refusalQuestion, &GameTexts::refusalTitle,
+    &GameTexts::endBefore,  &GameTexts::endAfter,    &GameTexts::endTitle,        &GameTexts::quitPrompt,
+    &GameTexts::quitTitle,
+};
 
 } // namespace daxo

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace daxo {
 
@@ -71,6 +72,16 @@ public:
     virtual void gameLeft(const GameRecord& /*left*/) {}
     // Whether undo or redo can be done may have changed.
     virtual void undoStateChanged(bool /*canUndo*/, bool /*canRedo*/) {}
+};
+
+// The game's own texts in the languages Daxo speaks beyond the game's
+// French and English: each of its English texts, in the language of a code.
+class TextTranslator {
+public:
+    virtual ~TextTranslator() = default;
+    // Whether a language beyond French and English is spoken for the code.
+    virtual bool speaks(std::string_view languageCode) const = 0;
+    virtual std::string translate(std::string_view languageCode, std::string_view english) const = 0;
 };
 
 // The course of a game at a table of several players, asked by the game at

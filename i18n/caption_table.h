@@ -5,14 +5,21 @@
 namespace daxo {
 
 // One row of the caption table: a control of a window and its caption in
-// each language. A row without a control is the window's title; the row of
+// French and English, the game's own; the other languages translate the
+// English caption, in the context "Captions". A row without a control is the window's title; the row of
 // the status bar stands for its six panels, which are computed from the
 // score sheet rather than read from the table.
 struct CaptionRow {
+    // The English caption, the source of the catalogues' translations, and
+    // where it stands, told to translators: "Daxo Command14".
+    struct Source {
+        const char* text;
+        const char* comment;
+    };
     const char* window;
     const char* control; // nullptr: the window's title
     const char* french;
-    const char* english;
+    Source english;
     // The coach's windows are written only while they exist; created later,
     // they take the language in use by themselves.
     bool onlyWhileOpen = false;

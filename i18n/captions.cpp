@@ -3,10 +3,12 @@
 #include "caption_table.h"
 #include "game/game.h"
 #include "panels.h"
+#include "widgets/languages.h"
 #include "widgets/window_ports.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -28,9 +30,18 @@ void setCaption(QObject* control, const QString& caption)
         frame->setTitle(caption);
 }
 
-void writeRow(QWidget& window, const CaptionRow& row, Language language)
+QString captionIn(const CaptionRow& row, const SpokenLanguage& language)
 {
-    const QString caption = QString::fromUtf8(language == Language::French ? row.french : row.english);
+    if (language.isFrench())
+        return QString::fromUtf8(row.french);
+    if (language.isEnglish())
+        return QString::fromUtf8(row.english.text);
+    return QCoreApplication::translate("Captions", row.english.text, row.english.comment);
+}
+
+void writeRow(QWidget& window, const CaptionRow& row, const SpokenLanguage& language)
+{
+    const QString caption = captionIn(row, language);
     if (!row.control)
         window.setWindowTitle(caption);
     else if (QObject* control = findControl(window, QString::fromUtf8(row.control)))
@@ -54,7 +65,7 @@ QObject* findControl(QWidget& window, const QString& name)
     return nullptr;
 }
 
-void writeCaptions(WindowDirectory& windows, Game& game, Language language)
+void writeCaptions(WindowDirectory& windows, Game& game, const SpokenLanguage& language)
 {
     for (const CaptionRow& row : captionTable()) {
         if (row.control && std::string_view(row.control) == kStatusBar) {
@@ -69,7 +80,7 @@ void writeCaptions(WindowDirectory& windows, Game& game, Language language)
     }
 }
 
-void writeWindowCaptions(QWidget& window, std::string_view name, Language language)
+void writeWindowCaptions(QWidget& window, std::string_view name, const SpokenLanguage& language)
 {
     for (const CaptionRow& row : captionTable()) {
         if (row.window == name)

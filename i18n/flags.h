@@ -8,4 +8,8 @@ namespace daxo {
 QIcon unionFlag();
 QIcon frenchFlag();
 
+struct SpokenLanguage;
+// The flag the language window shows for a language.
+QIcon flagOf(const SpokenLanguage& language);
+
 } // namespace daxo

@@ -1,23 +1,38 @@
 #include "language_window.h"
 
 #include "captions.h"
+#include "catalogues.h"
 #include "flags.h"
 #include "game/game.h"
 #include "storage/settings_file.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/languages.h"
 #include "widgets/option_button.h"
 #include "widgets/picture_box.h"
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace daxo {
+namespace {
 
-LanguageWindow::LanguageWindow(QWidget& board, Game& game, WindowDirectory& windows)
-    : SecondaryWindow(board, "Langue", twipsRect(0, 0, 2625, 885).size())
+// The added languages stand below the game's two, where the third option,
+// never shown, lies; each a row further down, wider for their names.
+constexpr int kRowTwips = 360;
+constexpr int kAddedTopTwips = 840;
+
+} // namespace
+
+LanguageWindow::LanguageWindow(QWidget& board, Game& game, WindowDirectory& windows, Catalogues& catalogues)
+    : SecondaryWindow(board, "Langue",
+                      twipsRect(0, 0, 2625, kAddedTopTwips + (static_cast<int>(spokenLanguages().size()) - 2) * kRowTwips +
+                                                120)
+                          .size())
     , game_(game)
     , windows_(windows)
+    , catalogues_(catalogues)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle("Langues");
@@ -31,16 +46,25 @@ LanguageWindow::LanguageWindow(QWidget& board, Game& game, WindowDirectory& wind
     frenchFlag_->hide();
     setWindowIcon(frenchFlag_->picture());
 
-    french_ = placeControl<OptionButton>(this, "Option1", twipsRect(120, 120, 1095, 255));
-    french_->setText(QString::fromUtf8("Français"));
-    french_->setChecked(true);
-    english_ = placeControl<OptionButton>(this, "Option2", twipsRect(120, 480, 1095, 255));
-    english_->setText("Anglais");
+    const auto languages = spokenLanguages();
+    auto* french = placeControl<OptionButton>(this, "Option1", twipsRect(120, 120, 1095, 255));
+    french->setText(QString::fromUtf8("Français"));
+    french->setChecked(true);
+    auto* english = placeControl<OptionButton>(this, "Option2", twipsRect(120, 480, 1095, 255));
+    english->setText("Anglais");
+    options_ = {{french, &languages[0]}, {english, &languages[1]}};
     third_ = placeControl<OptionButton>(this, "Option3", twipsRect(120, 840, 1095, 255));
     third_->setText("Allemand");
     third_->hide();
-    connect(french_, &QRadioButton::clicked, this, &LanguageWindow::Option1_Click);
-    connect(english_, &QRadioButton::clicked, this, &LanguageWindow::Option2_Click);
+    for (std::size_t added = 2; added < languages.size(); ++added) {
+        const std::string name = "Option" + std::to_string(added + 2);
+        auto* option = placeControl<OptionButton>(
+            this, name.c_str(), twipsRect(120, kAddedTopTwips + static_cast<int>(added - 2) * kRowTwips, 2415, 255));
+        option->setText(QString::fromUtf8(languages[added].name)); // named in itself, in every language
+        options_.emplace_back(option, &languages[added]);
+    }
+    for (const auto& [option, language] : options_)
+        connect(option, &QRadioButton::clicked, this, &LanguageWindow::Option1_Click);
 
     auto* close = placeControl<QPushButton>(this, "Command1", twipsRect(1560, 240, 975, 375));
     close->setText("&Fermer");
@@ -51,31 +75,57 @@ LanguageWindow::LanguageWindow(QWidget& board, Game& game, WindowDirectory& wind
 
 void LanguageWindow::Form_Load() { selectOptionOf(game_.languageCode()); }
 
+QRadioButton* LanguageWindow::optionOf(const std::string& code) const
+{
+    for (const auto& [option, language] : options_) {
+        if (language->code == code)
+            return option;
+    }
+    return nullptr;
+}
+
 void LanguageWindow::selectOptionOf(const std::string& code)
 {
-    if (code == "E")
-        selectInCode(*english_, [this] { Option2_Click(); });
-    else if (code == "F")
-        selectInCode(*french_, [this] { Option1_Click(); });
-    else if (code == "D")
+    if (code == "D")
         selectInCode(*third_, [] {}); // stands for the code, switches nothing
+    else if (QRadioButton* option = optionOf(code))
+        selectInCode(*option, [this] { Option1_Click(); });
+}
+
+void LanguageWindow::applyWithoutSaving(const std::string& code)
+{
+    if (QRadioButton* option = optionOf(code)) {
+        // Nor through the windows its captions create, whose load steps
+        // apply the language once more.
+        const QScopedValueRollback notSaving(saves_, false);
+        option->setChecked(true);
+        apply();
+    }
+}
+
+// English first, then French, then the added languages: the options are
+// exclusive, so one acts at most.
+void LanguageWindow::apply()
+{
+    for (const auto& [option, language] : options_) {
+        if (!option->isChecked())
+            continue;
+        catalogues_.use(language->code); // the captions below are written in it
+        writeCaptions(windows_, game_, *language);
+        game_.setCaption(Label::Label20, language->code);
+        setWindowIcon(language->isEnglish() ? unionFlag_->picture()
+                      : language->isFrench() ? frenchFlag_->picture()
+                                             : flagOf(*language));
+    }
+    if (third_->isChecked())
+        game_.setCaption(Label::Label20, "D");
 }
 
 void LanguageWindow::Option1_Click()
 {
-    if (english_->isChecked()) {
-        writeCaptions(windows_, game_, Language::English);
-        game_.setCaption(Label::Label20, "E");
-        setWindowIcon(unionFlag_->picture());
-    }
-    if (french_->isChecked()) {
-        writeCaptions(windows_, game_, Language::French);
-        game_.setCaption(Label::Label20, "F");
-        setWindowIcon(frenchFlag_->picture());
-    }
-    if (third_->isChecked())
-        game_.setCaption(Label::Label20, "D");
-    SaveSettings(game_);
+    apply();
+    if (saves_)
+        SaveSettings(game_);
 }
 
 void LanguageWindow::Option2_Click() { Option1_Click(); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "game/sheet.h"
-#include "language.h"
 
 #include <array>
 #include <string>
@@ -12,6 +11,7 @@ class Game;
 
 // The six status-bar panels as a change of language writes them, from the
 // game number, the subtotal, the bonus, the total and the dice.
-std::array<PanelText, 6> panelTexts(const Game& game, Language language);
+struct SpokenLanguage;
+std::array<PanelText, 6> panelTexts(const Game& game, const SpokenLanguage& language);
 
 } // namespace daxo

@@ -124,11 +124,9 @@ ComputerTurns::~ComputerTurns() { qApp->removeEventFilter(this); }
 
 void ComputerTurns::setPace(Pace pace) { pace_ = pace; }
 
-bool ComputerTurns::english() const { return speaksEnglish(game_.languageCode()); }
-
 QString ComputerTurns::nameOf(int seat) const
 {
-    return TableTexts(english()).seatNames(seating_.seats()).value(seat);
+    return TableTexts(game_.languageCode()).seatNames(seating_.seats()).value(seat);
 }
 
 // A computer's box passes the board on: the box is told before whose
@@ -142,8 +140,8 @@ QString ComputerTurns::boxJustScored()
     const LastTurn turn = lastTurnOf(table->recordOf(*seat));
     if (!turn.box)
         return {};
-    const TableTexts texts(english());
-    const QString box = theBox(turn.box->box, english());
+    const TableTexts texts(game_.languageCode());
+    const QString box = BoxNames(game_.languageCode()).theBox(turn.box->box);
     const int points = static_cast<int>(readNumber(turn.box->score));
     return sayingPace() == Pace::Instant ? texts.turnSummary(nameOf(*seat), turn.keptAfterEachThrow, box, points)
                                          : texts.scored(nameOf(*seat), box, points);
@@ -158,7 +156,7 @@ void ComputerTurns::passed(int seat)
     const QString box = boxJustScored();
     hurried_ = false; // the next turn goes at the pace again
     lock(seating_.computerInPlay());
-    say((box.isEmpty() ? QString() : box + ' ') + TableTexts(english()).turnOf(nameOf(seat)), pace_);
+    say((box.isEmpty() ? QString() : box + ' ') + TableTexts(game_.languageCode()).turnOf(nameOf(seat)), pace_);
     schedule();
 }
 
@@ -177,7 +175,7 @@ void ComputerTurns::ended(const std::vector<int>& places)
         say(box, sayingPace());
         waitUntilSaid();
     }
-    const QStringList names = TableTexts(english()).seatNames(seating_.seats());
+    const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_.seats());
     QStringList first;
     int total = 0;
     for (std::size_t seat = 0; seat < places.size(); ++seat) {
@@ -186,7 +184,7 @@ void ComputerTurns::ended(const std::vector<int>& places)
             total = summarize(table->recordOf(static_cast<int>(seat))).total;
         }
     }
-    say(TableTexts(english()).winners(first, total), Pace::Instant);
+    say(TableTexts(game_.languageCode()).winners(first, total), Pace::Instant);
     waitUntilSaid();
     hurried_ = false;
     lock(false);
@@ -224,7 +222,7 @@ void ComputerTurns::step()
     scoringSeat_.reset();
     // A turn played out at once is said whole with its box.
     if (done && done->kind != Table::Step::Kind::Score && sayingPace() != Pace::Instant) {
-        const TableTexts texts(english());
+        const TableTexts texts(game_.languageCode());
         const QString name = nameOf(done->seat);
         say(done->kind == Table::Step::Kind::Throw ? texts.threw(name, facesOf(game_.dice()))
                                                    : texts.kept(name, facesOf(game_.dice()), done->held),

@@ -66,7 +66,6 @@ private:
     void waitUntilSaid();
     QString boxJustScored();
     void lock(bool locked);
-    bool english() const;
     QString nameOf(int seat) const;
     // The pace the turn in play is said at: at once when hurried.
     Pace sayingPace() const { return hurried_ ? Pace::Instant : pace_; }

@@ -114,8 +114,6 @@ PlayersWindow::PlayersWindow(QWidget& board, const Game& game, const Preferences
     showTable({Seat{}}, Pace::Normal);
 }
 
-bool PlayersWindow::english() const { return speaksEnglish(game_.languageCode()); }
-
 void PlayersWindow::showTable(const Seats& seats, Pace pace)
 {
     count_->setValue(static_cast<int>(seats.size()));
@@ -123,6 +121,7 @@ void PlayersWindow::showTable(const Seats& seats, Pace pace)
         Row& controls = rows_[static_cast<std::size_t>(row)];
         const Seat seat = row < static_cast<int>(seats.size()) ? seats[static_cast<std::size_t>(row)] : Seat{};
         controls.name->setText(QString::fromStdString(seat.name));
+        controls.offered.clear();
         controls.level->setCurrentIndex(levelIndex(seat.level));
         controls.kind->setCurrentIndex(seat.human() ? kHumanItem : kComputerItem);
         kindChosen(row);
@@ -139,7 +138,7 @@ Seats PlayersWindow::seats() const
         if (controls.kind->currentIndex() == kHumanItem) {
             QString name = controls.name->text().simplified();
             if (name.isEmpty())
-                name = offeredName(preferences_, seats, row, english());
+                name = offeredName(preferences_, seats, row, game_.languageCode());
             seats.push_back({.kind = Seat::Kind::Human, .name = name.toStdString()});
         } else {
             const Level& level = levels()[static_cast<std::size_t>(controls.level->currentIndex())];
@@ -159,8 +158,10 @@ void PlayersWindow::kindChosen(int row)
     const bool shown = row < count_->value();
     controls.name->setVisible(shown && human);
     controls.level->setVisible(shown && !human);
-    if (human && controls.name->text().trimmed().isEmpty())
-        controls.name->setText(offeredName(preferences_, seats(), row, english()));
+    if (human && controls.name->text().trimmed().isEmpty()) {
+        controls.offered = offeredName(preferences_, seats(), row, game_.languageCode());
+        controls.name->setText(controls.offered);
+    }
 }
 
 void PlayersWindow::countChosen()
@@ -175,7 +176,7 @@ void PlayersWindow::countChosen()
 
 void PlayersWindow::retranslate()
 {
-    const TableTexts texts(english());
+    const TableTexts texts(game_.languageCode());
     for (int row = 0; row < kMostSeats; ++row) {
         Row& controls = rows_[static_cast<std::size_t>(row)];
         controls.kind->setItemText(kHumanItem, texts.human());
@@ -185,6 +186,10 @@ void PlayersWindow::retranslate()
         controls.kind->setAccessibleName(texts.kindOf(row + 1));
         controls.name->setAccessibleName(texts.nameOf(row + 1));
         controls.level->setAccessibleName(texts.levelOf(row + 1));
+        if (!controls.offered.isEmpty() && controls.name->text() == controls.offered) {
+            controls.offered = offeredName(preferences_, seats(), row, game_.languageCode());
+            controls.name->setText(controls.offered);
+        }
     }
     for (std::size_t pace = 0; pace < kPaces.size(); ++pace)
         pace_->setItemText(static_cast<int>(pace), texts.paceName(kPaces[pace]));

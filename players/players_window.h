@@ -42,10 +42,12 @@ private:
         QComboBox* kind = nullptr;  // GenreN
         QLineEdit* name = nullptr;  // NomN
         QComboBox* level = nullptr; // NiveauN
+        // The name the row was offered, while it still holds it: offered
+        // again in the language the windows switch to.
+        QString offered;
     };
     void kindChosen(int row);
     void countChosen();
-    bool english() const;
 
     const Game& game_;
     const Preferences& preferences_;

@@ -45,7 +45,7 @@ void RankingWindow::showRanking(const Seats& seats, const std::vector<int>& tota
 // Best first; equal places in the order of the seats.
 void RankingWindow::retranslate()
 {
-    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const TableTexts texts(game_.languageCode());
     const QStringList names = texts.seatNames(seats_);
     std::vector<std::size_t> order(places_.size());
     std::iota(order.begin(), order.end(), 0);

@@ -43,7 +43,7 @@ void rememberPace(Preferences& preferences, Pace pace)
     preferences.setPace(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
-QString offeredName(const Preferences& preferences, const Seats& seats, int row, bool english)
+QString offeredName(const Preferences& preferences, const Seats& seats, int row, const std::string& languageCode)
 {
     bool firstHuman = true;
     for (int before = 0; before < row && before < static_cast<int>(seats.size()); ++before)
@@ -51,7 +51,7 @@ QString offeredName(const Preferences& preferences, const Seats& seats, int row,
     if (firstHuman)
         return preferences.playerName();
     const QString last = preferences.tableNames().value(row).trimmed();
-    return last.isEmpty() ? TableTexts(english).playerNumber(row + 1) : last;
+    return last.isEmpty() ? TableTexts(languageCode).playerNumber(row + 1) : last;
 }
 
 } // namespace daxo

@@ -20,6 +20,6 @@ void rememberPace(Preferences& preferences, Pace pace);
 // The name offered for a human in `row` (from 0) that has none yet: the
 // login's full name for the first human, else the name last given in
 // that row, else the row's number ("Joueur 2").
-QString offeredName(const Preferences& preferences, const Seats& seats, int row, bool english);
+QString offeredName(const Preferences& preferences, const Seats& seats, int row, const std::string& languageCode);
 
 } // namespace daxo

@@ -73,7 +73,7 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
         board.rows.push_back(cells);
         switch (line.line) {
         case Line::Box:
-            board.rowHeads << boxCaption(button(number(Button::Command2) + line.box), texts.english());
+            board.rowHeads << BoxNames(texts.languageCode()).caption(button(number(Button::Command2) + line.box));
             break;
         case Line::Subtotal: board.rowHeads << texts.subtotal(); break;
         case Line::Bonus: board.rowHeads << texts.bonus(); break;

@@ -116,7 +116,7 @@ Scoreboard ScoreboardWindow::scoreboard() const
         records.push_back(game_.record());
         inPlay = summarize(game_.record()).finished() ? -1 : 0;
     }
-    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const TableTexts texts(game_.languageCode());
     return scoreboardOf(seating_.seats(), records, inPlay, game_.record().start().game, strategies_.strategy(),
                         texts);
 }
@@ -124,7 +124,7 @@ Scoreboard ScoreboardWindow::scoreboard() const
 void ScoreboardWindow::render()
 {
     const Scoreboard board = scoreboard();
-    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const TableTexts texts(game_.languageCode());
     heading_->setText(board.heading);
     table_->setColumnCount(static_cast<int>(board.players.size()));
     heads_.clear();
@@ -166,7 +166,7 @@ void ScoreboardWindow::fitColumns()
     // player in play: an expected final of three digits and a decimal.
     QFont bold = table_->font();
     bold.setBold(true);
-    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const TableTexts texts(game_.languageCode());
     const int least = QFontMetrics(bold).horizontalAdvance(texts.points(888.8)) + 2 * kCellMargin;
     const int width = std::max(least, table_->viewport()->width() / columns);
     QHeaderView* header = table_->horizontalHeader();
@@ -196,7 +196,7 @@ void ScoreboardWindow::print()
     ScoreboardSheet sheet(windowTitle(), scoreboard());
     const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, windowTitle());
     if (printer && !printSheet(sheet, *printer))
-        messages_.inform(windowTitle(), TableTexts(speaksEnglish(game_.languageCode())).printFailed());
+        messages_.inform(windowTitle(), TableTexts(game_.languageCode()).printFailed());
 }
 
 } // namespace daxo

@@ -40,7 +40,7 @@ bool Seating::finished() const
     return table_ ? table_->over() : summarize(game_.record()).finished();
 }
 
-bool Seating::seat(const Seats& players, bool english)
+bool Seating::seat(const Seats& players, const std::string& languageCode)
 {
     if (players.empty() || static_cast<int>(players.size()) > kMostSeats || players == seats_)
         return false;
@@ -50,7 +50,7 @@ bool Seating::seat(const Seats& players, bool english)
     }
     if (begun()) {
         if (!finished()) {
-            const TableTexts texts(english);
+            const TableTexts texts(languageCode);
             const Question leave{.prompt = texts.leaveGame().toStdString(),
                                  .title = texts.playersTitle().toStdString(),
                                  .icon = Question::Icon::Question};

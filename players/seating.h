@@ -30,7 +30,7 @@ public:
     // leave it if it was still in progress. Returns whether they sat down:
     // not when they are the players already there, nor when the player kept
     // the game.
-    bool seat(const Seats& players, bool english);
+    bool seat(const Seats& players, const std::string& languageCode);
 
 Q_SIGNALS:
     // A new table replaced the one before (nullptr for the game alone).

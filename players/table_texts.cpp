@@ -2,8 +2,9 @@
 
 #include "pace.h"
 #include "table/levels.h"
+#include "widgets/languages.h"
+#include "widgets/level_names.h"
 
-#include <QLocale>
 #include <cmath>
 #include <map>
 
@@ -17,46 +18,52 @@ QString capitalized(QString text)
     return text;
 }
 
+// The board's own caption of a row of the sheet, as the caption table
+// writes it in the language the windows speak.
+QString boardCaption(const std::string& code, const char* french, const char* english, const char* where)
+{
+    const SpokenLanguage& language = windowLanguage(code);
+    if (language.isFrench())
+        return QString::fromUtf8(french);
+    if (language.isEnglish())
+        return QString::fromUtf8(english);
+    return QCoreApplication::translate("Captions", english, where);
+}
+
 } // namespace
 
-QString TableTexts::levelName(const Level& level) const
-{
-    const std::string_view name = english_ ? level.name : level.french;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+bool TableTexts::english() const { return windowLanguage(code_).isEnglish(); }
+
+QString TableTexts::levelName(const Level& level) const { return LevelNames::level(level.name); }
 
 QString TableTexts::levelChoice(const Level& level) const
 {
-    const QString mean = QString::number(std::lround(level.measuredMean));
-    return capitalized(levelName(level)) +
-           pick(" — environ %1 points par partie", " — about %1 points a game").arg(mean);
+    //: Follows a level's name in the players window: %1, the points it scores on average.
+    return capitalized(levelName(level)) + tr(" — about %1 points a game").arg(std::lround(level.measuredMean));
 }
 
 QString TableTexts::paceName(Pace pace) const
 {
     switch (pace) {
-    case Pace::Slow: return pick("Lente", "Slow");
-    case Pace::Normal: return pick("Normale", "Normal");
-    case Pace::Fast: return pick("Rapide", "Fast");
-    case Pace::Instant: return pick("Instantanée", "Instant");
+    case Pace::Slow: return tr("Slow");
+    case Pace::Normal: return tr("Normal");
+    case Pace::Fast: return tr("Fast");
+    case Pace::Instant: return tr("Instant");
     }
     return {};
 }
 
-QString TableTexts::human() const { return pick("Humain", "Human"); }
+QString TableTexts::human() const { return tr("Human"); }
 
-QString TableTexts::computer() const { return pick("Ordinateur", "Computer"); }
+QString TableTexts::computer() const { return tr("Computer"); }
 
-QString TableTexts::playerNumber(int row) const { return pick("Joueur %1", "Player %1").arg(row); }
+QString TableTexts::playerNumber(int row) const { return tr("Player %1").arg(row); }
 
-QString TableTexts::kindOf(int row) const
-{
-    return pick("Joueur %1\u00a0: humain ou ordinateur", "Player %1: human or computer").arg(row);
-}
+QString TableTexts::kindOf(int row) const { return tr("Player %1: human or computer").arg(row); }
 
-QString TableTexts::nameOf(int row) const { return pick("Nom du joueur %1", "Player %1's name").arg(row); }
+QString TableTexts::nameOf(int row) const { return tr("Player %1's name").arg(row); }
 
-QString TableTexts::levelOf(int row) const { return pick("Niveau du joueur %1", "Player %1's level").arg(row); }
+QString TableTexts::levelOf(int row) const { return tr("Player %1's level").arg(row); }
 
 QStringList TableTexts::seatNames(const Seats& seats) const
 {
@@ -75,7 +82,7 @@ QStringList TableTexts::seatNames(const Seats& seats) const
             continue;
         }
         const Level* level = levelNamed(seat.level);
-        QString name = QString::fromStdString(computerName(level ? *level : perfectLevel(), english_));
+        QString name = LevelNames::computer(level ? level->name : perfectLevel().name);
         if (sharing[seat.level] > 1)
             name += ' ' + QString::number(++counted[seat.level]);
         names << name;
@@ -85,24 +92,25 @@ QStringList TableTexts::seatNames(const Seats& seats) const
 
 QString TableTexts::boardTitle(const QString& player) const
 {
-    return pick("Daxo — %1 joue", "Daxo — %1's turn").arg(player);
+    //: The board's title at a table; %1: the player whose turn it is.
+    return tr("Daxo — %1's turn").arg(player);
 }
 
 QString TableTexts::leaveGame() const
 {
-    return pick("Une partie est en cours. La quitter pour une nouvelle partie avec ces joueurs\u00a0?",
-                "A game is in progress. Leave it for a new game with these players?");
+    return tr("A game is in progress. Leave it for a new game with these players?");
 }
 
-QString TableTexts::playersTitle() const { return pick("Joueurs", "Players"); }
+QString TableTexts::playersTitle() const { return tr("Players"); }
 
-QString TableTexts::turnOf(const QString& player) const { return pick("%1 joue.", "%1's turn.").arg(player); }
+QString TableTexts::turnOf(const QString& player) const { return tr("%1's turn.").arg(player); }
 
 QString TableTexts::joined(const QStringList& parts) const
 {
     if (parts.size() < 2)
         return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(", ") + pick(" et ", " and ") + parts.back();
+    //: Joins the last two of a list: "3, 3 and 6", "Anne and Zoé".
+    return parts.mid(0, parts.size() - 1).join(", ") + tr(" and ") + parts.back();
 }
 
 QString TableTexts::threw(const QString& player, const std::array<int, 5>& faces) const
@@ -110,7 +118,8 @@ QString TableTexts::threw(const QString& player, const std::array<int, 5>& faces
     QStringList shown;
     for (const int face : faces)
         shown << QString::number(face);
-    return pick("%1 lance les dés\u00a0: %2.", "%1 throws: %2.").arg(player, shown.join(", "));
+    //: %1: the player; %2: the five faces thrown, "3, 3, 5, 6, 1".
+    return tr("%1 throws: %2.").arg(player, shown.join(", "));
 }
 
 QString TableTexts::kept(const QString& player, const std::array<int, 5>& faces, const std::array<bool, 5>& held) const
@@ -121,19 +130,17 @@ QString TableTexts::kept(const QString& player, const std::array<int, 5>& faces,
             kept << QString::number(faces[die]);
     }
     if (kept.isEmpty())
-        return pick("%1 ne garde aucun dé.", "%1 keeps no dice.").arg(player);
-    return pick("%1 garde %2.", "%1 keeps %2.").arg(player, joined(kept));
+        return tr("%1 keeps no dice.").arg(player);
+    //: %1: the player; %2: the faces kept, "3, 3 and 6".
+    return tr("%1 keeps %2.").arg(player, joined(kept));
 }
 
-QString TableTexts::pointCount(int points) const
-{
-    const bool singular = english_ ? points == 1 : points <= 1; // "0 point", "0 points"
-    return QString(singular ? "%1 point" : "%1 points").arg(points);
-}
+QString TableTexts::pointCount(int points) const { return tr("%n point(s)", "", points); }
 
 QString TableTexts::scored(const QString& player, const QString& box, int points) const
 {
-    return pick("%1 marque %2 dans %3.", "%1 scores %2 in %3.").arg(player, pointCount(points), box);
+    //: %1: the player; %2: the points, "24 points"; %3: the box, "the 6 box".
+    return tr("%1 scores %2 in %3.").arg(player, pointCount(points), box);
 }
 
 QString TableTexts::turnSummary(const QString& player, const std::vector<std::vector<int>>& keptAfterEachThrow,
@@ -146,25 +153,28 @@ QString TableTexts::turnSummary(const QString& player, const std::vector<std::ve
         QStringList faces;
         for (const int face : kept)
             faces << QString::number(face);
-        keeps << (faces.isEmpty() ? pick("ne garde aucun dé", "keeps no dice")
-                                  : pick("garde %1", "keeps %1").arg(joined(faces)));
+        //: One throw's part of a computer's whole turn told in one sentence.
+        keeps << (faces.isEmpty() ? tr("keeps no dice") : tr("keeps %1").arg(joined(faces)));
     }
-    return pick("%1 %2, et marque %3 dans %4.", "%1 %2, and scores %3 in %4.")
-        .arg(player, keeps.join(pick(", puis ", ", then ")), pointCount(points), box);
+    //: A computer's whole turn in one sentence: %1 the player, %2 what it
+    //: kept at each throw ("keeps 6 and 6, then keeps 6, 6 and 6"), %3 the
+    //: points, %4 the box.
+    return tr("%1 %2, and scores %3 in %4.").arg(player, keeps.join(tr(", then ")), pointCount(points), box);
 }
 
 QString TableTexts::winners(const QStringList& players, int total) const
 {
     if (players.size() == 1)
-        return pick("%1 gagne avec %2 points.", "%1 wins with %2 points.").arg(players.front(), QString::number(total));
-    return pick("%1 gagnent ex æquo avec %2 points.", "%1 share the win with %2 points.")
-        .arg(joined(players), QString::number(total));
+        return tr("%1 wins with %2 points.").arg(players.front(), QString::number(total));
+    //: Equal totals at the top: %1 the players, "Anne, Bruno and Zoé"; %2 their total.
+    return tr("%1 share the win with %2 points.").arg(joined(players), QString::number(total));
 }
 
 QString TableTexts::place(int place) const
 {
-    if (!english_)
-        return place == 1 ? QString("1er") : QString("%1e").arg(place);
+    if (!english())
+        //: A place in the ranking, heading its row: "1st", "2nd".
+        return tr("%nth", "", place);
     const int tens = place % 100;
     const char* suffix = (tens >= 11 && tens <= 13) ? "th"
                          : place % 10 == 1          ? "st"
@@ -174,44 +184,37 @@ QString TableTexts::place(int place) const
     return QString::number(place) + suffix;
 }
 
-QStringList TableTexts::rankingHeaders() const
-{
-    if (english_)
-        return {"Player", "Total"};
-    return {"Joueur", "Total"};
-}
+QStringList TableTexts::rankingHeaders() const { return {tr("Player"), tr("Total")}; }
 
-QString TableTexts::subtotal() const { return pick("Sous Total", "Sub Total"); }
+QString TableTexts::subtotal() const { return boardCaption(code_, "Sous Total", "Sub Total", "Daxo Label8"); }
 
-QString TableTexts::bonus() const { return "Bonus"; }
+QString TableTexts::bonus() const { return boardCaption(code_, "Bonus", "Bonus", "Daxo Label9"); }
 
-QString TableTexts::total() const { return "Total"; }
+QString TableTexts::total() const { return boardCaption(code_, "Total", "Total", "Daxo Label16"); }
 
-QString TableTexts::expectedFinal() const { return pick("Final espéré", "Expected final"); }
+QString TableTexts::expectedFinal() const { return tr("Expected final"); }
 
 QString TableTexts::expectedTip() const
 {
-    return pick("Les points de la feuille et ce que le jeu parfait en attend encore\u00a0: qui mène vraiment.",
-                "The points on the sheet and what perfect play still expects from it: who is really ahead.");
+    return tr("The points on the sheet and what perfect play still expects from it: who is really ahead.");
 }
 
 QString TableTexts::inPlay(const QString& player, int game) const
 {
-    return pick("Partie n°%1 — %2 joue", "Game n°%1 — %2's turn").arg(QString::number(game), player);
+    //: The scoreboard's heading: %1 the game's number, %2 the player in play.
+    return tr("Game n°%1 — %2's turn").arg(QString::number(game), player);
 }
 
-QString TableTexts::over(int game) const { return pick("Partie n°%1 — finie", "Game n°%1 — over").arg(game); }
+QString TableTexts::over(int game) const { return tr("Game n°%1 — over").arg(game); }
 
-QString TableTexts::points(double value) const
+QString TableTexts::points(double value) const { return windowLanguage(code_).locale().toString(value, 'f', 1); }
+
+QString TableTexts::working() const
 {
-    return QLocale(english_ ? QLocale::English : QLocale::French).toString(value, 'f', 1);
+    //: In a cell of the scoreboard while perfect play is worked out: short.
+    return tr("working…");
 }
 
-QString TableTexts::working() const { return pick("calcul…", "working…"); }
-
-QString TableTexts::printFailed() const
-{
-    return pick("Le tableau des scores n'a pas pu être imprimé.", "The scoreboard could not be printed.");
-}
+QString TableTexts::printFailed() const { return tr("The scoreboard could not be printed."); }
 
 } // namespace daxo

@@ -2,9 +2,11 @@
 
 #include "table/seat.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,13 +16,15 @@ enum class Pace;
 struct Level;
 
 // The words of the table's windows and of the board at a table, in the
-// language the windows speak: English for the code "E", French otherwise.
-// Their fixed captions are rows of the caption table. French keeps a
-// no-break space before ":", ";", "!", "?" and "%".
+// language the windows speak (the catalogue in use). Their fixed captions
+// are rows of the caption table. French keeps a no-break space before ":",
+// ";", "!", "?" and "%".
 class TableTexts {
+    Q_DECLARE_TR_FUNCTIONS(TableTexts)
 public:
-    explicit TableTexts(bool english) : english_(english) {}
-    bool english() const { return english_; }
+    explicit TableTexts(const std::string& languageCode) : code_(languageCode) {}
+    bool english() const;
+    const std::string& languageCode() const { return code_; }
 
     // "régulier", "regular"
     QString levelName(const Level& level) const;
@@ -71,13 +75,9 @@ public:
     QString printFailed() const;
 
 private:
-    QString pick(const char* french, const char* english) const
-    {
-        return QString::fromUtf8(english_ ? english : french);
-    }
     QString joined(const QStringList& parts) const; // "3, 3 et 6"
     QString pointCount(int points) const;           // "0 point", "2 points"
-    bool english_;
+    std::string code_;
 };
 
 } // namespace daxo

@@ -36,7 +36,7 @@ void TurnTitle::show()
         board_.setWindowTitle("Daxo");
         return;
     }
-    const TableTexts texts(speaksEnglish(game_.languageCode()));
+    const TableTexts texts(game_.languageCode());
     board_.setWindowTitle(texts.boardTitle(texts.seatNames(seating_.seats()).value(table->seatInPlay())));
 }
 

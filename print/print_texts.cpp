@@ -1,29 +1,27 @@
 #include "print_texts.h"
 
+#include "widgets/languages.h"
+
 namespace daxo {
-namespace {
 
-constexpr PrintTexts kFrench{
-    .title = "Daxo",
-    .sheetFailed = "La feuille « %1 » n'a pas pu être imprimée.",
-    .blankSheet = "Feuille de points vierge",
-    .rulesSheet = "Règles",
-    .playerSheet = "Vos points",
-};
-
-constexpr PrintTexts kEnglish{
-    .title = "Daxo",
-    .sheetFailed = "The sheet \"%1\" could not be printed.",
-    .blankSheet = "Blank score sheet",
-    .rulesSheet = "Rules",
-    .playerSheet = "Your points",
-};
-
-} // namespace
-
-const PrintTexts& printTexts(std::string_view languageCode)
+QString PrintTexts::trMessage(const char* english, const char* comment) const
 {
-    return languageCode == "F" ? kFrench : kEnglish;
+    return messageLanguage(code_).isEnglish() ? QString::fromUtf8(english) : tr(english, comment);
 }
+
+QString PrintTexts::sheetFailed(const QString& sheet) const
+{
+    //: A message box; %1 is the sheet's name: "Blank score sheet", "Rules" or "Your points".
+    return trMessage("The sheet \"%1\" could not be printed.").arg(sheet);
+}
+
+//: The name of a printed sheet, the print dialog's title.
+QString PrintTexts::blankSheet() const { return trMessage("Blank score sheet"); }
+
+//: The name of a printed sheet, the print dialog's title.
+QString PrintTexts::rulesSheet() const { return trMessage("Rules"); }
+
+//: The name of a printed sheet, the print dialog's title: the player's score sheet.
+QString PrintTexts::playerSheet() const { return trMessage("Your points"); }
 
 } // namespace daxo

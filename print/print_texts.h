@@ -1,20 +1,30 @@
 #pragma once
 
-#include <string_view>
+#include <QCoreApplication>
+#include <QString>
+
+#include <string>
 
 namespace daxo {
 
-// What printing tells the player and the names it gives the sheets, French
-// for the language code "F" and English for every other code, as the
-// game's own messages are.
-struct PrintTexts {
-    const char* title;
-    const char* sheetFailed;     // %1: the sheet
-    const char* blankSheet;
-    const char* rulesSheet;
-    const char* playerSheet;
-};
+// What printing tells the player and the names it gives the sheets, worded
+// as the game's own messages are: French for the language code "F", an
+// added language for its code, English for every other code.
+class PrintTexts {
+    Q_DECLARE_TR_FUNCTIONS(PrintTexts)
+public:
+    explicit PrintTexts(const std::string& languageCode) : code_(languageCode) {}
 
-const PrintTexts& printTexts(std::string_view languageCode);
+    static QString title() { return QStringLiteral("Daxo"); }
+    QString sheetFailed(const QString& sheet) const;
+    QString blankSheet() const;
+    QString rulesSheet() const;
+    QString playerSheet() const;
+
+private:
+    // The catalogues' tools read it as tr.
+    QString trMessage(const char* english, const char* comment = nullptr) const;
+    std::string code_;
+};
 
 } // namespace daxo

@@ -61,23 +61,22 @@ PrintWindow::PrintWindow(QWidget& board, const Game& game, PrintSheets& sheets, 
 // only; a sheet the printer refused is reported, not dropped in silence.
 void PrintWindow::Command1_Click()
 {
-    const PrintTexts& texts = printTexts(game_.languageCode());
+    const PrintTexts texts(game_.languageCode());
     const struct {
         QCheckBox* ticked;
         Sheet& (PrintSheets::*sheet)(); // created the first time it is printed
-        const char* name;
+        QString name;
     } jobs[] = {
-        {checks_[0], &PrintSheets::blankSheet, texts.blankSheet},
-        {checks_[1], &PrintSheets::rulesSheet, texts.rulesSheet},
-        {checks_[2], &PrintSheets::playerSheet, texts.playerSheet},
+        {checks_[0], &PrintSheets::blankSheet, texts.blankSheet()},
+        {checks_[1], &PrintSheets::rulesSheet, texts.rulesSheet()},
+        {checks_[2], &PrintSheets::playerSheet, texts.playerSheet()},
     };
     for (const auto& job : jobs) {
         if (!job.ticked->isChecked())
             continue;
-        const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, QString::fromUtf8(job.name));
+        const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, job.name);
         if (printer && !printSheet((sheets_.*job.sheet)(), *printer))
-            messages_.inform(QString::fromUtf8(texts.title),
-                                       QString::fromUtf8(texts.sheetFailed).arg(QString::fromUtf8(job.name)));
+            messages_.inform(PrintTexts::title(), texts.sheetFailed(job.name));
     }
     close();
 }

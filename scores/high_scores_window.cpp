@@ -58,7 +58,7 @@ void HighScoresWindow::retranslate() { render(); }
 
 void HighScoresWindow::render()
 {
-    const ScoresTexts texts(speaksEnglish(game_.languageCode()));
+    const ScoresTexts texts(game_.languageCode());
     table_->setHorizontalHeaderLabels(texts.highScoreHeaders());
     table_->setAccessibleName(windowTitle());
     QStringList ranks;

@@ -116,7 +116,7 @@ void HistoryKeeper::keepFinishedAssisted()
             this,
             [this] {
                 messages_.inform(QStringLiteral("Daxo"),
-                                 ScoresTexts(speaksEnglish(game_.languageCode())).finishedGameUndone());
+                                 ScoresTexts(game_.languageCode()).finishedGameUndone());
             },
             Qt::QueuedConnection);
     }
@@ -208,7 +208,7 @@ void HistoryKeeper::tellOnce(HistoryTrouble trouble, const QString& detail, cons
     if (told_)
         return;
     told_ = true;
-    messages_.inform(QStringLiteral("Daxo"), historyTrouble(game_.languageCode(), trouble, detail, damagedPath));
+    messages_.inform(QStringLiteral("Daxo"), ScoresTexts(game_.languageCode()).historyTrouble(trouble, detail, damagedPath));
 }
 
 // The figures are worked out on the history's thread, the table being

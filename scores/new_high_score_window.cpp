@@ -57,7 +57,7 @@ void NewHighScoreWindow::offer(qint64 game, int rank, int score, const QString& 
 
 void NewHighScoreWindow::retranslate()
 {
-    news_->setText(ScoresTexts(speaksEnglish(game_.languageCode())).enteredHighScores(rank_, score_));
+    news_->setText(ScoresTexts(game_.languageCode()).enteredHighScores(rank_, score_));
     name_->setAccessibleName(findChild<QLabel*>("Label2")->text().remove('&'));
 }
 

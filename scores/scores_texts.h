@@ -2,27 +2,29 @@
 
 #include "storage/history.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <string>
 #include <string_view>
 
 namespace daxo {
 
-// What the history tells the player when it cannot do its work, once,
-// worded as the game's own messages are: French for the code "F", English
-// for every other code.
-QString historyTrouble(std::string_view languageCode, HistoryTrouble trouble, const QString& detail,
-                       const QString& damagedPath);
-
 // The words of the scores' windows that change with what they show, in the
-// language the windows speak: English for the code "E", French otherwise.
-// Their fixed captions are rows of the caption table. Numbers are written
-// the language's way, digits grouped; French keeps a no-break space before
-// ":", ";", "!", "?" and "%".
+// language the windows speak (the catalogue in use). Their fixed captions
+// are rows of the caption table. Numbers are written the language's way,
+// digits grouped; French keeps a no-break space before ":", ";", "!", "?"
+// and "%".
 class ScoresTexts {
+    Q_DECLARE_TR_FUNCTIONS(ScoresTexts)
 public:
-    explicit ScoresTexts(bool english) : english_(english) {}
+    explicit ScoresTexts(const std::string& languageCode) : code_(languageCode) {}
+
+    // What the history tells the player when it cannot do its work, once,
+    // worded as the game's own messages are: in French for the code "F", in
+    // an added language for its code, in English for every other code.
+    QString historyTrouble(HistoryTrouble trouble, const QString& detail, const QString& damagedPath) const;
 
     QLocale locale() const;
     QString number(double value, int decimals) const; // "180,5" in French
@@ -57,11 +59,10 @@ public:
     QString lossAxis() const;
 
 private:
-    QString pick(const char* french, const char* english) const
-    {
-        return QString::fromUtf8(english_ ? english : french);
-    }
-    bool english_;
+    // A message's words: the catalogue's, but English where the messages
+    // are (the catalogues' tools read it as tr).
+    QString trMessage(const char* english) const;
+    std::string code_;
 };
 
 } // namespace daxo

@@ -86,8 +86,8 @@ void StatisticsWindow::retranslate() { render(); }
 
 void StatisticsWindow::render()
 {
-    const bool english = speaksEnglish(game_.languageCode());
-    const ScoresTexts texts(english);
+    const std::string& code = game_.languageCode();
+    const ScoresTexts texts(code);
     const HistoryFigures shown = figures_.value_or(HistoryFigures{});
     const solver::PerfectPlayStatistics* perfect = perfect_.statistics();
 
@@ -104,7 +104,7 @@ void StatisticsWindow::render()
     std::vector<QStringList> rows;
     for (int box = 0; box < 12; ++box) {
         const auto b = static_cast<std::size_t>(box);
-        boxes << boxCaption(button(box + 2), english);
+        boxes << BoxNames(code).caption(button(box + 2));
         rows.push_back({shown.games > 0 ? texts.number(shown.boxMeans[b], 1) : QString::fromUtf8("—"),
                         perfect ? texts.number(perfect->boxMeans[b], 1) : QString::fromUtf8("…")});
     }
@@ -130,12 +130,12 @@ void StatisticsWindow::render()
                             levels_->verticalHeader()->defaultSectionSize() * static_cast<int>(against.size()) +
                             2 * levels_->frameWidth());
     levels_->setVisible(!against.empty());
-    HistogramDrawn histogram{english, perfect != nullptr, shown.games, shown.best, shown.binWidth, shown.scoreCounts};
+    HistogramDrawn histogram{code, perfect != nullptr, shown.games, shown.best, shown.binWidth, shown.scoreCounts};
     if (histogramDrawn_ != histogram) {
         showChart(*histogram_, scoreHistogram(shown, perfect, texts), texts.histogramTitle());
         histogramDrawn_ = std::move(histogram);
     }
-    LossesDrawn losses{english, shown.judgedGames, shown.progress};
+    LossesDrawn losses{code, shown.judgedGames, shown.progress};
     if (lossesDrawn_ != losses) {
         showChart(*losses_, lossChart(shown, texts), texts.lossTitle());
         lossesDrawn_ = std::move(losses);

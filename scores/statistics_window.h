@@ -4,6 +4,7 @@
 #include "widgets/secondary_window.h"
 
 #include <optional>
+#include <string>
 
 class QChartView;
 class QLabel;
@@ -55,7 +56,7 @@ private:
     // chart is built and painted again only when its own figures change,
     // so that no redraw holds the board for both.
     struct HistogramDrawn {
-        bool english = false;
+        std::string language; // the code the charts speak
         bool perfectReady = false; // perfect play's figures come once a run
         int games = 0;
         int best = 0;
@@ -64,7 +65,7 @@ private:
         friend bool operator==(const HistogramDrawn&, const HistogramDrawn&) = default;
     };
     struct LossesDrawn {
-        bool english = false;
+        std::string language;
         int judgedGames = 0;
         std::vector<HistoryFigures::Progress> progress;
         friend bool operator==(const LossesDrawn&, const LossesDrawn&) = default;

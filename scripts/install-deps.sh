@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-qpa-plugins
-          qt6-translations-l10n libgl-dev fonts-liberation fonts-dejavu-core)
+          qt6-translations-l10n qt6-tools-dev qt6-l10n-tools gettext libgl-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
     packages+=(libgtest-dev poppler-utils desktop-file-utils appstream file lintian dpkg-dev clang libclang-rt-dev)
 fi

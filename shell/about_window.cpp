@@ -49,10 +49,10 @@ AboutWindow::AboutWindow(QWidget& board, Game& game, CheatControls& cheat)
 
 AboutWindow::~AboutWindow() { game_.removeListener(*this); }
 
-void AboutWindow::captionChanged(Label label, const std::string& caption)
+void AboutWindow::captionChanged(Label label, const std::string&)
 {
     if (label == Label::Label20)
-        image_->setAccessibleName(accessibleNamesFor(caption).aboutPicture());
+        image_->setAccessibleName(AccessibleNames::aboutPicture());
 }
 
 void AboutWindow::Form_Load() { cheatShown_ = false; }

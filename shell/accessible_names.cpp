@@ -3,64 +3,51 @@
 #include "widgets/box_names.h"
 
 namespace daxo {
-namespace {
 
-QString die(bool english, int die) { return (english ? QString("Die %1") : QString::fromUtf8("Dé %1")).arg(die); }
+AccessibleNames::AccessibleNames(const std::string& languageCode) : code_(languageCode) {}
 
-} // namespace
+QString AccessibleNames::die(int die) const { return tr("Die %1").arg(die); }
 
-AccessibleNames accessibleNamesFor(const std::string& languageCode) { return {speaksEnglish(languageCode)}; }
-
-QString AccessibleNames::throwButton() const { return english ? "Throw the dice" : QString::fromUtf8("Lancer les dés"); }
+QString AccessibleNames::throwButton() const { return tr("Throw the dice"); }
 
 QString AccessibleNames::box(Button button) const
 {
-    return (english ? QString("Box %1") : QString("Case %1")).arg(boxCaption(button, english));
+    //: A box's button or score cell: %1 is the box's caption on the board.
+    return tr("Box %1").arg(BoxNames(code_).caption(button));
 }
 
 QString AccessibleNames::cell(Cell c) const
 {
     const int n = number(c);
     if (n <= kDieCount)
-        return die(english, n);
+        return die(n);
     if (c == Cell::Text12)
-        return english ? "Sub Total" : "Sous Total";
+        return tr("Sub Total");
     if (c == Cell::Text13)
-        return "Bonus";
+        return tr("Bonus");
     if (c == Cell::Text20)
-        return "Total";
+        return tr("Total");
     // The score cells of the boxes: Text6 to Text11, then Text14 to Text19.
     const int boxNumber = n <= number(Cell::Text11) ? n - 4 : n - 6;
     return box(button(boxNumber));
 }
 
-QString AccessibleNames::hold(int d) const
-{
-    return QString(english ? "Hold die %1" : QString::fromUtf8("Garder le dé %1")).arg(d);
-}
+QString AccessibleNames::hold(int d) const { return tr("Hold die %1").arg(d); }
 
-QString AccessibleNames::aboutPicture() const { return english ? "Daxo icon" : QString::fromUtf8("Icône de Daxo"); }
+QString AccessibleNames::aboutPicture() { return tr("Daxo icon"); }
 
-QString AccessibleNames::hintThrow() const
-{
-    return english ? "Hint: throw the dice" : QString::fromUtf8("Conseil\u00a0: lancer les dés");
-}
+QString AccessibleNames::hintThrow() const { return tr("Hint: throw the dice"); }
 
-QString AccessibleNames::hintKeep() const
-{
-    return english ? "Hint: keep this die" : QString::fromUtf8("Conseil\u00a0: garder ce dé");
-}
+QString AccessibleNames::hintKeep() const { return tr("Hint: keep this die"); }
 
-QString AccessibleNames::hintScore() const
-{
-    return english ? "Hint: score this box" : QString::fromUtf8("Conseil\u00a0: marquer cette case");
-}
+QString AccessibleNames::hintScore() const { return tr("Hint: score this box"); }
 
 QString AccessibleNames::diePicture(int d, int face) const
 {
     if (face == 0)
-        return die(english, d) + (english ? ", no face" : ", aucune face");
-    return die(english, d) + QString(", face %1").arg(face);
+        return tr("%1, no face").arg(die(d));
+    //: %1: the die, "Die 2"; %2: the face it shows.
+    return tr("%1, face %2").arg(die(d)).arg(face);
 }
 
 } // namespace daxo

@@ -4,6 +4,7 @@
 #include "shell_texts.h"
 #include "storage/settings_file.h"
 #include "widgets/app_icon.h"
+#include "widgets/languages.h"
 #include "widgets/mark_overlay.h"
 #include "widgets/picture_box.h"
 #include "widgets/player_messages.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -201,7 +203,7 @@ void MainWindow::showGameState()
 
 void MainWindow::nameControls()
 {
-    const AccessibleNames names = accessibleNamesFor(game_.languageCode());
+    const AccessibleNames names = AccessibleNames(game_.languageCode());
     commands_[0]->setAccessibleName(names.throwButton());
     for (int n = number(Button::Command2); n <= kButtonCount; ++n)
         commands_[static_cast<std::size_t>(n - 1)]->setAccessibleName(names.box(button(n)));
@@ -219,6 +221,7 @@ void MainWindow::Form_Load()
 
     // Unknown values stay in their labels for the run, and the next save
     // writes them back as they came.
+    const bool firstStart = !QFile::exists(settingsFilePath());
     const StoredSettings stored = readSettingsFile(settingsFilePath());
     game_.setCaption(Label::Label18, stored.setName);
     game_.setCaption(Label::Label20, stored.languageCode);
@@ -230,8 +233,12 @@ void MainWindow::Form_Load()
             links_.pictureSets.applyPictureSet(set);
     }
 
+    // A first start speaks the desktop's language rather than French windows
+    // beside English messages; a code Daxo does not know switches nothing.
     const std::string& code = game_.languageCode();
-    if (code == "E" || code == "F" || code == "D")
+    if (firstStart)
+        links_.languages.applyDesktopLanguage();
+    else if (code == "D" || languageOfCode(code))
         links_.languages.applyLanguageOf(code);
 }
 
@@ -292,7 +299,7 @@ void MainWindow::mark(const std::vector<QWidget*>& controls, const QString& why)
     marks_->mark(controls);
 }
 
-void MainWindow::markThrow() { mark({commands_[0]}, accessibleNamesFor(game_.languageCode()).hintThrow()); }
+void MainWindow::markThrow() { mark({commands_[0]}, AccessibleNames(game_.languageCode()).hintThrow()); }
 
 void MainWindow::markDice(const std::array<bool, 5>& keep)
 {
@@ -301,13 +308,13 @@ void MainWindow::markDice(const std::array<bool, 5>& keep)
         if (keep[static_cast<std::size_t>(die - 1)])
             dice.push_back(pictures_[static_cast<std::size_t>(6 + die)]);
     }
-    mark(dice, accessibleNamesFor(game_.languageCode()).hintKeep());
+    mark(dice, AccessibleNames(game_.languageCode()).hintKeep());
 }
 
 void MainWindow::markBox(Button box)
 {
     if (number(box) >= number(Button::Command2) && number(box) <= kButtonCount)
-        mark({commands_[static_cast<std::size_t>(number(box) - 1)]}, accessibleNamesFor(game_.languageCode()).hintScore());
+        mark({commands_[static_cast<std::size_t>(number(box) - 1)]}, AccessibleNames(game_.languageCode()).hintScore());
 }
 
 void MainWindow::clearMarks() { mark({}, {}); }
@@ -343,8 +350,7 @@ void MainWindow::openAddress(const QString& address)
 {
     if (openUrl_(QUrl(address)))
         return;
-    const ShellTexts& texts = shellTexts(game_.languageCode());
-    messages_.inform(QString::fromUtf8(texts.title), QString::fromUtf8(texts.addressFailed).arg(address));
+    messages_.inform(ShellTexts::title(), ShellTexts(game_.languageCode()).addressFailed(address));
 }
 
 void MainWindow::textChanged(Cell c, const std::string& text)
@@ -396,7 +402,7 @@ void MainWindow::diePictureChanged(int die, int face)
     const PictureBox* source = pictures_[static_cast<std::size_t>(face == 0 ? 6 : face - 1)];
     PictureBox* shown = pictures_[static_cast<std::size_t>(6 + die)];
     shown->setPicture(source->picture());
-    shown->setAccessibleName(accessibleNamesFor(game_.languageCode()).diePicture(die, face));
+    shown->setAccessibleName(AccessibleNames(game_.languageCode()).diePicture(die, face));
 }
 
 void MainWindow::quitRequested() { close(); }

@@ -108,10 +108,6 @@ std::vector<QRect> panelPlaces(std::span<const int> widths, QSize bar)
     return places;
 }
 
-namespace {
-
-} // namespace
-
 void MainWindow::buildBoard()
 {
     auto* board = new QWidget(this);

@@ -1,23 +1,18 @@
 #include "shell_texts.h"
 
+#include "widgets/languages.h"
+
 namespace daxo {
-namespace {
 
-constexpr ShellTexts kFrench{
-    .title = "Daxo",
-    .addressFailed = "Impossible d'ouvrir l'adresse %1 dans le navigateur.",
-};
-
-constexpr ShellTexts kEnglish{
-    .title = "Daxo",
-    .addressFailed = "The address %1 could not be opened in the browser.",
-};
-
-} // namespace
-
-const ShellTexts& shellTexts(std::string_view languageCode)
+QString ShellTexts::trMessage(const char* english, const char* comment) const
 {
-    return languageCode == "F" ? kFrench : kEnglish;
+    return messageLanguage(code_).isEnglish() ? QString::fromUtf8(english) : tr(english, comment);
+}
+
+QString ShellTexts::addressFailed(const QString& address) const
+{
+    //: A message box; %1 is a web address.
+    return trMessage("The address %1 could not be opened in the browser.").arg(address);
 }
 
 } // namespace daxo

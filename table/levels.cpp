@@ -10,10 +10,10 @@ namespace {
 // points, below perfect play's 219.41; the means measured at them by
 // `daxo-coach simulate --games 100000` (the README's table of levels).
 constexpr std::array<Level, 4> kLevels{{
-    {"beginner", "débutant", 2.62, 159.9},
-    {"regular", "régulier", 1.555, 184.8},
-    {"strong", "fort", 0.81, 204.5},
-    {"perfect", "parfait", 0.0, 219.41}, // the engine's exact expectation
+    {"beginner", 2.62, 159.9},
+    {"regular", 1.555, 184.8},
+    {"strong", 0.81, 204.5},
+    {"perfect", 0.0, 219.41}, // the engine's exact expectation
 }};
 
 } // namespace
@@ -27,14 +27,5 @@ const Level* levelNamed(std::string_view name)
 }
 
 const Level& perfectLevel() { return kLevels.back(); }
-
-std::string computerName(const Level& level, bool english)
-{
-    if (!english)
-        return "Ordinateur " + std::string(level.french);
-    std::string name(level.name);
-    name[0] = static_cast<char>(name[0] - 'a' + 'A'); // the English names are lower-case ASCII
-    return name + " computer";
-}
 
 } // namespace daxo

@@ -12,8 +12,7 @@ namespace daxo {
 // play. The measured strengths are the mean scores of 100,000 games played
 // at each level (`daxo-coach simulate`).
 struct Level {
-    std::string_view name;    // English, lower case: "regular"
-    std::string_view french;  // "régulier"
+    std::string_view name;    // English, lower case: "regular"; the windows name it in their language
     double temperature;       // in points of expected final score
     double measuredMean;      // points a game
 };
@@ -23,9 +22,5 @@ std::span<const Level> levels();
 // The level of that name, or nullptr.
 const Level* levelNamed(std::string_view name);
 const Level& perfectLevel();
-
-// A computer of the level as the windows name it: "Ordinateur régulier",
-// "Regular computer".
-std::string computerName(const Level& level, bool english);
 
 } // namespace daxo

@@ -1,6 +1,7 @@
 // Runs a test program headless, with configuration, data and cache folders
 // of its own, so that no test reads or writes the player's settings,
-// history or cache.
+// history or cache, on a French desktop whatever the machine's own language,
+// so that a first start is the same everywhere.
 
 #ifdef DAXO_TEST_WIDGETS
 #include <QApplication>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    qputenv("LANGUAGE", "fr_FR");
 
 #ifdef DAXO_TEST_WIDGETS
     QApplication app(argc, argv);

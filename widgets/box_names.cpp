@@ -1,5 +1,7 @@
 #include "box_names.h"
 
+#include "languages.h"
+
 namespace daxo {
 namespace {
 
@@ -9,17 +11,27 @@ constexpr const char* kEnglishCaptions[] = {"1",    "2",        "3",    "4",    
 
 } // namespace
 
-QString boxCaption(Button box, bool english)
+QString BoxNames::caption(Button box) const
 {
     const int index = number(box) - number(Button::Command2);
     if (index < 0 || index >= 12)
         return {};
-    return QString::fromUtf8(english ? kEnglishCaptions[index] : kFrenchCaptions[index]);
+    const SpokenLanguage& language = windowLanguage(code_);
+    if (language.isFrench())
+        return QString::fromUtf8(kFrenchCaptions[index]);
+    const char* english = kEnglishCaptions[index];
+    if (language.isEnglish() || index < 6 || index >= 10)
+        return QString::fromUtf8(english);
+    // As the caption table names the board's buttons.
+    const std::string where = "Daxo " + name(box);
+    return QCoreApplication::translate("Captions", english, where.c_str());
 }
 
-QString theBox(Button box, bool english)
+QString BoxNames::theBox(Button box) const
 {
-    return (english ? QString("the %1 box") : QString("la case %1")).arg(boxCaption(box, english));
+    //: A box of the score sheet as a sentence speaks of it; %1 is the box's
+    //: caption on the board: 1 to 6, Full, Sequence, Four, Daxo, + or -.
+    return tr("the %1 box").arg(caption(box));
 }
 
 } // namespace daxo

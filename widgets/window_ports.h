@@ -55,8 +55,12 @@ class LanguageSwitch {
 public:
     // Applies the language the language window has selected.
     virtual void applyLanguage() = 0;
-    // Selects the option of `code` ("F", "E" or "D"), then applies.
+    // Selects the option of `code` ("F", "E", "D" or an added language's),
+    // then applies.
     virtual void applyLanguageOf(const std::string& code) = 0;
+    // A first start, without a settings file: applies the language the
+    // desktop asks for, saving nothing.
+    virtual void applyDesktopLanguage() = 0;
 
 protected:
     ~LanguageSwitch() = default;

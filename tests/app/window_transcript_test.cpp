@@ -120,7 +120,7 @@ protected:
             for (const QString& word : rest)
                 seats.push_back(seatOf(word));
             windows.computerTurns().setPace(Pace::Instant);
-            windows.seating().seat(seats, false);
+            windows.seating().seat(seats, windows.game().languageCode());
         } else if (verb == "cheat") {
             windows.about().Image_Click(); // the About picture shows the cheat panel
             controlOf<QAbstractButton>("Daxo", rest.value(0) == "off" ? "Option2" : "Option1")->click();

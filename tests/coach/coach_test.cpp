@@ -168,7 +168,7 @@ TEST_F(CoachTest, ThePrintedAnalysisDrawsItsLegendAsTheScreenDoes)
 {
     playBoxes({Answer::No, Answer::No});
     const solver::Judgement judgement = judged();
-    AnalysisSheet sheet("Analyse de la partie", judgement, CoachTexts(false));
+    AnalysisSheet sheet("Analyse de la partie", judgement, CoachTexts("F"));
     const QImage direct = sheet.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QImage played(sheet.size(), QImage::Format_RGB32);
     played.fill(Qt::white);

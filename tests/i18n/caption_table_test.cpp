@@ -30,7 +30,7 @@ TEST(CaptionTable, TheLaidDownRowsComeFirstAsWritten)
         ASSERT_LT(at, table.size());
         const CaptionRow& row = table[at++];
         EXPECT_EQ((std::vector<std::string>{row.window, row.control ? row.control : "(title)",
-                                            row.french ? row.french : "", row.english ? row.english : ""}),
+                                            row.french ? row.french : "", row.english.text ? row.english.text : ""}),
                   laid);
     }
     EXPECT_EQ(at, 53u) << "every laid-down row";

@@ -58,7 +58,7 @@ protected:
     void seat(const Seats& seats, Pace pace = Pace::Instant)
     {
         windows.computerTurns().setPace(pace);
-        ASSERT_TRUE(seating().seat(seats, false));
+        ASSERT_TRUE(seating().seat(seats, "F"));
     }
 
     // The human in play throws once and scores the first free box.
@@ -245,7 +245,7 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
         scoreboard.resize(scoreboard.minimumSize());
         QCoreApplication::processEvents();
         auto* sheets = scoreboard.findChild<QTableWidget*>("Feuilles");
-        const QStringList names = TableTexts(false).seatNames(seats);
+        const QStringList names = TableTexts("F").seatNames(seats);
         int widths = 0;
         for (int column = 0; column < size; ++column) {
             widths += sheets->columnWidth(column);
@@ -280,7 +280,7 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
         const RecordSummary summary = summarize(record);
         EXPECT_EQ(sheets->item(14, seat)->text(), QString::number(summary.total));
         const double expected = solver::expectedFinal(solver::pointOf(record), test::wholeTable());
-        EXPECT_EQ(sheets->item(15, seat)->text(), TableTexts(false).points(expected));
+        EXPECT_EQ(sheets->item(15, seat)->text(), TableTexts("F").points(expected));
         EXPECT_GT(expected, summary.total);
     }
 
@@ -328,46 +328,6 @@ TEST(RememberedTable, ComesBackAndMendsWhatIsWrong)
     }
     preferences.setPace("warp");
     EXPECT_EQ(rememberedPace(preferences), Pace::Normal);
-}
-
-// Computers are named by their level, numbered when two share one; the
-// words of a turn and of the end follow each language's typography.
-TEST(TableTexts, NameThePlayersAndSayTheirMoves)
-{
-    const Seats seats{human(""), computer("regular"), computer("regular"), computer("beginner")};
-    EXPECT_EQ(TableTexts(false).seatNames(seats),
-              (QStringList{"Joueur 1", QString::fromUtf8("Ordinateur régulier 1"), QString::fromUtf8("Ordinateur régulier 2"),
-                           QString::fromUtf8("Ordinateur débutant")}));
-    EXPECT_EQ(TableTexts(true).seatNames(seats),
-              (QStringList{"Player 1", "Regular computer 1", "Regular computer 2", "Beginner computer"}));
-    struct Said {
-        QString french;
-        QString english;
-    };
-    auto both = [](const std::function<QString(const TableTexts&)>& say) {
-        return Said{say(TableTexts(false)), say(TableTexts(true))};
-    };
-    const std::array<int, 5> dice{3, 3, 5, 6, 1};
-    const std::pair<Said, Said> cases[] = {
-        {both([&](const TableTexts& t) { return t.threw("Zoé", dice); }),
-         {QString::fromUtf8("Zoé lance les dés\u00a0: 3, 3, 5, 6, 1."), "Zoé throws: 3, 3, 5, 6, 1."}},
-        {both([&](const TableTexts& t) { return t.kept("Zoé", dice, {true, true, false, true, false}); }),
-         {QString::fromUtf8("Zoé garde 3, 3 et 6."), "Zoé keeps 3, 3 and 6."}},
-        {both([&](const TableTexts& t) { return t.kept("Zoé", dice, {}); }),
-         {QString::fromUtf8("Zoé ne garde aucun dé."), "Zoé keeps no dice."}},
-        {both([](const TableTexts& t) { return t.turnSummary("Zoé", {{6, 6}, {}}, "X", 24); }),
-         {QString::fromUtf8("Zoé garde 6 et 6, puis ne garde aucun dé, et marque 24 points dans X."),
-          "Zoé keeps 6 and 6, then keeps no dice, and scores 24 points in X."}},
-        {both([](const TableTexts& t) { return t.winners({"Anne", "Bruno", "Zoé"}, 230); }),
-         {QString::fromUtf8("Anne, Bruno et Zoé gagnent ex æquo avec 230 points."),
-          "Anne, Bruno and Zoé share the win with 230 points."}},
-        {both([](const TableTexts& t) { return t.place(1) + " " + t.place(2) + " " + t.place(12) + " " + t.place(23); }),
-         {"1er 2e 12e 23e", "1st 2nd 12th 23rd"}},
-    };
-    for (const auto& [said, expected] : cases) {
-        EXPECT_EQ(said.french, expected.french);
-        EXPECT_EQ(said.english, expected.english);
-    }
 }
 
 } // namespace

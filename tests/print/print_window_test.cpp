@@ -63,7 +63,7 @@ TEST_F(Printing, TickedSheetsPrintInTheirOrderAndACancelSkipsOnlyItsOwn)
     EXPECT_EQ(printers.dialogs, 5);
     EXPECT_TRUE(messages.notices.isEmpty());
     // Each dialog is asked for its own sheet, named in the language shown.
-    EXPECT_EQ(printers.documents.mid(2), (QStringList{"Blank score sheet", "Rules", "Your points"}));
+    EXPECT_EQ(printers.documents.mid(2), (QStringList{"Feuille de points vierge", QString::fromUtf8("Règles"), "Vos points"}));
 }
 
 // Printing several sheets to files and accepting what each dialog offers

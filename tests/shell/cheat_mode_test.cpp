@@ -57,12 +57,14 @@ TEST_F(CheatMode, TypedCellsDriveThePicturesTotalsAndPanels)
     type(2, "7");
     EXPECT_TRUE(dieShows(1, 6));
     EXPECT_TRUE(dieShows(2, 0)) << "a number that is no face leaves the picture";
-    EXPECT_EQ(panelText(6), "Dice's total : 13");
+    EXPECT_EQ(panelText(6), QString::fromUtf8("Total des dés : 13"));
 
     type(6, "62");
     EXPECT_EQ((QStringList{cellText(Cell::Text12), cellText(Cell::Text20), panelText(3)}),
-              (QStringList{"62", "92", "Points remaining for Bonus : -2"}));
-    type(7, QString(3000, '9') + QString::fromUtf8(" inf é")); // any text is read safely
+              (QStringList{"62", "92", "Reste pour Bonus : -2"}));
+    // Any text is read safely, pasted at once.
+    cell(7)->selectAll();
+    cell(7)->insert(QString(3000, '9') + QString::fromUtf8(" inf é"));
     EXPECT_EQ(cellText(Cell::Text12), "1000000000000000");
 
     // A typed box can still be scored by its button, over the typed value.

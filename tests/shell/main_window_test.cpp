@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, MenuShortcutsWorkFromAnywhereInTheWindow)
     QTest::keyClick(find<QPushButton>("Command5"), Qt::Key_F2);
     find<QLineEdit>("Text9")->setFocus();
     QTest::keyClick(find<QLineEdit>("Text9"), Qt::Key_F2);
-    EXPECT_EQ(panelText(1), QString::fromUtf8("Game n°3"));
+    EXPECT_EQ(panelText(1), QString::fromUtf8("Partie n°3"));
 }
 
 // Laid out as designed, the throw button holding the focus, and kept at
