@@ -134,6 +134,10 @@ constexpr CaptionRow kTable[] = {
     {"Marque", "Fermer", "&Fermer", QT_TRANSLATE_NOOP3("Captions", "&Close", "Marque Fermer"), true},
     {"Classement", nullptr, "Classement", QT_TRANSLATE_NOOP3("Captions", "Ranking", "Classement (title)"), true},
     {"Classement", "Fermer", "&Fermer", QT_TRANSLATE_NOOP3("Captions", "&Close", "Classement Fermer"), true},
+    // The rules window keeps its French title in the game's own two
+    // languages; the added ones name it in theirs.
+    //: The rules window's title, "The rules of Daxo", French in English too.
+    {"Règle", nullptr, "Règle du Daxo", QT_TRANSLATE_NOOP3("Captions", "Règle du Daxo", "Règle (title)"), true},
 };
 
 } // namespace

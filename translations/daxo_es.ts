@@ -640,6 +640,13 @@
         <comment>Classement Fermer</comment>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <location line="+4"/>
+        <source>Règle du Daxo</source>
+        <comment>Règle (title)</comment>
+        <extracomment>The rules window&apos;s title, &quot;The rules of Daxo&quot;, French in English too.</extracomment>
+        <translation>Reglas del Daxo</translation>
+    </message>
 </context>
 <context>
     <name>CoachTexts</name>

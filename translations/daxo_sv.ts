@@ -224,7 +224,7 @@
         <location line="+1"/>
         <source>Total</source>
         <comment>Daxo Label16</comment>
-        <translation>Summa</translation>
+        <translation>Totalt</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -639,6 +639,13 @@
         <source>&amp;Close</source>
         <comment>Classement Fermer</comment>
         <translation>&amp;Stäng</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Règle du Daxo</source>
+        <comment>Règle (title)</comment>
+        <extracomment>The rules window&apos;s title, &quot;The rules of Daxo&quot;, French in English too.</extracomment>
+        <translation>Regler för Daxo</translation>
     </message>
 </context>
 <context>
