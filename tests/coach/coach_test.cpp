@@ -191,41 +191,6 @@ TEST_F(CoachTest, ThePrintedAnalysisDrawsItsLegendAsTheScreenDoes)
     EXPECT_LT(differing, legend.width() * legend.height() / 100) << "of " << legend.width() * legend.height();
 }
 
-// Every control of the coach's windows that takes the keyboard is named
-// for screen readers, in either language; the hint's marks say what they
-// mark.
-TEST_F(CoachTest, EveryControlOfTheCoachIsNamed)
-{
-    auto unnamed = [](QWidget& window) {
-        QStringList missing;
-        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
-            const QAccessible::State state = node->state();
-            if (state.focusable && !state.invisible && node->text(QAccessible::Name).isEmpty())
-                missing << (node->object() ? node->object()->objectName() : QString("a cell"));
-            for (int i = 0; i < node->childCount(); ++i)
-                walk(node->child(i));
-        };
-        walk(QAccessible::queryAccessibleInterface(&window));
-        return missing;
-    };
-    Button box = Button::Command5;
-    for (const char* language : {"Option2", "Option1"}) {
-        window.langues_Click();
-        windows.findLanguage()->findChild<QRadioButton*>(language)->click();
-        CoachWindow& coach = openCoach();
-        throwDice({4, 4, 1, 2, 3});
-        coach.findChild<QPushButton*>("Analyser")->click();
-        ASSERT_TRUE(eventually([&] { return windows.analysis().findChild<QWidget*>("Decisions")->isVisible(); }));
-        EXPECT_EQ(unnamed(coach), QStringList{}) << language;
-        EXPECT_EQ(unnamed(windows.analysis()), QStringList{}) << language;
-        click(QString::fromStdString(name(box)));
-        box = Button::Command6;
-    }
-    askForHint();
-    for (QWidget* marked : window.findChild<MarkOverlay*>("marks")->marked())
-        EXPECT_FALSE(QAccessible::queryAccessibleInterface(marked)->text(QAccessible::Description).isEmpty());
-}
-
 // Whether the coach window was open, and where, comes back with the next
 // run; a place that no longer stands well beside the board is found anew.
 TEST_F(CoachTest, TheCoachWindowIsRememberedFromRunToRun)
