@@ -80,23 +80,35 @@ LevelGame playAtLevel(const solver::Strategy& strategy, const Level& level, std:
     return game;
 }
 
-LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level, int games, std::uint64_t seed,
-                           int threads)
+namespace {
+
+// Plays game 0 to games - 1 by `play`, each with the dice of its own seed,
+// shared among the threads.
+template <typename Played, typename Play>
+std::vector<Played> playEach(int games, std::uint64_t seed, int threads, Play&& play)
 {
-    std::vector<LevelGame> played(static_cast<std::size_t>(std::max(games, 0)));
+    std::vector<Played> played(static_cast<std::size_t>(std::max(games, 0)));
     std::atomic<int> next{0};
     auto work = [&] {
         for (int g = next++; g < games; g = next++) {
             std::mt19937_64 random(seed + static_cast<std::uint64_t>(g) * 0x9e3779b97f4a7c15ull);
-            played[static_cast<std::size_t>(g)] = playAtLevel(strategy, level, random);
+            played[static_cast<std::size_t>(g)] = play(random);
         }
     };
-    {
-        std::vector<std::jthread> helpers;
-        for (int t = 1; t < threads; ++t)
-            helpers.emplace_back(work);
-        work();
-    }
+    std::vector<std::jthread> helpers;
+    for (int t = 1; t < threads; ++t)
+        helpers.emplace_back(work);
+    work();
+    return played;
+}
+
+} // namespace
+
+LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level, int games, std::uint64_t seed,
+                           int threads)
+{
+    const std::vector<LevelGame> played = playEach<LevelGame>(
+        games, seed, threads, [&](std::mt19937_64& random) { return playAtLevel(strategy, level, random); });
     LevelFigures figures;
     figures.games = games;
     if (games == 0)
@@ -115,6 +127,21 @@ LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level,
     figures.standardError = figures.deviation / std::sqrt(n);
     figures.meanLoss = decisions > 0 ? loss / static_cast<double>(decisions) : 0;
     return figures;
+}
+
+HeadToHead simulateHeadToHead(const solver::Strategy& strategy, const Level& level, const Level& against, int games,
+                              std::uint64_t seed, int threads)
+{
+    // -1 lost, 0 tied, 1 won.
+    const std::vector<int> played = playEach<int>(games, seed, threads, [&](std::mt19937_64& random) {
+        const int mine = playAtLevel(strategy, level, random).total;
+        const int theirs = playAtLevel(strategy, against, random).total;
+        return (mine > theirs) - (mine < theirs);
+    });
+    HeadToHead result{.games = games};
+    for (const int outcome : played)
+        (outcome > 0 ? result.wins : outcome < 0 ? result.losses : result.ties) += 1.0 / std::max(games, 1);
+    return result;
 }
 
 } // namespace daxo

@@ -33,4 +33,16 @@ struct LevelFigures {
 LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level, int games, std::uint64_t seed,
                            int threads);
 
+// Two-player games of `level` against `against`, each game from its own
+// seed: the shares of the games each side won, and of the ties. Neither
+// level looks at the other's sheet, so each plays its own game.
+struct HeadToHead {
+    int games = 0;
+    double wins = 0;   // of `level`
+    double losses = 0; // won by `against`
+    double ties = 0;
+};
+HeadToHead simulateHeadToHead(const solver::Strategy& strategy, const Level& level, const Level& against, int games,
+                              std::uint64_t seed, int threads);
+
 } // namespace daxo

@@ -3,6 +3,7 @@
 #include "excerpt.h"
 
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace daxo::solver {
@@ -27,18 +28,9 @@ std::optional<int> wholeNumber(std::string_view text)
     return value;
 }
 
-} // namespace
-
-std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
+// The used boxes, the subtotal, the Plus and the Moins, in four fields.
+std::optional<LineError> readPosition(std::span<const std::string_view> fields, Position& position)
 {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    const std::vector<std::string_view> fields = split(line, '\t');
-    if (fields.size() != 6)
-        return LineError{"line", "six fields separated by tabs are needed, not " + std::to_string(fields.size())};
-
-    AdviceRequest request;
-    Position& position = request.position;
     if (fields[0] != "-") {
         for (const std::string_view name : split(fields[0], ',')) {
             const std::optional<Box> box = boxNamed(name);
@@ -65,6 +57,38 @@ std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
         if (!*sums[i])
             return LineError{sumNames[i], tools::excerpt(field) + " is neither a whole number nor \"-\""};
     }
+    return std::nullopt;
+}
+
+// Why no game reaches the position, in the field it is about.
+std::optional<LineError> impossibility(const Position& position)
+{
+    const auto why = whyImpossible(position);
+    if (!why)
+        return std::nullopt;
+    const bool aboutSubtotal = why->find("subtotal") != std::string::npos;
+    const bool aboutPlus = why->starts_with("Plus");
+    return LineError{aboutSubtotal ? "subtotal" : aboutPlus ? "Plus" : "Moins", *why};
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return split(line, '\t');
+}
+
+} // namespace
+
+std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
+{
+    const std::vector<std::string_view> fields = fieldsOf(line);
+    if (fields.size() != 6)
+        return LineError{"line", "six fields separated by tabs are needed, not " + std::to_string(fields.size())};
+
+    AdviceRequest request;
+    if (auto error = readPosition(std::span(fields).first(4), request.position))
+        return *error;
 
     const std::string_view dice = fields[4];
     if (dice.size() != 5 || dice.find_first_not_of("123456") != std::string_view::npos)
@@ -77,14 +101,29 @@ std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line)
         return LineError{"throws left", tools::excerpt(fields[5]) + " is not 0, 1 or 2"};
     request.throwsLeft = *throwsLeft;
 
-    if (position.used == kAllBoxes)
+    if (request.position.used == kAllBoxes)
         return LineError{"used boxes", "every box is scored: the game is over"};
-    if (const auto why = whyImpossible(position)) {
-        const bool aboutSubtotal = why->find("subtotal") != std::string::npos;
-        const bool aboutPlus = why->starts_with("Plus");
-        return LineError{aboutSubtotal ? "subtotal" : aboutPlus ? "Plus" : "Moins", *why};
-    }
+    if (auto error = impossibility(request.position))
+        return *error;
     return request;
+}
+
+std::variant<PlayerLine, LineError> readPlayerLine(std::string_view line)
+{
+    const std::vector<std::string_view> fields = fieldsOf(line);
+    if (fields.size() != 6)
+        return LineError{"line", "six fields separated by tabs are needed, not " + std::to_string(fields.size())};
+    PlayerLine player;
+    player.level = std::string(fields[0]);
+    const std::optional<int> points = wholeNumber(fields[1]);
+    if (!points || *points < 0)
+        return LineError{"points", tools::excerpt(fields[1]) + " is not a whole number of points"};
+    player.points = *points;
+    if (auto error = readPosition(std::span(fields).subspan(2, 4), player.position))
+        return *error;
+    if (auto error = impossibility(player.position))
+        return *error;
+    return player;
 }
 
 } // namespace daxo::solver

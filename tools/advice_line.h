@@ -3,6 +3,7 @@
 #include "solver/dice_sets.h"
 #include "solver/position.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -31,5 +32,19 @@ struct LineError {
 };
 
 std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line);
+
+// A player at a table between two turns, as `daxo-coach chances` reads
+// it: six fields separated by tabs, the level and the points already on the
+// sheet, then the position as above without the dice.
+//   level        beginner, regular, strong or perfect
+//   points       on the sheet, the bonus included
+//   used boxes, subtotal, Plus, Moins
+struct PlayerLine {
+    std::string level;
+    int points = 0;
+    Position position;
+};
+
+std::variant<PlayerLine, LineError> readPlayerLine(std::string_view line);
 
 } // namespace daxo::solver

@@ -2,22 +2,28 @@
 //   daxo-coach solve     works out the whole table and says what it took
 //   daxo-coach advise    ranks the actions of the positions read from
 //                        standard input, one per line
+//   daxo-coach chances   each player's chance of winning, for a table read
+//                        from standard input, a player a line
+//   daxo-coach simulate  plays games at a level, alone or against another
 
 #include "advice_line.h"
 #include "coach_arguments.h"
 #include "excerpt.h"
 #include "table/level_simulation.h"
 #include "solver/strategy.h"
+#include "solver/win_chances.h"
 #include "version.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 #include <limits>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,18 +46,23 @@ double peakMemoryMiB()
 constexpr const char* kUsage =
     "Usage: daxo-coach solve [--threads N]\n"
     "       daxo-coach advise [--threads N] < positions\n"
-    "       daxo-coach simulate --level LEVEL --games N [--seed S] [--threads N]\n"
+    "       daxo-coach chances [--threads N] < players\n"
+    "       daxo-coach simulate --level LEVEL [--against LEVEL] --games N [--seed S] [--threads N]\n"
     "       daxo-coach --help | --version\n"
     "Works out perfect play of Daxo: 'solve' the expected score from an empty sheet,\n"
     "'advise' the actions of each position read, one per line, best first;\n"
-    "'simulate' plays N games at a computer's level (beginner, regular, strong, perfect).\n"
+    "'chances' each player's chance of winning and of a shared first place, for the\n"
+    "players read, one per line, humans playing perfectly from where they stand;\n"
+    "'simulate' plays N games at a computer's level (beginner, regular, strong, perfect),\n"
+    "alone or, with --against, each against a game of the other level.\n"
     "The work is shared by N threads, by default and at most one for each core.\n"
     "Options take their value as '--threads N' or '--threads=N'.\n";
 
 const std::vector<daxo::tools::CommandSpec> kCommands{
     {"solve", {"threads"}},
     {"advise", {"threads"}},
-    {"simulate", {"level", "games", "seed", "threads"}, {"level", "games"}},
+    {"chances", {"threads"}},
+    {"simulate", {"level", "against", "games", "seed", "threads"}, {"level", "games"}},
 };
 
 int refuse(const std::string& why)
@@ -93,6 +104,60 @@ int simulate(const SolveOptions& options, const daxo::Level& level, int games, s
     std::printf("sd %.4f\n", figures.deviation);
     std::printf("standard-error %.4f\n", figures.standardError);
     std::printf("mean-loss-per-decision %.4f\n", figures.meanLoss);
+    return 0;
+}
+
+int simulateAgainst(const SolveOptions& options, const daxo::Level& level, const daxo::Level& against, int games,
+                    std::uint64_t seed)
+{
+    const std::optional<Strategy> strategy = Strategy::solve(options);
+    const daxo::HeadToHead played = daxo::simulateHeadToHead(*strategy, level, against, games, seed, options.threads);
+    const auto error = [&](double share) { return std::sqrt(share * (1 - share) / games); };
+    std::printf("games %d\n", played.games);
+    std::printf("level %s wins %.4f standard-error %.4f\n", std::string(level.name).c_str(), played.wins,
+                error(played.wins));
+    std::printf("against %s wins %.4f standard-error %.4f\n", std::string(against.name).c_str(), played.losses,
+                error(played.losses));
+    std::printf("ties %.4f standard-error %.4f\n", played.ties, error(played.ties));
+    return 0;
+}
+
+// Reads the players of a table, a line each, then says each one's chances.
+int chances(const SolveOptions& options)
+{
+    std::vector<PlayerLine> players;
+    int bad = 0;
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
+        auto read = readPlayerLine(line);
+        if (auto* player = std::get_if<PlayerLine>(&read); player && !daxo::levelNamed(player->level))
+            read = LineError{"level", daxo::tools::excerpt(player->level) + " is not one of beginner, regular, strong, perfect"};
+        if (const auto* error = std::get_if<LineError>(&read)) {
+            std::fprintf(stderr, "daxo-coach: line %d, %s: %s\n", number, error->field.c_str(), error->why.c_str());
+            ++bad;
+            continue;
+        }
+        players.push_back(std::get<PlayerLine>(read));
+    }
+    if (bad > 0 || players.empty()) {
+        if (players.empty() && bad == 0)
+            std::fprintf(stderr, "daxo-coach: no player was read\n");
+        return 1;
+    }
+    const std::optional<Strategy> strategy = Strategy::solve(options);
+    // One reckoning of the futures for each level, shared by its players.
+    std::map<std::string, FutureScores> futures;
+    std::vector<PointsDistribution> finals;
+    for (const PlayerLine& player : players) {
+        auto [known, added] = futures.try_emplace(player.level, *strategy, Policy{daxo::levelNamed(player.level)->temperature});
+        PointsDistribution final;
+        final.addShifted(known->second.toCome(player.position), player.points, 1.0);
+        finals.push_back(std::move(final));
+    }
+    for (const WinChance& chance : winChances(finals))
+        std::printf("win %.6f\tshared %.6f\n", chance.win, chance.shared);
     return 0;
 }
 
@@ -162,7 +227,16 @@ int main(int argc, char* argv[])
                 return refuse(error->why);
             seed = std::get<std::uint64_t>(read);
         }
-        return finish(simulate(options, *level, static_cast<int>(std::get<std::uint64_t>(games)), seed));
+        const int count = static_cast<int>(std::get<std::uint64_t>(games));
+        if (const auto against = invocation.options.find("against"); against != invocation.options.end()) {
+            const daxo::Level* other = daxo::levelNamed(against->second);
+            if (!other)
+                return refuse("--against is one of beginner, regular, strong, perfect, not " + excerpt(against->second));
+            return finish(simulateAgainst(options, *level, *other, count, seed));
+        }
+        return finish(simulate(options, *level, count, seed));
     }
+    if (invocation.command == "chances")
+        return finish(chances(options));
     return finish(invocation.command == "solve" ? solve(options) : advise(options));
 }

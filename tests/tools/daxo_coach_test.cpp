@@ -107,6 +107,42 @@ TEST(DaxoCoach, SimulatesALevel)
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.err.startsWith("daxo-coach: --level is one of beginner, regular, strong, perfect, not \"expert\""));
     EXPECT_EQ(run({"simulate", "--level", "perfect"}).err.left(40), "daxo-coach: 'simulate' needs --games\nTry");
+
+    // Against another level: each side's wins and the ties, a share of the
+    // games each, with its standard error.
+    const Finished match = run({"simulate", "--level=strong", "--against=beginner", "--games=400", "--seed=2"});
+    const QStringList shares = match.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(shares.size(), 4) << match.out.toStdString();
+    EXPECT_EQ(shares[0], "games 400");
+    const QRegularExpression share("^(level strong|against beginner|ties) (wins )?(0\\.\\d{4}) standard-error 0\\.\\d{4}$");
+    double sum = 0;
+    for (const QString& line : shares.mid(1)) {
+        const QRegularExpressionMatch found = share.match(line);
+        ASSERT_TRUE(found.hasMatch()) << line.toStdString();
+        sum += found.captured(3).toDouble();
+    }
+    EXPECT_NEAR(sum, 1, 2e-4);
+    EXPECT_GT(shares[1].section(' ', 3, 3).toDouble(), shares[2].section(' ', 3, 3).toDouble()) << "strong beats beginner";
+}
+
+// A table read a player a line gets each one's chances, in its order: 110
+// with only the Daxo left wins only with it, against a sure 112. A bad line
+// or level is named, and nothing is said of a table not read whole.
+TEST(DaxoCoach, SaysEachPlayersChances)
+{
+#ifdef DAXO_SANITIZED
+    GTEST_SKIP() << "the whole table is worked out in the optimised build";
+#endif
+    const QByteArray last = "\t1,2,3,4,5,6,Full,Suite,Carre,Plus,Moins\t70\t25\t12\n";
+    const QByteArray ahead = "regular\t112" + QByteArray(last).replace("Carre,", "Carre,Daxo,");
+    const Finished table = run({"chances"}, "perfect\t110" + last + ahead);
+    EXPECT_EQ(table.status, 0) << table.err.toStdString();
+    EXPECT_EQ(table.out, "win 0.046029\tshared 0.000000\nwin 0.953971\tshared 0.000000\n");
+    const Finished bad = run({"chances"}, "expert\t0\t-\t0\t-\t-\nperfect\t0\t-\t0\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "daxo-coach: line 1, level: \"expert\" is not one of beginner, regular, strong, perfect\n"
+                       "daxo-coach: line 2, line: six fields separated by tabs are needed, not 4\n");
+    EXPECT_TRUE(bad.out.isEmpty());
 }
 
 // An answer that cannot be written is a failure.

@@ -1,0 +1,80 @@
+#include "future_scores.h"
+
+#include "state_space.h"
+
+namespace daxo::solver {
+
+PointsDistribution PointsDistribution::certainly(int points)
+{
+    PointsDistribution d;
+    d.chances_.assign(static_cast<std::size_t>(points) + 1, 0.0);
+    d.chances_.back() = 1.0;
+    return d;
+}
+
+double PointsDistribution::chance(int points) const
+{
+    return points >= 0 && points <= most() ? chances_[static_cast<std::size_t>(points)] : 0.0;
+}
+
+double PointsDistribution::below(int points) const
+{
+    double sum = 0;
+    for (int n = 0; n < points && n <= most(); ++n)
+        sum += chances_[static_cast<std::size_t>(n)];
+    return sum;
+}
+
+double PointsDistribution::mean() const
+{
+    double sum = 0;
+    for (int n = 0; n <= most(); ++n)
+        sum += n * chances_[static_cast<std::size_t>(n)];
+    return sum;
+}
+
+void PointsDistribution::addShifted(const PointsDistribution& other, int points, double weight)
+{
+    const std::size_t size = static_cast<std::size_t>(other.most() + points + 1);
+    if (chances_.size() < size)
+        chances_.resize(size, 0.0);
+    for (int n = 0; n <= other.most(); ++n)
+        chances_[static_cast<std::size_t>(n + points)] += weight * other.chances_[static_cast<std::size_t>(n)];
+}
+
+FutureScores::FutureScores(const Strategy& strategy, Policy policy)
+    : strategy_(strategy), policy_(policy)
+{
+}
+
+const PointsDistribution& FutureScores::toCome(const Position& position)
+{
+    static const PointsDistribution nothingMore = PointsDistribution::certainly(0);
+    if (position.used == kAllBoxes)
+        return nothingMore;
+    const std::size_t state = StateSpace::instance().stateOf(position);
+    if (const auto found = known_.find(state); found != known_.end())
+        return found->second;
+    const TurnValues turn = strategy_.turn(position);
+    PointsDistribution points = afterEndings(position, turnEndings(position, turn, policy_));
+    return known_.emplace(state, std::move(points)).first->second;
+}
+
+PointsDistribution FutureScores::toComeAfterThrow(const Position& position, const FaceCounts& dice, int throwsLeft)
+{
+    const TurnValues turn = strategy_.turn(position);
+    return afterEndings(position, turnEndingsAfterThrow(position, turn, dice, throwsLeft, policy_));
+}
+
+// The turn's box and any bonus it banks, then the turns after it.
+PointsDistribution FutureScores::afterEndings(const Position& position, const std::vector<TurnEnding>& endings)
+{
+    PointsDistribution points;
+    for (const TurnEnding& ending : endings) {
+        const Scored after = afterScoring(position, ending.box, ending.points);
+        points.addShifted(toCome(after.position), ending.points + after.bonus, ending.chance);
+    }
+    return points;
+}
+
+} // namespace daxo::solver

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "turn_endings.h"
+
+#include <unordered_map>
+#include <vector>
+
+namespace daxo::solver {
+
+// The chances of each number of points: chance(n) for n = 0, 1, 2, ...
+class PointsDistribution {
+public:
+    // Certainly `points`.
+    static PointsDistribution certainly(int points);
+
+    double chance(int points) const;
+    // The chance of fewer than `points`.
+    double below(int points) const;
+    int most() const { return static_cast<int>(chances_.size()) - 1; }
+    double mean() const;
+
+    // Adds `weight` times this distribution moved up by `points`.
+    void addShifted(const PointsDistribution& other, int points, double weight);
+
+private:
+    std::vector<double> chances_;
+};
+
+// The points still to come from each position between turns, as a
+// distribution, for a player who decides by `policy` with the engine's
+// values: worked out exactly from the ways each turn ends, each position
+// once and kept.
+class FutureScores {
+public:
+    // The strategy must outlive this object and cover every position asked.
+    FutureScores(const Strategy& strategy, Policy policy);
+
+    const PointsDistribution& toCome(const Position& position);
+    // From dice shown within a turn, with `throwsLeft` throws left.
+    PointsDistribution toComeAfterThrow(const Position& position, const FaceCounts& dice, int throwsLeft);
+
+    std::size_t positionsKnown() const { return known_.size(); }
+
+private:
+    PointsDistribution afterEndings(const Position& position, const std::vector<TurnEnding>& endings);
+
+    const Strategy& strategy_;
+    Policy policy_;
+    std::unordered_map<std::size_t, PointsDistribution> known_; // by state
+};
+
+} // namespace daxo::solver
