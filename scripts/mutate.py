@@ -8,6 +8,7 @@ hold. Run on demand (it takes a while), never by the test command.
   scripts/mutate.py game table      some layers
   scripts/mutate.py --list          the faults, without planting them
   scripts/mutate.py --report FILE   also write the results as Markdown
+  scripts/mutate.py --by-test FILE  also write which tests caught each fault
 
 The copy and its build live in $XDG_CACHE_HOME/daxo-mutate (or --work DIR),
 so that the tree worked in is never touched and a second run builds only
@@ -51,18 +52,25 @@ def build_targets(build, targets):
 
 
 def run_tests(build, commands, scratch):
-    """Whether every command passed: the layer's tests, in their own folders."""
+    """The tests of the layer that failed, run in their own folders: the
+    failing tests by name, or the command itself when it says no names."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_CONFIG_HOME=str(scratch / "config"),
                XDG_DATA_HOME=str(scratch / "data"), XDG_CACHE_HOME=str(scratch / "cache"))
+    failed = []
     for command in commands:
         argv = [str(build / command[0]), *command[1:]]
         try:
-            done = subprocess.run(argv, cwd=build, env=env, capture_output=True, timeout=PATIENCE_SECONDS)
+            done = subprocess.run(argv, cwd=build, env=env, capture_output=True, text=True, errors="replace",
+                                  timeout=PATIENCE_SECONDS)
         except subprocess.TimeoutExpired:
-            return False
+            failed.append(f"{command[0]} (out of time)")
+            continue
         if done.returncode != 0:
-            return False
-    return True
+            names = sorted({line.split("]", 1)[1].split(",")[0].split(" (")[0].strip()
+                            for line in done.stdout.splitlines() if line.startswith("[  FAILED  ]")})
+            names = [name for name in names if name and not name[0].isdigit()]
+            failed.extend(names or [command[0]])
+    return failed
 
 
 def plant(copy, fault):
@@ -79,6 +87,7 @@ def main():
     parser.add_argument("layers", nargs="*")
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--report")
+    parser.add_argument("--by-test")
     cache = Path(os.environ.get("XDG_CACHE_HOME", Path.home() / ".cache"))
     parser.add_argument("--work", type=Path, default=cache / "daxo-mutate")
     arguments = parser.parse_args()
@@ -100,11 +109,12 @@ def main():
     build = arguments.work / "build"
     configure(copy, build)
     results = []
+    by_test = []
     for layer in chosen:
         spec = layers[layer]
         built, log = build_targets(build, spec["targets"])
         with tempfile.TemporaryDirectory() as scratch:
-            if not built or not run_tests(build, spec["run"], Path(scratch)):
+            if not built or run_tests(build, spec["run"], Path(scratch)):
                 raise SystemExit(f"the {layer} tests fail with no fault planted:\n{log}")
         for fault in (f for f in faults if f["layer"] == layer):
             path, original = plant(copy, fault)
@@ -114,11 +124,13 @@ def main():
                 if not built:
                     raise SystemExit(f"'{fault['what']}' does not build; mend the catalogue:\n{log}")
                 with tempfile.TemporaryDirectory() as scratch:
-                    caught = not run_tests(build, spec["run"], Path(scratch))
+                    catchers = run_tests(build, spec["run"], Path(scratch))
+                caught = bool(catchers)
             finally:
                 path.write_text(original)
             seconds = time.monotonic() - started
             results.append((layer, fault, caught))
+            by_test.append((layer, fault, catchers))
             print(f"{'caught' if caught else 'MISSED':7} {layer:8} {fault['what']}  ({seconds:.0f} s)", flush=True)
         build_targets(build, spec["targets"])  # back to the tree as it is
 
@@ -132,6 +144,9 @@ def main():
     print("\n".join(lines))
     if arguments.report:
         Path(arguments.report).write_text("\n".join(lines) + "\n")
+    if arguments.by_test:
+        Path(arguments.by_test).write_text("".join(f"{layer}\t{fault['what']}\t{' '.join(catchers) or '-'}\n"
+                                                   for layer, fault, catchers in by_test))
     return 0
 
 
