@@ -41,30 +41,6 @@ TEST(CoachArguments, ReadsCommandsAndOptionsEitherWay)
     }
 }
 
-TEST(CoachArguments, SaysWhatIsWrong)
-{
-    struct Row {
-        std::initializer_list<std::string_view> arguments;
-        std::string why;
-    };
-    const Row rows[] = {
-        {{}, "a command is needed"},
-        {{"play"}, "unknown command \"play\""},
-        {{"solve", "advise"}, "one command at a time: \"solve\" was given, then \"advise\""},
-        {{"--threads", "2", "solve"}, "the command comes before its options (\"--threads\")"},
-        {{"solve", "--level", "x"}, "'solve' takes no option \"--level\""},
-        {{"solve", "--threads"}, "--threads wants a value"},
-        {{"solve", "--threads", "1", "--threads=2"}, "--threads is given twice"},
-        {{"simulate", "--level", "perfect"}, "'simulate' needs --games"},
-        {{"play\x1b[2J"}, "unknown command \"play\\x1b[2J\""},
-    };
-    for (const auto& [arguments, why] : rows) {
-        const auto got = read(arguments);
-        ASSERT_TRUE(std::holds_alternative<ArgumentError>(got)) << why;
-        EXPECT_EQ(std::get<ArgumentError>(got).why, why);
-    }
-}
-
 TEST(CoachArguments, ReadsWholeNumbersWithinBounds)
 {
     struct Row {

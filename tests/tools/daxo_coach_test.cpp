@@ -69,6 +69,11 @@ TEST(DaxoCoach, SaysWhatIsWrongWithTheCommandLine)
     const std::pair<QStringList, QString> refused[] = {
         {{}, "a command is needed"},
         {{"play"}, "unknown command \"play\""},
+        {{"play\x1b[2J"}, "unknown command \"play\\x1b[2J\""},
+        {{"solve", "advise"}, "one command at a time: \"solve\" was given, then \"advise\""},
+        {{"--threads", "2", "solve"}, "the command comes before its options (\"--threads\")"},
+        {{"solve", "--level", "x"}, "'solve' takes no option \"--level\""},
+        {{"solve", "--threads", "1", "--threads=2"}, "--threads is given twice"},
         {{"solve", "--threads", "0"}, "--threads wants a whole number from 1 up, not \"0\""},
         {{"solve", "--threads", "-3"}, "--threads wants a whole number from 1 up, not \"-3\""},
         {{"solve", "--threads", "abc"}, "--threads wants a whole number from 1 up, not \"abc\""},
