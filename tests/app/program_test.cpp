@@ -145,11 +145,12 @@ TEST(Program, RefusesStrayArgumentsAndNamesItselfInItsUsage)
     EXPECT_TRUE(help.out.startsWith("Usage: daxo [options]\n")) << help.out.left(80).toStdString();
 }
 
-// The end of a desktop session ends the program as its Quit does: what it
-// keeps for the next run is written, and it exits well.
+// The end of a desktop session, or Ctrl+C in its terminal, ends the
+// program as its Quit does: what it keeps for the next run is written, and
+// it exits well.
 TEST(Program, EndsCleanlyWhenTheSessionEnds)
 {
-    for (const int signal : {SIGTERM, SIGHUP}) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
         const PlayersFolders folders("Image 1\nF\n");
         QProcess daxo;
         folders.start(daxo);

@@ -23,6 +23,8 @@
 #include <QDir>
 #include <QFile>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
@@ -172,6 +174,18 @@ protected:
                 spin->setValue(value.toInt());
             else if (auto* list = qobject_cast<QComboBox*>(control))
                 list->setCurrentIndex(value.toInt());
+        } else if (verb == "keys" || verb == "paste") {
+            // Typed a key at a time as the player does, or pasted at once;
+            // "9*3000" stands for 3000 nines.
+            auto* cell = controlOf<QLineEdit>(rest.at(0), rest.at(1));
+            QString text = rest.mid(2).join(' ');
+            if (const QRegularExpressionMatch many = QRegularExpression("^(.)\\*(\\d+)").match(text); many.hasMatch())
+                text.replace(0, many.capturedLength(), many.captured(1).repeated(many.captured(2).toInt()));
+            cell->selectAll();
+            for (const QString& typed : verb == "paste" ? QStringList{text} : text.split(QString(), Qt::SkipEmptyParts)) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+                QApplication::sendEvent(cell, &press);
+            }
         } else if (verb == "escape") {
             qobject_cast<QDialog*>(&windowNamed(rest.at(0)))->reject();
         } else if (verb == "boxes") {

@@ -1,3 +1,4 @@
+// How the command line is read as a whole is daxo-coach's transcript's.
 #include "tools/coach_arguments.h"
 #include "tools/excerpt.h"
 
@@ -5,41 +6,6 @@
 
 namespace daxo::tools {
 namespace {
-
-const std::vector<CommandSpec> kCommands{
-    {"solve", {"threads"}},
-    {"simulate", {"level", "games", "seed"}, {"level", "games"}},
-};
-
-std::variant<Invocation, ArgumentError> read(std::initializer_list<std::string_view> arguments)
-{
-    return readArguments(arguments, kCommands);
-}
-
-TEST(CoachArguments, ReadsCommandsAndOptionsEitherWay)
-{
-    struct Row {
-        std::initializer_list<std::string_view> arguments;
-        std::string command;
-        std::map<std::string, std::string, std::less<>> options;
-    };
-    const Row rows[] = {
-        {{"solve"}, "solve", {}},
-        {{"solve", "--threads", "2"}, "solve", {{"threads", "2"}}},
-        {{"solve", "--threads=2"}, "solve", {{"threads", "2"}}},
-        {{"solve", "--threads="}, "solve", {{"threads", ""}}}, // an empty value, refused by its reader
-        {{"simulate", "--games=10", "--level", "perfect"}, "simulate", {{"games", "10"}, {"level", "perfect"}}},
-        {{"solve", "--version"}, "version", {}},
-        {{"--help", "solve"}, "help", {}},
-        {{"-h"}, "help", {}},
-    };
-    for (const Row& row : rows) {
-        const auto got = read(row.arguments);
-        ASSERT_TRUE(std::holds_alternative<Invocation>(got)) << std::get<ArgumentError>(got).why;
-        EXPECT_EQ(std::get<Invocation>(got).command, row.command);
-        EXPECT_EQ(std::get<Invocation>(got).options, row.options);
-    }
-}
 
 TEST(CoachArguments, ReadsWholeNumbersWithinBounds)
 {
