@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QRegularExpression>
@@ -186,6 +187,10 @@ protected:
                 QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
                 QApplication::sendEvent(cell, &press);
             }
+        } else if (verb == "printers") {
+            for (const QString& choice : rest)
+                printers.queue({choice == "Pdf" ? test::Choice::Pdf : choice == "Broken" ? test::Choice::Broken
+                                                                                           : test::Choice::Cancel});
         } else if (verb == "escape") {
             qobject_cast<QDialog*>(&windowNamed(rest.at(0)))->reject();
         } else if (verb == "boxes") {
@@ -225,6 +230,14 @@ protected:
             ADD_FAILURE() << "no action " << verb.toStdString();
         }
         settle();
+        // Each print dialog asked for its sheet, and each page printed, as
+        // its reader reads it.
+        for (const QString& document : printers.documents.mid(dialogsTold))
+            said << "Print dialog for " + document;
+        dialogsTold = printers.documents.size();
+        for (const QString& file : printers.files.mid(filesTold))
+            said << "Printed " + printedText(file);
+        filesTold = printers.files.size();
         for (const QString& notice : messages.notices)
             said << "Told " + notice;
         messages.notices.clear();
@@ -232,6 +245,18 @@ protected:
         said.clear();
     }
 
+    static QString printedText(const QString& pdf)
+    {
+        QProcess reader;
+        reader.start("pdfinfo", {pdf});
+        reader.waitForFinished(20000);
+        const QString pages = QString::fromUtf8(reader.readAllStandardOutput()).section("Pages:", 1).section('\n', 0, 0);
+        reader.start("pdftotext", {pdf, "-"});
+        reader.waitForFinished(20000);
+        return pages.simplified() + " page: " + QString::fromUtf8(reader.readAllStandardOutput()).simplified();
+    }
+
+    qsizetype dialogsTold = 0, filesTold = 0;
     // Every test starts on a first start: no settings, no history.
     test::NoFiles noFiles;
     ScriptedOrSeeded dice;

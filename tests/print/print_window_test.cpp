@@ -1,6 +1,5 @@
 #include "print/print_window.h"
 
-#include "game/rules_texts.h"
 #include "print/sheets.h"
 #include "support/board_fixture.h"
 #include "widgets/printer_port.h"
@@ -26,45 +25,9 @@ QString run(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-class Printing : public test::BoardFixture {
-protected:
-    // Opens Printer1, ticks the sheets given (1 to 3) and prints.
-    void print(std::initializer_list<int> ticked)
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the last one closed
-        window.Imprimer_Click();
-        for (int n : ticked)
-            windows.findPrint()->findChild<QCheckBox*>(QString("Check%1").arg(n))->click();
-        windows.findPrint()->findChild<QPushButton*>("Command1")->click();
-    }
-
-    // The sheets printed, one page each, told apart by what only each carries.
-    QStringList printedSheets()
-    {
-        QStringList sheets;
-        for (const QString& file : printers.files) {
-            EXPECT_TRUE(run("pdfinfo", {file}).contains("Pages: 1 ")) << file.toStdString();
-            const QString text = run("pdftotext", {file, "-"});
-            sheets << (text.contains("LE BUT") ? "rules" : text.contains("alors 30 points") ? "blank" : "player");
-        }
-        return sheets;
-    }
-};
-
-TEST_F(Printing, TickedSheetsPrintInTheirOrderAndACancelSkipsOnlyItsOwn)
-{
-    print({}); // nothing ticked: no dialog, nothing printed
-    printers.queue({Choice::Pdf, Choice::Pdf});
-    print({3, 1}); // ticked in reverse: the sheets' order holds
-    EXPECT_EQ(printedSheets(), (QStringList{"blank", "player"}));
-    printers.queue({Choice::Pdf, Choice::Cancel, Choice::Pdf});
-    print({1, 2, 3});
-    EXPECT_EQ(printedSheets(), (QStringList{"blank", "player", "blank", "player"}));
-    EXPECT_EQ(printers.dialogs, 5);
-    EXPECT_TRUE(messages.notices.isEmpty());
-    // Each dialog is asked for its own sheet, named in the language shown.
-    EXPECT_EQ(printers.documents.mid(2), (QStringList{"Feuille de points vierge", QString::fromUtf8("Règles"), "Vos points"}));
-}
+// What printing prints, and how it tells a sheet that could not be printed,
+// is the window scripts' (tests/data/windows/09-printing.txt).
+using Printing = test::BoardFixture;
 
 // Printing several sheets to files and accepting what each dialog offers
 // keeps every sheet: each is offered a file named after it, beside the last.
@@ -127,36 +90,6 @@ TEST_F(Printing, SheetsLieCentredWithinTheMargins)
         else
             EXPECT_NEAR(std::min(at.left, at.top), 10.0, 1.0) << "as big as the margins allow";
     }
-}
-
-TEST_F(Printing, ASheetThatCouldNotBePrintedIsReported)
-{
-    window.game().setCaption(Label::Label20, "F");
-    printers.queue({Choice::Broken, Choice::Pdf});
-    print({2, 3});
-    ASSERT_EQ(messages.notices.size(), 1);
-    EXPECT_TRUE(messages.notices.front().contains(QString::fromUtf8("« Règles »")));
-    EXPECT_EQ(printedSheets(), QStringList{"player"}) << "a fresh printer for the next sheet";
-}
-
-TEST_F(Printing, SheetsCarryTheGameAndTheirFrenchTexts)
-{
-    window.game().setCaption(Label::Label20, "E");
-    throwDice({5, 5, 5, 5, 5});
-    click("Command6");
-    printers.queue({Choice::Pdf, Choice::Pdf, Choice::Pdf});
-    print({1, 2, 3});
-    ASSERT_EQ(printers.files.size(), 3);
-    const QString blank = run("pdftotext", {printers.files[0], "-"});
-    for (const char* label : {"Points", "Sous Total", "Bonus", "Carré", "Total", "20 points"})
-        EXPECT_TRUE(blank.contains(QString::fromUtf8(label))) << label;
-    EXPECT_FALSE(blank.contains("25")) << "nothing writes to the blank sheet";
-    const QString rules = run("pdftotext", {printers.files[1], "-"});
-    for (const char* paragraph : kFrenchRules)
-        EXPECT_TRUE(rules.contains(QString::fromUtf8(paragraph).simplified())) << paragraph;
-    const QString player = run("pdftotext", {printers.files[2], "-"});
-    EXPECT_TRUE(player.contains("25"));
-    EXPECT_FALSE(player.contains("Sub Total")) << "the sheets stay French in English play";
 }
 
 TEST_F(Printing, ThePlayersSheetFollowsTheTotal)
