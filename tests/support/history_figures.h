@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <sstream>
 
 namespace daxo::test {
 
@@ -80,6 +81,27 @@ inline HistoryFigures figuresOf(std::vector<StoredGame> games, int binWidth, int
         figures.againstLevels.push_back(line);
     }
     return figures;
+}
+
+// Figures as lines of text, their means to nine decimals: two reckonings
+// agree when their texts do.
+inline std::string textOf(const HistoryFigures& f)
+{
+    std::ostringstream out;
+    out.precision(9);
+    out << std::fixed << "games " << f.games << " mean " << f.mean << " best " << f.best << " deviation "
+        << f.deviation.value_or(-1) << " bonus " << f.bonusGames << " judged " << f.judgedGames << "\nboxes";
+    for (const double mean : f.boxMeans)
+        out << ' ' << mean;
+    out << "\ncounts";
+    for (const int count : f.scoreCounts)
+        out << ' ' << count;
+    for (const HistoryFigures::Progress& p : f.progress)
+        out << "\nprogress " << p.firstGame << '-' << p.lastGame << ' ' << p.meanLoss;
+    for (const HistoryFigures::AgainstLevel& a : f.againstLevels)
+        out << "\nagainst " << a.level.toStdString() << ' ' << a.games << ' ' << a.wins << ' ' << a.losses << ' '
+            << a.meanMargin;
+    return out.str();
 }
 
 } // namespace daxo::test

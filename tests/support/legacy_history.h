@@ -64,35 +64,15 @@ inline QByteArray recordToJson(const GameRecord& record)
         .toJson(QJsonDocument::Compact);
 }
 
-// A file of schema 4: one game alone a row, its record compact, its boxes
-// in its row.
-inline void writeHistoryOfSchema4(QSqlDatabase& old, const std::vector<StoredGame>& games)
+inline QVariant orNull(const std::optional<double>& value)
 {
-    QSqlQuery query(old);
-    for (const StoredGame& game : games) {
-        query.prepare("INSERT INTO games (started, seed, number, stored, score, bonus, finished, assisted, cheated,"
-                      " record, total_loss, mean_loss, player, b1, b2, b3, b4, b5, b6, b7, b8, b9, b10, b11, b12)"
-                      " VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        query.addBindValue(static_cast<qint64>(game.record.startedAt()));
-        query.addBindValue(static_cast<qint64>(game.record.start().seed));
-        query.addBindValue(game.record.start().game);
-        query.addBindValue(game.summary.total);
-        query.addBindValue(game.summary.bonus);
-        query.addBindValue(game.summary.finished());
-        query.addBindValue(game.assisted);
-        query.addBindValue(game.cheated);
-        query.addBindValue(encodeRecord(game.record));
-        query.addBindValue(game.totalLoss ? QVariant(*game.totalLoss) : QVariant(QMetaType::fromType<double>()));
-        query.addBindValue(game.meanLoss ? QVariant(*game.meanLoss) : QVariant(QMetaType::fromType<double>()));
-        query.addBindValue(game.player.isNull() ? QString("") : game.player);
-        for (const std::optional<int>& box : game.summary.boxes)
-            query.addBindValue(box ? QVariant(*box) : QVariant(QMetaType::fromType<int>()));
-        ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
-    }
+    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
 }
 
 // A file of schema `version` (1 to 4) holding `games`, with their boxes,
-// figures and names as that version kept them.
+// figures and names as that version kept them: the first three a record in
+// JSON and its boxes in a table of their own, the fourth a compact record
+// and its boxes in its row.
 inline void writeOldHistory(const QString& path, int version, const std::vector<StoredGame>& games)
 {
     {
@@ -109,31 +89,36 @@ inline void writeOldHistory(const QString& path, int version, const std::vector<
             }
         }
         ASSERT_TRUE(query.exec(QString("PRAGMA user_version = %1").arg(version)));
-        if (version == 4)
-            writeHistoryOfSchema4(old, games);
-        for (const StoredGame& game : version < 4 ? games : std::vector<StoredGame>{}) {
-            query.prepare(version == 1 ? "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
-                                         " assisted, cheated, record) VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?)"
-                                       : "INSERT INTO games (started, seed, number, stored, score, bonus, finished,"
-                                         " assisted, cheated, record, total_loss, mean_loss, player)"
-                                         " VALUES (?, ?, ?, 0, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-            query.addBindValue(static_cast<qint64>(game.record.startedAt()));
-            query.addBindValue(QString::number(game.record.start().seed));
-            query.addBindValue(game.record.start().game);
-            query.addBindValue(game.summary.total);
-            query.addBindValue(game.summary.bonus);
-            query.addBindValue(game.summary.finished());
-            query.addBindValue(game.assisted);
-            query.addBindValue(game.cheated);
-            query.addBindValue(QString::fromUtf8(recordToJson(game.record)));
+        QStringList columns{"started", "seed", "number", "stored", "score", "bonus", "finished", "assisted", "cheated",
+                            "record"};
+        if (version > 1)
+            columns << "total_loss" << "mean_loss" << "player";
+        for (int box = 1; box <= (version == 4 ? 12 : 0); ++box)
+            columns << QString("b%1").arg(box);
+        for (const StoredGame& game : games) {
+            query.prepare(QString("INSERT INTO games (%1) VALUES (?%2)")
+                              .arg(columns.join(", "), QString(", ?").repeated(columns.size() - 1)));
+            const auto seed = static_cast<qint64>(game.record.start().seed);
+            for (const QVariant& value : {QVariant(static_cast<qint64>(game.record.startedAt())),
+                                          version == 4 ? QVariant(seed) : QVariant(QString::number(game.record.start().seed)),
+                                          QVariant(game.record.start().game), QVariant(0), QVariant(game.summary.total),
+                                          QVariant(game.summary.bonus), QVariant(game.summary.finished()),
+                                          QVariant(game.assisted), QVariant(game.cheated),
+                                          version == 4 ? QVariant(encodeRecord(game.record))
+                                                       : QVariant(QString::fromUtf8(recordToJson(game.record)))})
+                query.addBindValue(value);
             if (version > 1) {
-                query.addBindValue(game.totalLoss ? QVariant(*game.totalLoss) : QVariant(QMetaType::fromType<double>()));
-                query.addBindValue(game.meanLoss ? QVariant(*game.meanLoss) : QVariant(QMetaType::fromType<double>()));
+                query.addBindValue(orNull(game.totalLoss));
+                query.addBindValue(orNull(game.meanLoss));
                 query.addBindValue(game.player.isNull() ? QString("") : game.player);
+            }
+            for (const std::optional<int>& box : game.summary.boxes) {
+                if (version == 4)
+                    query.addBindValue(box ? QVariant(*box) : QVariant(QMetaType::fromType<int>()));
             }
             ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
             const qint64 id = query.lastInsertId().toLongLong();
-            for (std::size_t box = 0; box < game.summary.boxes.size(); ++box) {
+            for (std::size_t box = 0; box < (version < 4 ? game.summary.boxes.size() : 0); ++box) {
                 if (!game.summary.boxes[box])
                     continue;
                 query.prepare("INSERT INTO boxes (game, box, score) VALUES (?, ?, ?)");
