@@ -76,54 +76,6 @@ protected:
     QString text(QWidget& in, const char* name) { return in.findChild<QLabel*>(name)->text(); }
 };
 
-// The first hint may wait for the table: the player sees it being worked
-// out and plays on; the hint then shows for where the game stands.
-TEST_F(CoachTest, AHintWaitsForTheTableWhilePlayGoesOn)
-{
-    test::TestStrategySource slow(true);
-    Windows held{dice, messages, printers, slow};
-    MainWindow& board = held.main();
-    board.show();
-    board.conseil_Click();
-    EXPECT_TRUE(slow.requested());
-    EXPECT_TRUE(held.waiting().isVisible());
-    dice.queue({5, 5, 5, 5, 5});
-    board.findChild<QPushButton*>("Command1")->click();
-    slow.release();
-    ASSERT_TRUE(eventually([&] { return !held.waiting().isVisible(); }));
-    const auto* marks = board.findChild<MarkOverlay*>("marks");
-    ASSERT_EQ(marks->marked().size(), 1u);
-    const Action best = table().advise({}, {0, 0, 0, 0, 5, 0}, 2).front();
-    EXPECT_EQ(marks->marked().front()->objectName(), QString::fromStdString(name(solver::buttonOf(best.box))));
-}
-
-// The coach window shows more than a hint: once it has shown the best
-// actions of a position, the game is assisted, and the window says so. Not
-// while it only works out perfect play, nor before a turn's first throw.
-TEST_F(CoachTest, TheCoachWindowShowingItsActionsMakesTheGameAssisted)
-{
-    test::TestStrategySource slow(true);
-    Windows held{dice, messages, printers, slow};
-    MainWindow& board = held.main();
-    held.coachWindow().show();
-    dice.queue({1, 2, 3, 4, 6});
-    board.findChild<QPushButton*>("Command1")->click();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(board.game().record().assisted()) << "only working out";
-    slow.release();
-    ASSERT_TRUE(eventually([&] { return board.game().record().assisted(); }));
-    EXPECT_TRUE(held.coachWindow().findChild<QLabel*>("Assistee")->isVisible());
-
-    board.game().Nouveau_Click();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(board.game().record().assisted()) << "the throw alone is shown before the first throw";
-    held.coachWindow().close();
-    dice.queue({1, 2, 3, 4, 6});
-    board.findChild<QPushButton*>("Command1")->click();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(board.game().record().assisted()) << "closed, it shows nothing";
-}
-
 // The end of a game, after the game's own question, offers the analysis,
 // which prints on one page, its chart's legend with it.
 TEST_F(CoachTest, TheEndOfAGameOffersItsAnalysis)

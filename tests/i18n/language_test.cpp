@@ -14,8 +14,6 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
@@ -57,71 +55,6 @@ QString yesNo()
     QMessageBox box(QMessageBox::Warning, "", "", QMessageBox::Yes | QMessageBox::No);
     return box.button(QMessageBox::Yes)->text() + "/" + box.button(QMessageBox::No)->text();
 }
-
-// Qt's own buttons and dialogs speak the language of the game's messages,
-// switched with each language applied; where Qt has no words of its own
-// for a language, Daxo brings them.
-TEST_F(Languages, QtsOwnTextsFollowTheLanguage)
-{
-    const auto printTitle = [] {
-        QPrinter printer;
-        QPrintDialog dialog(&printer);
-        return dialog.windowTitle();
-    };
-    const std::pair<const char*, QString> cases[] = {
-        {"F", "&Oui/&Non"},   {"E", "&Yes/&No"},   {"de", "&Ja/&Nein"},
-        {"sv", "&Ja/&Nej"},   {"ru", "&Да/&Нет"}, {"D", "&Yes/&No"},
-    };
-    for (const auto& [code, words] : cases) {
-        windows.applyLanguageOf(code);
-        EXPECT_EQ(yesNo(), words) << code;
-    }
-    windows.applyLanguageOf("F");
-    EXPECT_EQ(printTitle(), "Imprimer");
-    windows.applyLanguageOf("E");
-    EXPECT_EQ(printTitle(), "Print");
-}
-
-// What opening the language window, then the rules window, does with each
-// code: the options shown, the code after each, whether each saved.
-struct Opening {
-    std::string code;
-    const char* optionShown;
-    std::string codeAfterLanguage;
-    bool languageSaved;
-    std::string codeAfterRules;
-    QString rulesStart;
-};
-
-void PrintTo(const Opening& o, std::ostream* os) { *os << "code \"" << o.code << '"'; }
-
-class OpeningWithCode : public Languages, public ::testing::WithParamInterface<Opening> {};
-
-TEST_P(OpeningWithCode, AppliesWhatTheCodeSays)
-{
-    const Opening& o = GetParam();
-    window.game().setCaption(Label::Label20, o.code);
-    window.langues_Click();
-    for (const QRadioButton* option : windows.findLanguage()->findChildren<QRadioButton*>())
-        EXPECT_EQ(option->isChecked(), option->objectName() == o.optionShown)
-            << option->objectName().toStdString();
-    EXPECT_EQ(window.game().languageCode(), o.codeAfterLanguage);
-    EXPECT_EQ(test::settingsFileContents() != "<missing>", o.languageSaved);
-
-    window.regle_Click();
-    EXPECT_EQ(window.game().languageCode(), o.codeAfterRules);
-    EXPECT_EQ(test::settingsFileContents(), QByteArray("\r") + o.codeAfterRules.c_str() + "\r\n");
-    EXPECT_TRUE(windows.findRules()->findChild<QLabel*>("Label1")->text().startsWith(o.rulesStart));
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, OpeningWithCode, ::testing::Values(
-    Opening{"E", "Option2", "E", true, "E", "THE GOAL"},
-    Opening{"F", "Option1", "F", false, "F", "LE BUT"},
-    Opening{"D", "Option3", "D", false, "D", "LE BUT"},
-    Opening{"", "Option1", "", false, "F", "LE BUT"},
-    Opening{"Z", "Option1", "Z", false, "F", "LE BUT"},
-    Opening{"de", "Option4", "de", true, "de", "DAS ZIEL"},
-    Opening{"ru", "Option11", "ru", true, "ru", QString::fromUtf8("ЦЕЛЬ")}));
 
 // The windows a player can open, but those that only come at a game's end.
 constexpr const char* kWindows[] = {"Daxo",  "Apropos", "Règle",        "Pictures", "Printer1",

@@ -11,10 +11,8 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLineSeries>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QValueAxis>
 
@@ -26,13 +24,6 @@ using test::eventually;
 
 class Scores : public test::BoardFixture {
 protected:
-    // The history as it stands on disk, once the keeper has written what it
-    // was given: read as another program would.
-    std::vector<StoredGame> kept()
-    {
-        windows.keeper().history().finish(10000);
-        return History(History::defaultPath()).allGames();
-    }
     // A game of twelve turns of four 6s and a 5: 127 points.
     void finishAGame(std::initializer_list<Answer> end = {Answer::No, Answer::No}) { playBoxes(end); }
 
@@ -42,32 +33,6 @@ protected:
         windows.findLanguage()->findChild<QRadioButton*>(language)->click();
     }
 };
-
-// A history that cannot be written is told once; the games wait in hand
-// and are kept once it can be written again, and play goes on.
-TEST_F(Scores, TroubleIsToldOnceAndTheGamesKeptLater)
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/daxo";
-    QDir(folder).removeRecursively();
-    QFile blocking(folder);
-    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly)); // a file where the folder should be
-    blocking.close();
-    finishAGame({Answer::Yes});
-    ASSERT_TRUE(eventually([&] { return messages.notices.size() == 1; }));
-    EXPECT_TRUE(messages.notices.front().contains("historique")) << messages.notices.front().toStdString();
-    finishAGame({Answer::Yes});
-    windows.keeper().history().finish(10000);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(messages.notices.size(), 1) << "once";
-    QFile::remove(folder);
-    throwDice({1, 1, 1, 1, 1});
-    click("Command2");
-    window.close();
-    const std::vector<StoredGame> games = kept();
-    EXPECT_EQ(games.size(), 3u);
-    EXPECT_EQ(std::count_if(games.begin(), games.end(), [](const StoredGame& game) { return game.summary.finished(); }),
-              2);
-}
 
 // The games the histogram's staircase counts: each bin is a step of two
 // points at its count.

@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
-#include <QRadioButton>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -111,29 +110,6 @@ TEST_F(SecondaryWindows, ClosingOneHandsTheKeyboardBack)
     question.close();
     windows.findRules()->close();
     EXPECT_TRUE(becomesActive(windows.findAbout()));
-}
-
-TEST_F(SecondaryWindows, AboutPictureTogglesTheCheatPanelAcrossHideAndShow)
-{
-    window.show();
-    // What the toggle shows and hides: the panel, the dice cells, Quit.
-    auto shown = [&] {
-        return QList<bool>{find<QWidget>("Frame4")->isVisible(), find<QWidget>("Text1")->isVisible(),
-                           find<QWidget>("Text5")->isVisible(), find<QWidget>("Command14")->isVisible()};
-    };
-    EXPECT_EQ(shown(), (QList<bool>{false, false, false, true}));
-    find<QAction>("apropos")->trigger();
-    AboutWindow* about = windows.findAbout();
-    about->Image_Click();
-    EXPECT_EQ(shown(), (QList<bool>{true, true, true, false}));
-    EXPECT_FALSE(find<QRadioButton>("Option1")->isChecked()); // shown, not switched on
-
-    about->findChild<QPushButton*>("btnOK")->click();
-    EXPECT_FALSE(about->isVisible());
-    find<QAction>("apropos")->trigger();
-    EXPECT_EQ(windows.findAbout(), about);
-    about->Image_Click();
-    EXPECT_EQ(shown(), (QList<bool>{false, false, false, true}));
 }
 
 } // namespace
