@@ -91,9 +91,12 @@ protected:
         return control;
     }
 
+    // Until the computers have played and the history has answered what it
+    // was asked, so that what it tells comes after the action that caused it.
     void settle()
     {
         test::eventually([&] { return !windows.seating().computerInPlay(); });
+        windows.keeper().history().finish(10000);
         QApplication::processEvents();
     }
 
