@@ -1,6 +1,7 @@
 #include "brute_force.h"
 #include "solver/state_space.h"
 #include "solver/strategy.h"
+#include "solver/strategy_cache.h"
 #include "support/whole_table.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,16 @@ TEST(WholeTable, IsTheSameWorkedOutAnyWay)
     const Strategy sub = *Strategy::solve({.within = midGame.used});
     EXPECT_EQ(sub.expectedToCome(midGame), table.expectedToCome(midGame));
     EXPECT_GT(table.expectedToCome(start), table.expectedToCome(midGame));
+}
+
+// Worked out once for the test programs, before them (ctest runs this
+// first), the whole table is kept beside them and reads back as it is.
+TEST(WholeTable, IsKeptForTheTestProgramsAfterIt)
+{
+    const Strategy& table = daxo::test::wholeTable();
+    const std::optional<Strategy> kept = readStrategy(DAXO_TEST_TABLE);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->expectedToCome({}), table.expectedToCome({}));
 }
 
 // Asked to stop, the work stops and says so; it tells its progress up to

@@ -12,7 +12,7 @@ using daxo::test::GameFixture;
 // that choice loses. A box scored blind is judged; a first throw is not.
 TEST_F(GameFixture, EveryDecisionIsJudgedInOrder)
 {
-    const Strategy& strategy = test::wholeTable();
+    const Strategy& strategy = daxo::test::wholeTable();
     throwDice({1, 2, 1, 3, 4});                // turn 1: throw
     game.setHeld(1, true);
     game.setHeld(3, true);
@@ -78,11 +78,11 @@ TEST_F(GameFixture, CheatingAndHintsMarkTheJudgement)
 {
     game.noteHint();
     throwDice({1, 1, 1, 1, 1});
-    Judgement judged = judge(game.record(), test::wholeTable());
+    Judgement judged = judge(game.record(), daxo::test::wholeTable());
     EXPECT_TRUE(judged.judged && judged.assisted);
     game.setCellsLocked(false);
     game.typeText(Cell::Text2, "6");
-    judged = judge(game.record(), test::wholeTable());
+    judged = judge(game.record(), daxo::test::wholeTable());
     EXPECT_FALSE(judged.judged);
     EXPECT_TRUE(judged.decisions.empty());
 }

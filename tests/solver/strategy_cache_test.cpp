@@ -42,7 +42,7 @@ protected:
 // byte order or another size of number, or no table at all.
 TEST_F(StrategyCache, GivesBackTheTableItKeptAndRefusesEveryOtherFile)
 {
-    const Strategy& table = test::wholeTable();
+    const Strategy& table = daxo::test::wholeTable();
     ASSERT_TRUE(writeStrategy(table, path));
     const std::optional<Strategy> back = readStrategy(path);
     ASSERT_TRUE(back && back->table().size() == table.table().size());
@@ -90,7 +90,7 @@ TEST_F(StrategyCache, TheWorkerTakesASoundTableAndWorksOutAnUnusableOne)
             std::this_thread::sleep_for(1ms);
         return background.strategy();
     };
-    ASSERT_TRUE(writeStrategy(test::wholeTable(), path));
+    ASSERT_TRUE(writeStrategy(daxo::test::wholeTable(), path));
     {
         const auto start = std::chrono::steady_clock::now();
         BackgroundStrategy background({}, {}, path);
@@ -103,7 +103,7 @@ TEST_F(StrategyCache, TheWorkerTakesASoundTableAndWorksOutAnUnusableOne)
     BackgroundStrategy background({}, {}, path);
     const Strategy* strategy = ready(background);
     ASSERT_NE(strategy, nullptr);
-    EXPECT_EQ(strategy->expectedToCome({}), test::wholeTable().expectedToCome({}));
+    EXPECT_EQ(strategy->expectedToCome({}), daxo::test::wholeTable().expectedToCome({}));
     EXPECT_TRUE(readStrategy(path)) << "kept anew";
 }
 
