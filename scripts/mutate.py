@@ -32,12 +32,29 @@ PATIENCE_SECONDS = 900
 
 
 def copy_tree(work):
-    """Brings the copy in line with the tree, as a mirror of its files."""
+    """Brings the copy in line with the tree: a file whose bytes differ is
+    written anew, and so is newer than anything built from it, even when a
+    run was stopped with a fault still planted; a file the tree no longer
+    has is removed."""
     copy = work / "src"
-    ignored = shutil.ignore_patterns(".git", "build*", "__pycache__")
-    if copy.exists():
-        shutil.rmtree(copy)
-    shutil.copytree(SOURCE, copy, ignore=ignored, symlinks=True)
+    skipped = {".git", "__pycache__"}
+    wanted = set()
+    for folder, folders, files in os.walk(SOURCE):
+        folders[:] = [f for f in folders if f not in skipped and not f.startswith("build")]
+        for name in files:
+            source = Path(folder) / name
+            relative = source.relative_to(SOURCE)
+            wanted.add(relative)
+            target = copy / relative
+            if target.is_file() and target.read_bytes() == source.read_bytes():
+                continue
+            target.parent.mkdir(parents=True, exist_ok=True)
+            shutil.copyfile(source, target)
+    for folder, _, files in os.walk(copy):
+        for name in files:
+            path = Path(folder) / name
+            if path.relative_to(copy) not in wanted:
+                path.unlink()
     return copy
 
 
