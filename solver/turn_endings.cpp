@@ -85,7 +85,7 @@ void share(std::span<const double> values, double mass, const Policy& policy, st
     }
     double total = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        shares[i] = std::exp(-(values[first] - values[i]) / policy.temperature);
+        shares[i] = policy.weight(values[first] - values[i]);
         total += shares[i];
     }
     for (double& s : shares)

@@ -2,6 +2,7 @@
 
 #include "strategy.h"
 
+#include <cmath>
 #include <vector>
 
 namespace daxo::solver {
@@ -12,6 +13,11 @@ namespace daxo::solver {
 // a computer of a level plays, and perfect play.
 struct Policy {
     double temperature = 0;
+
+    // The weight of an action that loses `loss` against the best, at a
+    // temperature above 0: the one rule a computer draws by and its
+    // distributions are reckoned by.
+    double weight(double loss) const { return std::exp(-loss / temperature); }
 };
 
 // A way a turn can end: the box scored, its points, and the chance of it.

@@ -1,6 +1,6 @@
 #include "computer_choice.h"
 
-#include <cmath>
+#include "solver/turn_endings.h"
 
 namespace daxo {
 
@@ -12,7 +12,7 @@ const solver::Action& chooseAction(const std::vector<solver::Action>& actions, c
     weights.reserve(actions.size());
     double total = 0;
     for (const solver::Action& action : actions) {
-        weights.push_back(std::exp(-action.loss / level.temperature));
+        weights.push_back(solver::Policy{level.temperature}.weight(action.loss));
         total += weights.back();
     }
     double left = draw * total;
