@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <functional>
-
 #include <csignal>
 
 #include <gtest/gtest.h>
@@ -77,73 +75,6 @@ TEST(Program, BringsBackTheSettingsOfTheLastRun)
         daxo.kill();
 }
 
-
-struct Ended {
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-// The program started without a platform of its own choosing: as from a
-// terminal with `environment` changed.
-Ended runDaxo(const QStringList& arguments, const std::function<void(QProcessEnvironment&)>& change)
-{
-    QProcess daxo;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    change(environment);
-    daxo.setProcessEnvironment(environment);
-    daxo.start(DAXO_EXECUTABLE, arguments);
-    EXPECT_TRUE(daxo.waitForFinished(20000));
-    return {daxo.exitStatus() == QProcess::NormalExit ? daxo.exitCode() : -1, daxo.readAllStandardOutput(),
-            daxo.readAllStandardError()};
-}
-
-// A seed must be a whole number; the program says so and stops, before
-// any window.
-TEST(Program, RefusesASeedThatIsNoWholeNumber)
-{
-    for (const char* seed : {"abc", "-5", "18446744073709551616"}) {
-        const Ended run = runDaxo({"--seed", seed}, [](QProcessEnvironment& environment) {
-            environment.remove("DISPLAY");
-            environment.insert("QT_QPA_PLATFORM", "offscreen");
-        });
-        EXPECT_EQ(run.status, 2) << seed;
-        EXPECT_TRUE(run.err.contains("the seed is a whole number")) << seed;
-    }
-}
-
-// Without a display the player gets one line and the status 1, not Qt's
-// page of messages and an abort.
-TEST(Program, SaysInOneLineThatNoDisplayWasFound)
-{
-    const std::pair<const char*, const char*> displays[] = {
-        {nullptr, "(neither DISPLAY nor WAYLAND_DISPLAY is set)"},
-        {":97", "(DISPLAY :97 could not be reached)"},
-    };
-    for (const auto& [display, why] : displays) {
-        const Ended run = runDaxo({}, [display](QProcessEnvironment& environment) {
-            for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-                environment.remove(name);
-            if (display)
-                environment.insert("DISPLAY", display);
-        });
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(run.err, QByteArray("daxo: no display was found ") + why + "; start Daxo from a desktop session\n");
-    }
-}
-
-// What the program does not take is refused before any window, and its
-// usage names the program, wherever it was started from.
-TEST(Program, RefusesStrayArgumentsAndNamesItselfInItsUsage)
-{
-    auto offscreen = [](QProcessEnvironment& environment) { environment.insert("QT_QPA_PLATFORM", "offscreen"); };
-    const Ended stray = runDaxo({"foo", "bar"}, offscreen);
-    EXPECT_EQ(stray.status, 2);
-    EXPECT_EQ(stray.err, "daxo: unexpected argument \"foo\"\nTry 'daxo --help' for more information.\n");
-    const Ended help = runDaxo({"--help"}, offscreen);
-    EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: daxo [options]\n")) << help.out.left(80).toStdString();
-}
 
 // The end of a desktop session, or Ctrl+C in its terminal, ends the
 // program as its Quit does: what it keeps for the next run is written, and

@@ -1,7 +1,9 @@
-// daxo-coach, started as a separate process, played from the scripts of
-// tests/data/coach and held to what they say it answers. In a script,
-// "$ arguments" runs the program with what the "< line"s before it give on
-// its standard input; the lines after it are what it wrote ("out", "err")
+// daxo-coach, and daxo itself for the scripts named "daxo-…", started as
+// separate processes, played from the scripts of tests/data/coach and held
+// to what they say they answer. In a script, "$ arguments" runs the program
+// with what the "< line"s before it give on its standard input, and with
+// the environment changed by the NAME=value words before the arguments (an
+// empty value takes the name away); the lines after it are what it wrote ("out", "err")
 // and its status. "$? arguments" shows its figures as their shape, for the
 // times and sizes that differ from run to run; "$> arguments" writes to a
 // full disk. Tabs and control bytes are written "\t", "\x1b". The engine's
@@ -36,15 +38,26 @@ QString escaped(const QString& line)
 }
 
 // What the program wrote, a line each, and its status.
-QStringList run(const QString& action, const QByteArray& input)
+QStringList run(const QString& program, const QString& action, const QByteArray& input)
 {
     QProcess coach;
     if (action.startsWith("$>"))
         coach.setStandardOutputFile("/dev/full");
     QStringList arguments;
-    for (const QString& word : action.mid(action.indexOf(' ') + 1).split(' ', Qt::SkipEmptyParts))
-        arguments << unescaped(word);
-    coach.start(DAXO_COACH_EXECUTABLE, arguments);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    static const QRegularExpression setting("^([A-Z_]+)=(.*)$");
+    for (const QString& word : action.mid(action.indexOf(' ') + 1).split(' ', Qt::SkipEmptyParts)) {
+        if (const QRegularExpressionMatch set = setting.match(word); set.hasMatch() && arguments.isEmpty()) {
+            if (set.captured(2).isEmpty())
+                environment.remove(set.captured(1));
+            else
+                environment.insert(set.captured(1), set.captured(2));
+        } else {
+            arguments << unescaped(word);
+        }
+    }
+    coach.setProcessEnvironment(environment);
+    coach.start(program, arguments);
     coach.write(input);
     coach.closeWriteChannel();
     EXPECT_TRUE(coach.waitForFinished(120000)) << action.toStdString();
@@ -71,6 +84,7 @@ TEST_P(CoachScript, AnswersWhatItsTranscriptSays)
         GTEST_SKIP() << "the whole table is worked out in the optimised build";
 #endif
     const std::string path = DAXO_TEST_DATA "/coach/" + GetParam().toStdString();
+    const QString program = GetParam().startsWith("daxo-") ? DAXO_EXECUTABLE : DAXO_COACH_EXECUTABLE;
     std::vector<std::string> said;
     QByteArray input;
     for (const std::string& kept : daxo::test::linesOf(path)) {
@@ -82,7 +96,7 @@ TEST_P(CoachScript, AnswersWhatItsTranscriptSays)
         }
         said.push_back(kept);
         if (line.startsWith('$')) {
-            for (const QString& answer : run(line, std::exchange(input, {})))
+            for (const QString& answer : run(program, line, std::exchange(input, {})))
                 said.push_back(answer.toStdString());
         }
     }
