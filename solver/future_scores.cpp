@@ -56,18 +56,17 @@ const PointsDistribution& FutureScores::toCome(const Position& position)
     if (const auto found = known_.find(state); found != known_.end())
         return found->second;
     const TurnValues turn = strategy_.turn(position);
-    PointsDistribution points = afterEndings(position, turnEndings(position, turn, policy_));
+    PointsDistribution points = toComeAfter(position, turnEndings(position, turn, policy_));
     return known_.emplace(state, std::move(points)).first->second;
 }
 
 PointsDistribution FutureScores::toComeAfterThrow(const Position& position, const FaceCounts& dice, int throwsLeft)
 {
     const TurnValues turn = strategy_.turn(position);
-    return afterEndings(position, turnEndingsAfterThrow(position, turn, dice, throwsLeft, policy_));
+    return toComeAfter(position, turnEndingsAfterThrow(position, turn, dice, throwsLeft, policy_));
 }
 
-// The turn's box and any bonus it banks, then the turns after it.
-PointsDistribution FutureScores::afterEndings(const Position& position, const std::vector<TurnEnding>& endings)
+PointsDistribution FutureScores::toComeAfter(const Position& position, const std::vector<TurnEnding>& endings)
 {
     PointsDistribution points;
     for (const TurnEnding& ending : endings) {

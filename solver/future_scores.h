@@ -38,11 +38,15 @@ public:
     const PointsDistribution& toCome(const Position& position);
     // From dice shown within a turn, with `throwsLeft` throws left.
     PointsDistribution toComeAfterThrow(const Position& position, const FaceCounts& dice, int throwsLeft);
+    // From a turn that ends in one of these ways: its box and any bonus it
+    // banks, then the turns after it.
+    PointsDistribution toComeAfter(const Position& position, const std::vector<TurnEnding>& endings);
 
     std::size_t positionsKnown() const { return known_.size(); }
+    const Strategy& strategy() const { return strategy_; }
+    const Policy& policy() const { return policy_; }
 
 private:
-    PointsDistribution afterEndings(const Position& position, const std::vector<TurnEnding>& endings);
 
     const Strategy& strategy_;
     Policy policy_;

@@ -127,6 +127,14 @@ public:
         fromThrows(at, throwsLeft);
     }
 
+    void fromKept(const FaceCounts& kept, int throwsLeft)
+    {
+        std::array<double, kSetCount> at{};
+        for (const auto& [outcome, chance] : throws().after[static_cast<std::size_t>(DiceSets::instance().indexOf(kept))])
+            at[static_cast<std::size_t>(outcome)] = chance;
+        fromThrows(at, throwsLeft);
+    }
+
     std::vector<TurnEnding> endings() const
     {
         std::vector<TurnEnding> all;
@@ -207,6 +215,14 @@ std::vector<TurnEnding> turnEndingsAfterThrow(const Position& position, const Tu
 {
     TurnWalk walk(position, turn, policy);
     walk.fromDice(dice, throwsLeft);
+    return walk.endings();
+}
+
+std::vector<TurnEnding> turnEndingsAfterKeeping(const Position& position, const TurnValues& turn,
+                                                const FaceCounts& kept, int throwsLeft, const Policy& policy)
+{
+    TurnWalk walk(position, turn, policy);
+    walk.fromKept(kept, throwsLeft);
     return walk.endings();
 }
 
