@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the table's computers as the package builds them (Release) and
 # measures them:
-#   bench/run-table.sh [games]
+#   bench/run-table.sh [games] [head-to-head games]
 # each level's calibration, its mean score, its spread and the standard
 # error of its mean over 100,000 games (by default) from `daxo-coach
-# simulate`; and how long a computer's step takes once perfect play is
-# worked out.
+# simulate`; the level that plays to win against perfect play, over
+# 1,000,000 games by default; and how long a computer's step takes once
+# perfect play is worked out.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,4 +21,6 @@ for level in beginner regular strong perfect; do
     build-bench/tools/daxo-coach simulate --level "$level" --games "$games" --seed 7 |
         awk '{ value[$1] = $2 } END { printf "| %s | %s | %s | %s | %s | %s |\n", value["level"], value["games"], value["mean"], value["sd"], value["standard-error"], value["mean-loss-per-decision"] }'
 done
+build-bench/tools/daxo-coach simulate --level competitive --against perfect --games "${2:-1000000}" --seed 11
 build-bench/bench/table_bench 2000
+build-bench/bench/table_bench 300 competitive perfect

@@ -1,9 +1,13 @@
 #include "level_simulation.h"
 
 #include "computer_choice.h"
+#include "winning_choice.h"
 #include "solver/outcome_scores.h"
 
+#include <array>
 #include <atomic>
+#include <bit>
+#include <optional>
 #include <cmath>
 #include <thread>
 
@@ -37,31 +41,49 @@ std::vector<Action> beforeThrowing(const solver::Position& position, const solve
     return actions;
 }
 
-} // namespace
+// One player's game, turn by turn, each decision drawn as a computer of
+// its level draws it at the table, or, for the level that plays to win,
+// taken against the others' games as they stand.
+class LevelPlayer {
+public:
+    LevelPlayer(const solver::Strategy& strategy, const Level& level) : strategy_(strategy), level_(level) {}
 
-LevelGame playAtLevel(const solver::Strategy& strategy, const Level& level, std::mt19937_64& random)
-{
-    const solver::DiceSets& sets = solver::DiceSets::instance();
-    std::uniform_real_distribution<double> draw(0, 1);
-    LevelGame game;
-    solver::Position position;
-    while (position.used != solver::kAllBoxes) {
-        const solver::TurnValues turn = strategy.turn(position);
-        const Action first = chooseAction(beforeThrowing(position, turn), level, draw(random));
+    bool over() const { return position_.used == solver::kAllBoxes; }
+    const LevelGame& game() const { return game_; }
+    const Level& level() const { return level_; }
+    solver::GamePoint point() const
+    {
+        return {.position = position_, .scored = game_.total, .turn = std::popcount(position_.used) + 1};
+    }
+
+    void playTurn(std::mt19937_64& random, WinningChoice* winning, std::span<const Opponent> others)
+    {
+        const solver::DiceSets& sets = solver::DiceSets::instance();
+        std::uniform_real_distribution<double> draw(0, 1);
+        solver::GamePoint at = point();
+        const auto choose = [&](const std::vector<Action>& actions) -> const Action& {
+            const double drawn = draw(random);
+            if (level_.playsToWin && winning)
+                return winning->choose(at, actions, others);
+            return chooseAction(actions, level_, drawn);
+        };
+        const solver::TurnValues turn = strategy_.turn(position_);
+        const Action first = choose(beforeThrowing(position_, turn));
         // A box scored blind scores the empty dice: nothing.
         std::optional<solver::Box> scored;
         FaceCounts dice{};
         if (first.kind == Action::Kind::Score) {
-            game.loss += first.loss;
-            ++game.decisions;
+            game_.loss += first.loss;
+            ++game_.decisions;
             scored = first.box;
         } else {
             dice = rethrow({}, random);
             for (int throwsLeft = 2; !scored; --throwsLeft) {
-                const Action taken =
-                    chooseAction(solver::actionsAfterThrow(position, turn, dice, throwsLeft), level, draw(random));
-                game.loss += taken.loss;
-                ++game.decisions;
+                at.throwsMade = 3 - throwsLeft;
+                at.dice = dice;
+                const Action taken = choose(solver::actionsAfterThrow(position_, turn, dice, throwsLeft));
+                game_.loss += taken.loss;
+                ++game_.decisions;
                 if (taken.kind == Action::Kind::Keep)
                     dice = rethrow(taken.kept, random);
                 else
@@ -70,29 +92,46 @@ LevelGame playAtLevel(const solver::Strategy& strategy, const Level& level, std:
         }
         const solver::OutcomeScore nothing{};
         const int points = first.kind == Action::Kind::Score
-                               ? solver::scoreOf(*scored, nothing, position)
+                               ? solver::scoreOf(*scored, nothing, position_)
                                : solver::scoreOf(*scored, solver::outcomeScores()[static_cast<std::size_t>(sets.indexOf(dice))],
-                                                 position);
-        const solver::Scored after = solver::afterScoring(position, *scored, points);
-        game.total += points + after.bonus;
-        position = after.position;
+                                                 position_);
+        const solver::Scored after = solver::afterScoring(position_, *scored, points);
+        game_.total += points + after.bonus;
+        position_ = after.position;
     }
-    return game;
+
+private:
+    const solver::Strategy& strategy_;
+    const Level& level_;
+    solver::Position position_;
+    LevelGame game_;
+};
+
+} // namespace
+
+LevelGame playAtLevel(const solver::Strategy& strategy, const Level& level, std::mt19937_64& random)
+{
+    LevelPlayer player(strategy, level);
+    while (!player.over())
+        player.playTurn(random, nullptr, {});
+    return player.game();
 }
 
 namespace {
 
 // Plays game 0 to games - 1 by `play`, each with the dice of its own seed,
-// shared among the threads.
+// shared among the threads; `play` is told the game's number, and is
+// copied for each thread, with what it keeps between games.
 template <typename Played, typename Play>
-std::vector<Played> playEach(int games, std::uint64_t seed, int threads, Play&& play)
+std::vector<Played> playEach(int games, std::uint64_t seed, int threads, const Play& play)
 {
     std::vector<Played> played(static_cast<std::size_t>(std::max(games, 0)));
     std::atomic<int> next{0};
     auto work = [&] {
+        Play mine = play;
         for (int g = next++; g < games; g = next++) {
             std::mt19937_64 random(seed + static_cast<std::uint64_t>(g) * 0x9e3779b97f4a7c15ull);
-            played[static_cast<std::size_t>(g)] = play(random);
+            played[static_cast<std::size_t>(g)] = mine(random, g);
         }
     };
     std::vector<std::jthread> helpers;
@@ -108,7 +147,7 @@ LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level,
                            int threads)
 {
     const std::vector<LevelGame> played = playEach<LevelGame>(
-        games, seed, threads, [&](std::mt19937_64& random) { return playAtLevel(strategy, level, random); });
+        games, seed, threads, [&](std::mt19937_64& random, int) { return playAtLevel(strategy, level, random); });
     LevelFigures figures;
     figures.games = games;
     if (games == 0)
@@ -132,15 +171,38 @@ LevelFigures simulateLevel(const solver::Strategy& strategy, const Level& level,
 HeadToHead simulateHeadToHead(const solver::Strategy& strategy, const Level& level, const Level& against, int games,
                               std::uint64_t seed, int threads)
 {
-    // -1 lost, 0 tied, 1 won.
-    const std::vector<int> played = playEach<int>(games, seed, threads, [&](std::mt19937_64& random) {
-        const int mine = playAtLevel(strategy, level, random).total;
-        const int theirs = playAtLevel(strategy, against, random).total;
-        return (mine > theirs) - (mine < theirs);
-    });
+    // Each game's outcome, -1 lost, 0 tied, 1 won, and the points of
+    // `level`. The two play turn about, `level` first in the
+    // even games; each thread keeps its own reckoning of the chances.
+    struct Play {
+        const solver::Strategy* strategy;
+        const Level* level;
+        const Level* against;
+        std::optional<WinningChoice> winning;
+        std::pair<int, int> operator()(std::mt19937_64& random, int game)
+        {
+            if (!winning)
+                winning.emplace(*strategy);
+            std::array players{LevelPlayer(*strategy, *level), LevelPlayer(*strategy, *against)};
+            const std::size_t first = game % 2 == 0 ? 0 : 1;
+            while (!players[1].over()) {
+                for (const std::size_t seat : {first, 1 - first}) {
+                    LevelPlayer& other = players[1 - seat];
+                    const Opponent opponent{other.point(), &other.level()};
+                    players[seat].playTurn(random, &*winning, std::span(&opponent, 1));
+                }
+            }
+            const int mine = players[0].game().total;
+            const int theirs = players[1].game().total;
+            return std::pair((mine > theirs) - (mine < theirs), mine);
+        }
+    };
+    const auto played = playEach<std::pair<int, int>>(games, seed, threads, Play{&strategy, &level, &against, {}});
     HeadToHead result{.games = games};
-    for (const int outcome : played)
+    for (const auto& [outcome, points] : played) {
         (outcome > 0 ? result.wins : outcome < 0 ? result.losses : result.ties) += 1.0 / std::max(games, 1);
+        result.mean += static_cast<double>(points) / std::max(games, 1);
+    }
     return result;
 }
 

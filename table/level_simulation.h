@@ -41,6 +41,7 @@ struct HeadToHead {
     double wins = 0;   // of `level`
     double losses = 0; // won by `against`
     double ties = 0;
+    double mean = 0;   // the points a game of `level`
 };
 HeadToHead simulateHeadToHead(const solver::Strategy& strategy, const Level& level, const Level& against, int games,
                               std::uint64_t seed, int threads);

@@ -8,12 +8,15 @@ namespace {
 
 // Temperatures found so that the levels' means fall near 160, 185 and 205
 // points, below perfect play's 219.41; the means measured at them by
-// `daxo-coach simulate --games 100000` (the README's table of levels).
-constexpr std::array<Level, 4> kLevels{{
+// `daxo-coach simulate --games 100000` (the README's table of levels). The
+// one that plays to win scores less than perfect play, against which its
+// mean was measured (`--against perfect --games 300000`).
+constexpr std::array<Level, 5> kLevels{{
     {"beginner", 2.62, 159.9},
     {"regular", 1.555, 184.8},
     {"strong", 0.81, 204.5},
     {"perfect", 0.0, 219.41}, // the engine's exact expectation
+    {"competitive", 0.0, 216.26, true},
 }};
 
 } // namespace
@@ -26,6 +29,6 @@ const Level* levelNamed(std::string_view name)
     return found == kLevels.end() ? nullptr : &*found;
 }
 
-const Level& perfectLevel() { return kLevels.back(); }
+const Level& perfectLevel() { return kLevels[3]; }
 
 } // namespace daxo

@@ -10,14 +10,17 @@ namespace daxo {
 // own actions, the likelier the less it loses against the best, with a
 // temperature of its level. A level at 0 always plays the best: perfect
 // play. The measured strengths are the mean scores of 100,000 games played
-// at each level (`daxo-coach simulate`).
+// at each level (`daxo-coach simulate`). Above perfect play, one level plays
+// to win rather than to score (WinningChoice): it scores a little less, and
+// wins more often.
 struct Level {
     std::string_view name;    // English, lower case: "regular"; the windows name it in their language
     double temperature;       // in points of expected final score
-    double measuredMean;      // points a game
+    double measuredMean;      // points a game; for the one that plays to win, against perfect play
+    bool playsToWin = false;
 };
 
-// From the weakest to perfect play.
+// From the weakest to perfect play, then the one that plays to win.
 std::span<const Level> levels();
 // The level of that name, or nullptr.
 const Level* levelNamed(std::string_view name);

@@ -3,6 +3,7 @@
 #include "computer_choice.h"
 #include "levels.h"
 #include "solver/game_analysis.h"
+#include "winning_choice.h"
 
 #include <algorithm>
 
@@ -129,6 +130,10 @@ void Table::newGame()
     lastBox_.reset();
     eventsAtPass_ = game_.record().events().size();
     throwAfterKeep_ = false;
+    // What a computer that plays to win worked out serves the next games
+    // too, which makes its steps quick, until it would take too much room.
+    if (winning_ && winning_->positionsKnown() > WinningChoice::kMostPositionsKept)
+        winning_.reset();
     notify([](TableListener& l) { l.boardPassed(0); });
 }
 
@@ -160,9 +165,11 @@ std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strat
     const std::vector<solver::Action> actions = solver::actionsAt(point, strategy);
     if (actions.empty())
         return std::nullopt;
-    const Level* level = levelNamed(seats_[static_cast<std::size_t>(current_)].level);
-    const solver::Action chosen = chooseAction(actions, level ? *level : perfectLevel(),
-                                               decisionDraw(record.start().seed, current_, point.turn, point.throwsMade));
+    const Level* named = levelNamed(seats_[static_cast<std::size_t>(current_)].level);
+    const Level& level = named ? *named : perfectLevel();
+    const solver::Action chosen =
+        level.playsToWin ? chooseToWin(strategy, point, actions)
+                         : chooseAction(actions, level, decisionDraw(record.start().seed, current_, point.turn, point.throwsMade));
     switch (chosen.kind) {
     case solver::Action::Kind::Throw:
         game_.Command1_Click();
@@ -181,6 +188,23 @@ std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strat
         break;
     }
     return step;
+}
+
+const solver::Action& Table::chooseToWin(const solver::Strategy& strategy, const solver::GamePoint& point,
+                                         const std::vector<solver::Action>& actions)
+{
+    if (!winning_ || winningFor_ != &strategy) {
+        winning_ = std::make_unique<WinningChoice>(strategy);
+        winningFor_ = &strategy;
+    }
+    std::vector<Opponent> others;
+    for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat) {
+        if (seat != current_) {
+            const Seat& other = seats_[static_cast<std::size_t>(seat)];
+            others.push_back({solver::pointOf(recordOf(seat)), other.human() ? nullptr : levelNamed(other.level)});
+        }
+    }
+    return winning_->choose(point, actions, others);
 }
 
 } // namespace daxo

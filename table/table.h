@@ -2,13 +2,16 @@
 
 #include "game/game.h"
 #include "seat.h"
-#include "solver/strategy.h"
+#include "solver/game_analysis.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 namespace daxo {
+
+class WinningChoice;
 
 // Told of the course of a table, in the order it goes.
 class TableListener {
@@ -84,6 +87,10 @@ private:
     void passTo(int seat, bool fresh, std::optional<int> lastBox);
     template <typename Notify>
     void notify(Notify&& call);
+    // The decision of a computer that plays to win, against the others'
+    // games as they stand.
+    const solver::Action& chooseToWin(const solver::Strategy& strategy, const solver::GamePoint& point,
+                                      const std::vector<solver::Action>& actions);
 
     Game& game_;
     Seats seats_;
@@ -95,6 +102,9 @@ private:
     std::size_t eventsAtPass_ = 0; // the record in play, when the board passed
     bool throwAfterKeep_ = false;  // a computer's dice are ticked: it throws next
     std::vector<TableListener*> listeners_;
+    // What a computer that plays to win has worked out, kept from game to game.
+    std::unique_ptr<WinningChoice> winning_;
+    const solver::Strategy* winningFor_ = nullptr;
 };
 
 } // namespace daxo

@@ -36,7 +36,8 @@ std::variant<AdviceRequest, LineError> readAdviceLine(std::string_view line);
 // A player at a table between two turns, as `daxo-coach chances` reads
 // it: six fields separated by tabs, the level and the points already on the
 // sheet, then the position as above without the dice.
-//   level        beginner, regular, strong or perfect
+//   level        beginner, regular, strong, perfect or competitive (reckoned
+//                as perfect play)
 //   points       on the sheet, the bonus included
 //   used boxes, subtotal, Plus, Moins
 struct PlayerLine {

@@ -53,8 +53,9 @@ constexpr const char* kUsage =
     "'advise' the actions of each position read, one per line, best first;\n"
     "'chances' each player's chance of winning and of a shared first place, for the\n"
     "players read, one per line, humans playing perfectly from where they stand;\n"
-    "'simulate' plays N games at a computer's level (beginner, regular, strong, perfect),\n"
-    "alone or, with --against, each against a game of the other level.\n"
+    "'simulate' plays N games at a computer's level (beginner, regular, strong, perfect,\n"
+    "competitive: the one that plays to win), alone or, with --against, each against\n"
+    "the other level, the two taking turns, the first turn theirs in every other game.\n"
     "The work is shared by N threads, by default and at most one for each core.\n"
     "Options take their value as '--threads N' or '--threads=N'.\n";
 
@@ -64,6 +65,15 @@ const std::vector<daxo::tools::CommandSpec> kCommands{
     {"chances", {"threads"}},
     {"simulate", {"level", "against", "games", "seed", "threads"}, {"level", "games"}},
 };
+
+// The levels' names, from the weakest.
+std::string levelList()
+{
+    std::string names;
+    for (const daxo::Level& level : daxo::levels())
+        names += (names.empty() ? "" : ", ") + std::string(level.name);
+    return names;
+}
 
 int refuse(const std::string& why)
 {
@@ -119,6 +129,12 @@ int simulateAgainst(const SolveOptions& options, const daxo::Level& level, const
     std::printf("against %s wins %.4f standard-error %.4f\n", std::string(against.name).c_str(), played.losses,
                 error(played.losses));
     std::printf("ties %.4f standard-error %.4f\n", played.ties, error(played.ties));
+    // Of the games one side won: what tells two strong levels apart.
+    const double decisive = played.wins + played.losses;
+    const double share = decisive > 0 ? played.wins / decisive : 0;
+    std::printf("decisive won %.4f standard-error %.4f\n", share,
+                decisive > 0 ? std::sqrt(share * (1 - share) / (games * decisive)) : 0.0);
+    std::printf("mean %.2f\n", played.mean);
     return 0;
 }
 
@@ -133,7 +149,7 @@ int chances(const SolveOptions& options)
             continue;
         auto read = readPlayerLine(line);
         if (auto* player = std::get_if<PlayerLine>(&read); player && !daxo::levelNamed(player->level))
-            read = LineError{"level", daxo::tools::excerpt(player->level) + " is not one of beginner, regular, strong, perfect"};
+            read = LineError{"level", daxo::tools::excerpt(player->level) + " is not one of " + levelList()};
         if (const auto* error = std::get_if<LineError>(&read)) {
             std::fprintf(stderr, "daxo-coach: line %d, %s: %s\n", number, error->field.c_str(), error->why.c_str());
             ++bad;
@@ -215,7 +231,7 @@ int main(int argc, char* argv[])
     if (invocation.command == "simulate") {
         const daxo::Level* level = daxo::levelNamed(invocation.options.at("level"));
         if (!level)
-            return refuse("--level is one of beginner, regular, strong, perfect, not " +
+            return refuse("--level is one of " + levelList() + ", not " +
                           excerpt(invocation.options.at("level")));
         const auto games = wholeOption("games", invocation.options.at("games"), 1, 100000000);
         if (const auto* error = std::get_if<ArgumentError>(&games))
@@ -231,7 +247,7 @@ int main(int argc, char* argv[])
         if (const auto against = invocation.options.find("against"); against != invocation.options.end()) {
             const daxo::Level* other = daxo::levelNamed(against->second);
             if (!other)
-                return refuse("--against is one of beginner, regular, strong, perfect, not " + excerpt(against->second));
+                return refuse("--against is one of " + levelList() + ", not " + excerpt(against->second));
             return finish(simulateAgainst(options, *level, *other, count, seed));
         }
         return finish(simulate(options, *level, count, seed));

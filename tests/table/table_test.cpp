@@ -8,6 +8,7 @@
 #include "table/level_simulation.h"
 #include "table/levels.h"
 #include "table/table.h"
+#include "table/winning_choice.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,8 @@ TEST(Levels, PlayAtTheirMeasuredStrength)
     const solver::Strategy& strategy = test::wholeTable();
     double weaker = 0;
     for (const Level& level : levels()) {
+        if (level.playsToWin)
+            continue; // alone, it plays as perfect play; its strength is head to head
         const LevelFigures figures = simulateLevel(strategy, level, kGames, 11, 2);
         EXPECT_NEAR(figures.mean, level.measuredMean, 3 + 4 * figures.standardError) << level.name;
         EXPECT_GT(figures.mean, weaker) << level.name;
@@ -144,6 +147,36 @@ TEST(ComputerChoice, EachDecisionDrawsANumberOfItsOwn)
         }
     }
     EXPECT_EQ(draws.size(), 6u * 12 * 3);
+}
+
+// A computer that plays to win against perfect play: until its last turns
+// it plays as perfect play does, and in them it leaves perfect play's
+// choice at times, for a better chance.
+TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
+{
+    const solver::Strategy& strategy = test::wholeTable();
+    struct Confirming final : QuestionPort {
+        Answer ask(const Question& question) override { return question.title == "Warning !" ? Answer::Yes : Answer::No; }
+    } confirming;
+    RandomDiceSource dice(5);
+    ComputerAnswers answers(confirming);
+    Game game(dice, answers);
+    game.setCaption(Label::Label20, "E");
+    Table table(game, {computer("competitive"), computer("perfect")});
+    answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    int departures = 0;
+    for (int played = 0; played < 6; ++played) {
+        game.Nouveau_Click();
+        while (!table.over())
+            ASSERT_TRUE(table.playComputerStep(strategy));
+        for (const solver::JudgedDecision& decision : solver::judge(table.recordOf(0), strategy).decisions) {
+            const bool late = decision.before.turn > 12 - WinningChoice::kTurnsReckonedExactly;
+            EXPECT_TRUE(late || decision.chosen.loss < solver::kNoLoss) << "turn " << decision.before.turn;
+            departures += decision.chosen.loss >= solver::kNoLoss;
+        }
+        EXPECT_NEAR(solver::judge(table.recordOf(1), strategy).totalLoss, 0, 1e-9);
+    }
+    EXPECT_GT(departures, 0);
 }
 
 // A seeded table, a computer first, the human second and perfect play

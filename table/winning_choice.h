@@ -1,0 +1,51 @@
+#pragma once
+
+#include "levels.h"
+#include "solver/future_scores.h"
+#include "solver/game_analysis.h"
+
+#include <map>
+#include <span>
+#include <vector>
+
+namespace daxo {
+
+// Another player at the table, as the one deciding sees them: where their
+// game stands between turns, and how they play (a human as perfect play).
+struct Opponent {
+    solver::GamePoint point;
+    const Level* level = nullptr;
+};
+
+// How a computer that plays to win decides: of the engine's actions, the one
+// with the best chance of winning against the others' final totals (the
+// action, then perfect play), the best expected score among equal chances.
+// The chances are worked out exactly in the last turns only: before, they
+// cost far more than a step may take, and a reckoning from each total's mean
+// and spread won no more games than perfect play's choice does there.
+class WinningChoice {
+public:
+    // The turns left, this one included, whose chances are worked out exactly.
+    static constexpr int kTurnsReckonedExactly = 5;
+
+    // The positions worked out that a table keeps from game to game: about
+    // 100 MB of distributions.
+    static constexpr std::size_t kMostPositionsKept = 120000;
+
+    // The strategy must outlive the choice.
+    explicit WinningChoice(const solver::Strategy& strategy);
+
+    // `actions` as the engine ranks them at `point`.
+    const solver::Action& choose(const solver::GamePoint& point, const std::vector<solver::Action>& actions,
+                                 std::span<const Opponent> others);
+
+    std::size_t positionsKnown() const;
+
+private:
+    solver::FutureScores& scoresOf(const Level* level);
+
+    const solver::Strategy& strategy_;
+    std::map<double, solver::FutureScores> scores_; // by temperature, each kept while the choice lives
+};
+
+} // namespace daxo
