@@ -38,8 +38,14 @@ QString TableTexts::levelName(const Level& level) const { return LevelNames::lev
 
 QString TableTexts::levelChoice(const Level& level) const
 {
+    const long points = std::lround(level.measuredMean);
+    if (level.playsToWin) {
+        //: Follows the name of the level that plays to win rather than to score, in the players window:
+        //: %1, the points it scores on average against perfect play.
+        return capitalized(levelName(level)) + tr(" — plays to win, about %1 points a game").arg(points);
+    }
     //: Follows a level's name in the players window: %1, the points it scores on average.
-    return capitalized(levelName(level)) + tr(" — about %1 points a game").arg(std::lround(level.measuredMean));
+    return capitalized(levelName(level)) + tr(" — about %1 points a game").arg(points);
 }
 
 QString TableTexts::paceName(Pace pace) const

@@ -971,6 +971,11 @@
         <translation>perfeito</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>competitive</source>
+        <translation>competitivo</translation>
+    </message>
+    <message>
         <location line="+7"/>
         <source>Beginner computer</source>
         <translation>Computador iniciante</translation>
@@ -989,6 +994,11 @@
         <location line="+2"/>
         <source>Perfect computer</source>
         <translation>Computador perfeito</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Competitive computer</source>
+        <translation>Computador competitivo</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1235,13 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+42"/>
+        <location filename="../players/table_texts.cpp" line="+45"/>
+        <source> — plays to win, about %1 points a game</source>
+        <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
+        <translation> — joga para vencer, cerca de %1 pontos por partida</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source> — about %1 points a game</source>
         <extracomment>Follows a level&apos;s name in the players window: %1, the points it scores on average.</extracomment>
         <translation> — cerca de %1 pontos por partida</translation>

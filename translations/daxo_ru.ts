@@ -972,6 +972,11 @@
         <translation>идеальный</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>competitive</source>
+        <translation>азартный</translation>
+    </message>
+    <message>
         <location line="+7"/>
         <source>Beginner computer</source>
         <translation>Компьютер-новичок</translation>
@@ -990,6 +995,11 @@
         <location line="+2"/>
         <source>Perfect computer</source>
         <translation>Идеальный компьютер</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Competitive computer</source>
+        <translation>Азартный компьютер</translation>
     </message>
 </context>
 <context>
@@ -1227,7 +1237,13 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+42"/>
+        <location filename="../players/table_texts.cpp" line="+45"/>
+        <source> — plays to win, about %1 points a game</source>
+        <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
+        <translation> — играет на победу, в среднем %1 очк. за партию</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source> — about %1 points a game</source>
         <extracomment>Follows a level&apos;s name in the players window: %1, the points it scores on average.</extracomment>
         <translation> — в среднем %1 очк. за партию</translation>

@@ -12,6 +12,8 @@ QString LevelNames::level(std::string_view key)
         return tr("strong");
     if (key == "perfect")
         return tr("perfect");
+    if (key == "competitive")
+        return tr("competitive");
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
@@ -25,6 +27,8 @@ QString LevelNames::computer(std::string_view key)
         return tr("Strong computer");
     if (key == "perfect")
         return tr("Perfect computer");
+    if (key == "competitive")
+        return tr("Competitive computer");
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
