@@ -275,6 +275,13 @@ protected:
                 blocking.open(QIODevice::WriteOnly);
         } else if (verb == "name") {
             Preferences().setPlayerName(rest.join(' '));
+        } else if (verb == "pref") {
+            // A preference as a hand edited it; "\s" is a blank.
+            QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf",
+                      QSettings::IniFormat)
+                .setValue(rest.at(0), rest.mid(1).join(' ').replace("\\s", " "));
+        } else if (verb == "restore") {
+            windows->restoreTable(); // as a start does, after the board is shown
         } else if (verb == "prefs") {
             QSettings prefs(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf",
                             QSettings::IniFormat);

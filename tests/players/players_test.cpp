@@ -2,8 +2,6 @@
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
 #include "players/ranking_window.h"
-#include "storage/preferences.h"
-#include "players/remembered_table.h"
 #include "players/scoreboard.h"
 #include "players/scoreboard_window.h"
 #include "players/seating.h"
@@ -24,7 +22,6 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -247,37 +244,6 @@ TEST_F(TableTest, TheScoreboardShowsEveryoneAndWhoIsReallyAhead)
     windows.scoreboard().findChild<QPushButton*>("Fermer")->click();
     seat({human("Camille"), computer("regular")});
     EXPECT_FALSE(windows.scoreboard().isVisible()) << "closed at a table, it stays closed";
-}
-
-// What the preferences keep comes back as it was, and what a hand-edited
-// file gets wrong is mended.
-TEST(RememberedTable, ComesBackAndMendsWhatIsWrong)
-{
-    const QTemporaryDir folder;
-    Preferences preferences(folder.filePath("daxo.conf"));
-    struct Case {
-        const char* what;
-        QList<Preferences::Player> kept;
-        Seats seated;
-    };
-    const Case cases[] = {
-        {"a table", {{false, "Anne", {}}, {true, {}, "strong"}}, {human("Anne"), computer("strong")}},
-        {"an unknown level", {{true, {}, "grandmaster"}}, {computer("regular")}},
-        {"too many seats",
-         QList<Preferences::Player>(8, Preferences::Player{true, {}, "perfect"}),
-         Seats(6, computer("perfect"))},
-        {"a name padded", {{false, "  Zoé ", {}}}, {human("Zoé")}},
-    };
-    for (const Case& c : cases) {
-        preferences.setPlayers(c.kept);
-        EXPECT_EQ(rememberedSeats(preferences), c.seated) << c.what;
-    }
-    for (const Pace pace : kPaces) {
-        rememberPace(preferences, pace);
-        EXPECT_EQ(rememberedPace(preferences), pace);
-    }
-    preferences.setPace("warp");
-    EXPECT_EQ(rememberedPace(preferences), Pace::Normal);
 }
 
 } // namespace
