@@ -61,6 +61,8 @@ public:
         const solver::DiceSets& sets = solver::DiceSets::instance();
         std::uniform_real_distribution<double> draw(0, 1);
         solver::GamePoint at = point();
+        // Every decision draws its number, the one that plays to win too,
+        // so that both see the same dice wherever they choose alike.
         const auto choose = [&](const std::vector<Action>& actions) -> const Action& {
             const double drawn = draw(random);
             if (level_.playsToWin && winning)
