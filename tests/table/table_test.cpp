@@ -167,8 +167,9 @@ TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
     int departures = 0;
     for (int played = 0; played < 6; ++played) {
         game.Nouveau_Click();
-        while (!table.over())
+        for (int step = 0; step < 2000 && !table.over(); ++step)
             ASSERT_TRUE(table.playComputerStep(strategy));
+        ASSERT_TRUE(table.over());
         for (const solver::JudgedDecision& decision : solver::judge(table.recordOf(0), strategy).decisions) {
             const bool late = decision.before.turn > 12 - WinningChoice::kTurnsReckonedExactly;
             EXPECT_TRUE(late || decision.chosen.loss < solver::kNoLoss) << "turn " << decision.before.turn;
