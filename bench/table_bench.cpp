@@ -59,9 +59,9 @@ int main(int argc, char** argv)
     double sum = 0;
     for (const double step : micros)
         sum += step;
-    std::printf("%s computer's steps against %s: %zu over %d games; mean %.1f us, median %.1f us, 99th percentile %.1f us, "
-                "longest %.1f us\n",
-                level.c_str(), against.c_str(), micros.size(), games, sum / static_cast<double>(micros.size()), micros[micros.size() / 2],
-                micros[micros.size() * 99 / 100], micros.back());
+    std::printf("%s computer's steps against %s: %zu over %d games; mean %.1f us, median %.1f us, "
+                "99th percentile %.1f us, longest %.1f us\n",
+                level.c_str(), against.c_str(), micros.size(), games, sum / static_cast<double>(micros.size()),
+                micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
     return 0;
 }

@@ -47,7 +47,6 @@ public:
     const Policy& policy() const { return policy_; }
 
 private:
-
     const Strategy& strategy_;
     Policy policy_;
     std::unordered_map<std::size_t, PointsDistribution> known_; // by state

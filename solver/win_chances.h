@@ -13,6 +13,25 @@ struct WinChance {
     double shared = 0; // of ending first with another, or several
 };
 
+// What each final total wins against the others' final totals, their
+// futures independent of the player's: the whole win above them all, a
+// share of it tied at the top with others (1/k among k), nothing below,
+// averaged over what the others may still score.
+class WinShares {
+public:
+    explicit WinShares(std::span<const PointsDistribution> others);
+
+    // The chances of winning, and of a first place shared, of a player
+    // whose final total has this distribution.
+    double chanceOfWinning(const PointsDistribution& final) const;
+    double chanceOfSharing(const PointsDistribution& final) const;
+
+private:
+    // By total: the share of the win, and the chance that another ends on
+    // it with all the rest below; every total beyond the last wins whole.
+    std::vector<double> shares_, tiedAtTop_;
+};
+
 // The chances of each of the players whose final totals have these
 // distributions, their futures independent of one another: the chance that
 // each one's total beats every other's, a first place shared counting its

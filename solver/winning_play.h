@@ -2,27 +2,12 @@
 
 #include "future_scores.h"
 #include "game_analysis.h"
+#include "win_chances.h"
 
 #include <span>
 #include <vector>
 
 namespace daxo::solver {
-
-// What each final total wins against the others' final totals, their
-// futures independent of the player's: the whole win above them all, a
-// share of it tied at the top with others (1/k among k), nothing below,
-// averaged over what the others may still score.
-class WinShares {
-public:
-    explicit WinShares(std::span<const PointsDistribution> others);
-
-    // The chance of winning of a player whose final total has this
-    // distribution.
-    double chanceOfWinning(const PointsDistribution& final) const;
-
-private:
-    std::vector<double> shares_; // by total; every total beyond the last wins whole
-};
 
 // A player's final total from a point between turns: the points scored,
 // then those to come under the policy of `scores`.

@@ -1,14 +1,14 @@
 #include "level_simulation.h"
 
 #include "computer_choice.h"
-#include "winning_choice.h"
 #include "solver/outcome_scores.h"
+#include "winning_choice.h"
 
 #include <array>
 #include <atomic>
 #include <bit>
-#include <optional>
 #include <cmath>
+#include <optional>
 #include <thread>
 
 namespace daxo {

@@ -29,6 +29,6 @@ const Level* levelNamed(std::string_view name)
     return found == kLevels.end() ? nullptr : &*found;
 }
 
-const Level& perfectLevel() { return kLevels[3]; }
+const Level& perfectLevel() { return *levelNamed("perfect"); }
 
 } // namespace daxo

@@ -11,7 +11,7 @@
 #include "excerpt.h"
 #include "table/level_simulation.h"
 #include "solver/strategy.h"
-#include "solver/win_chances.h"
+#include "solver/winning_play.h"
 #include "version.h"
 
 #include <algorithm>
@@ -168,9 +168,7 @@ int chances(const SolveOptions& options)
     std::vector<PointsDistribution> finals;
     for (const PlayerLine& player : players) {
         auto [known, added] = futures.try_emplace(player.level, *strategy, Policy{daxo::levelNamed(player.level)->temperature});
-        PointsDistribution final;
-        final.addShifted(known->second.toCome(player.position), player.points, 1.0);
-        finals.push_back(std::move(final));
+        finals.push_back(finalTotal({.position = player.position, .scored = player.points}, known->second));
     }
     for (const WinChance& chance : winChances(finals))
         std::printf("win %.6f\tshared %.6f\n", chance.win, chance.shared);
