@@ -2,6 +2,7 @@
 
 #include "solver/background_strategy.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -13,6 +14,9 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
     // The worker's news is posted to this object's thread; what is still in
     // the queue when this object goes is dropped with it.
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/daxo/perfect-play.table";
+    // The installed game reads the table it was built with; a build run
+    // from its folder has none there, and works it out into the cache once.
+    const QString shipped = QCoreApplication::applicationDirPath() + "/" DAXO_SHIPPED_DATA "/perfect-play.table";
     background_ = std::make_unique<solver::BackgroundStrategy>([this] {
         QMetaObject::invokeMethod(
             this,
@@ -25,7 +29,7 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
                 }
             },
             Qt::QueuedConnection);
-    }, solver::SolveOptions{}, QFile::encodeName(cache).toStdString());
+    }, solver::SolveOptions{}, QFile::encodeName(cache).toStdString(), QFile::encodeName(shipped).toStdString());
 }
 
 // The worker stops and is joined before this object's signals go.

@@ -4,10 +4,12 @@
 
 namespace daxo::solver {
 
-BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options, std::filesystem::path cache)
+BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options, std::filesystem::path cache,
+                                       std::filesystem::path shipped)
     : notify_(std::move(notify))
     , options_(std::move(options))
     , cache_(std::move(cache))
+    , shipped_(std::move(shipped))
 {
 }
 
@@ -26,8 +28,10 @@ void BackgroundStrategy::start()
                 notify_();
         };
         std::optional<Strategy> solved;
-        if (!cache_.empty())
-            solved = readStrategy(cache_);
+        for (const std::filesystem::path& kept : {shipped_, cache_}) {
+            if (!solved && !kept.empty())
+                solved = readStrategy(kept);
+        }
         if (!solved) {
             solved = Strategy::solve(options);
             if (!solved)

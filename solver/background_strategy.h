@@ -19,9 +19,10 @@ public:
     using Notify = std::function<void()>;
 
     // `options` as for Strategy::solve; its stop token and progress are the
-    // worker's own. With a `cache`, the table is read from there when it is
-    // sound, and kept there once worked out.
-    explicit BackgroundStrategy(Notify notify = {}, SolveOptions options = {}, std::filesystem::path cache = {});
+    // worker's own. The table is read from `shipped` when it is sound there,
+    // else from `cache`; worked out, it is kept in `cache`.
+    explicit BackgroundStrategy(Notify notify = {}, SolveOptions options = {}, std::filesystem::path cache = {},
+                                std::filesystem::path shipped = {});
     // Stops the work if it is still going, and waits for it.
     ~BackgroundStrategy();
     BackgroundStrategy(const BackgroundStrategy&) = delete;
@@ -38,7 +39,7 @@ public:
 private:
     Notify notify_;
     SolveOptions options_;
-    std::filesystem::path cache_;
+    std::filesystem::path cache_, shipped_;
     std::atomic<double> progress_{0.0};
     std::unique_ptr<Strategy> strategy_;
     std::atomic<const Strategy*> ready_{nullptr};

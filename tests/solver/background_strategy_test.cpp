@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <mutex>
+#include <unistd.h>
 
 namespace daxo::solver {
 namespace {
@@ -38,6 +40,21 @@ TEST(BackgroundStrategy, WorksOnAThreadOfItsOwnAndSaysWhenReady)
     ASSERT_FALSE(tellers.empty());
     for (const std::thread::id teller : tellers)
         EXPECT_NE(teller, std::this_thread::get_id());
+}
+
+// The table the game was built with is read, not worked out again, nor
+// copied into the cache.
+TEST(BackgroundStrategy, ReadsTheTableItWasBuiltWith)
+{
+    const std::filesystem::path cache = std::filesystem::temp_directory_path() / ("daxo-cache-" + std::to_string(::getpid()));
+    std::filesystem::remove(cache);
+    BackgroundStrategy background({}, {}, cache, DAXO_TEST_TABLE);
+    background.start();
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (!background.strategy() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_NE(background.strategy(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(cache));
 }
 
 // Going away while the work goes on stops it, and does not wait for the end.
