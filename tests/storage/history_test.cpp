@@ -192,11 +192,18 @@ TEST_F(HistoryTest, AnUnreadableOldRecordIsKeptButLeftOut)
 }
 
 // The database's figures are the records' own, whoever wrote the rows:
-// on random histories of every kind of game, migrated rows among them.
+// from no game on (a deviation only from two finished games), and on random
+// histories of every kind of game, migrated rows among them.
 TEST_F(HistoryTest, TheFiguresAreThoseOfTheRecords)
 {
-    ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
     test::RandomGames play(11, {.unfinished = 0.2, .hinted = 0.2, .undone = 0.1, .cheated = 0.1, .judged = 0.7});
+    History few(folder.filePath("few.sqlite"));
+    for (const std::int64_t started : {1, 2, 3}) {
+        EXPECT_EQ(test::textOf(few.figures(25, 1000).value()), test::textOf(test::figuresOf(few.allGames(), 25, 1000)));
+        ASSERT_TRUE(few.store(StoredGame::of(gameScoring(kGood, started, started == 2 ? 11 : 12))));
+    }
+    EXPECT_EQ(test::textOf(few.figures(25, 1000).value()), test::textOf(test::figuresOf(few.allGames(), 25, 1000)));
+    ASSERT_TRUE(QDir().mkpath(folder.filePath("daxo")));
     std::vector<StoredGame> older;
     for (int game = 0; game < 60; ++game)
         older.push_back(play.next(game));
@@ -241,33 +248,6 @@ TEST_F(HistoryTest, TheFiguresAreThoseOfTheRecords)
         EXPECT_LE(static_cast<int>(figures.progress.size()), points);
         EXPECT_EQ(figures.againstLevels.size(), 4u);
     }
-}
-
-// No game, one game, two: the deviation only from two games on.
-TEST_F(HistoryTest, FiguresOfAFewGames)
-{
-    History history(path);
-    EXPECT_EQ(history.figures()->games, 0);
-    EXPECT_TRUE(history.figures()->scoreCounts.empty());
-    ASSERT_TRUE(history.store(StoredGame::of(gameScoring(kGood, 1))));
-    const HistoryFigures one = *history.figures();
-    EXPECT_EQ(std::tuple(one.games, one.best, one.bonusGames), std::tuple(1, 198, 1));
-    EXPECT_FALSE(one.deviation);
-    ASSERT_TRUE(history.store(StoredGame::of(gameScoring({}, 2))));
-    EXPECT_NEAR(history.figures()->deviation.value(), std::sqrt(198.0 * 198.0 / 2), 1e-9);
-}
-
-// A compact history: a finished game of three throws a turn takes well
-// under 2 KiB of the file.
-TEST_F(HistoryTest, AFinishedGameTakesLittleRoom)
-{
-    {
-        History history(path);
-        test::RandomGames play(5, {.unfinished = 0, .hinted = 0, .undone = 0, .cheated = 0, .judged = 1});
-        for (int game = 0; game < 500; ++game)
-            ASSERT_TRUE(history.store(play.next(game)));
-    }
-    EXPECT_LT(QFileInfo(path).size() / 500, 1024);
 }
 
 // A file that is no database is set aside whole, and a new one begun.
