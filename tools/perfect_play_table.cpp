@@ -1,6 +1,6 @@
 // Works out the whole table of perfect play when the package is built, so
-// that the installed game reads it at its first hint instead of working it
-// out for a minute on the player's machine:
+// that the installed game's very first hint comes at once instead of after
+// the seconds the table takes on the player's machine:
 //   perfect-play-table FILE
 #include "solver/strategy_cache.h"
 
