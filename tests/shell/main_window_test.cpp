@@ -33,10 +33,10 @@ TEST_F(MainWindowTest, QuitButtonMenuAndQuestionEndTheProgram)
     }
 }
 
+// The menu's shortcuts (the window transcript lists them) work wherever
+// the keyboard is on the board.
 TEST_F(MainWindowTest, MenuShortcutsWorkFromAnywhereInTheWindow)
 {
-    EXPECT_EQ(find<QAction>("Imprimer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(find<QAction>("regle")->shortcut(), QKeySequence(Qt::Key_F1));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(find<QPushButton>("Command5"), Qt::Key_F2);
