@@ -16,6 +16,7 @@ struct GamePoint {
     int throwsMade = 0;  // in this turn, 0 to 3
     FaceCounts dice{};   // shown since the last throw; none before it
     bool over() const { return position.used == kAllBoxes; }
+    friend bool operator==(const GamePoint&, const GamePoint&) = default;
 };
 
 // One decision of a game, judged against perfect play.

@@ -7,7 +7,10 @@ namespace daxo::solver {
 PointsDistribution finalTotal(const GamePoint& point, FutureScores& scores)
 {
     PointsDistribution final;
-    final.addShifted(scores.toCome(point.position), point.scored, 1.0);
+    if (point.throwsMade == 0 || point.over())
+        final.addShifted(scores.toCome(point.position), point.scored, 1.0);
+    else
+        final.addShifted(scores.toComeAfterThrow(point.position, point.dice, 3 - point.throwsMade), point.scored, 1.0);
     return final;
 }
 

@@ -9,8 +9,9 @@
 
 namespace daxo::solver {
 
-// A player's final total from a point between turns: the points scored,
-// then those to come under the policy of `scores`.
+// A player's final total from a point of their game: the points scored,
+// then those to come under the policy of `scores`, from the dice shown
+// with the throws left once the turn's first throw is made.
 PointsDistribution finalTotal(const GamePoint& point, FutureScores& scores);
 
 // The ways the turn in play ends after `action` at `point`, then play by

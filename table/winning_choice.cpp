@@ -7,8 +7,6 @@
 namespace daxo {
 namespace {
 
-double temperatureOf(const Level* level) { return level && !level->playsToWin ? level->temperature : 0.0; }
-
 // The first of the best: the actions come ranked by expected score, and a
 // later one takes the lead only with a chance better by more than rounding.
 std::size_t best(const std::vector<double>& chances)
@@ -23,21 +21,9 @@ std::size_t best(const std::vector<double>& chances)
 
 } // namespace
 
-WinningChoice::WinningChoice(const solver::Strategy& strategy) : strategy_(strategy) {}
+WinningChoice::WinningChoice(const solver::Strategy& strategy) : futures_(strategy) {}
 
-std::size_t WinningChoice::positionsKnown() const
-{
-    std::size_t known = 0;
-    for (const auto& [temperature, scores] : scores_)
-        known += scores.positionsKnown();
-    return known;
-}
-
-solver::FutureScores& WinningChoice::scoresOf(const Level* level)
-{
-    const double temperature = temperatureOf(level);
-    return scores_.try_emplace(temperature, strategy_, solver::Policy{temperature}).first->second;
-}
+std::size_t WinningChoice::positionsKnown() const { return futures_.positionsKnown(); }
 
 const solver::Action& WinningChoice::choose(const solver::GamePoint& point, const std::vector<solver::Action>& actions,
                                             std::span<const Opponent> others)
@@ -47,10 +33,10 @@ const solver::Action& WinningChoice::choose(const solver::GamePoint& point, cons
         return actions.front();
     std::vector<solver::PointsDistribution> theirs;
     for (const Opponent& other : others)
-        theirs.push_back(solver::finalTotal(other.point, scoresOf(other.level)));
+        theirs.push_back(solver::finalTotal(other.point, futures_.of(other.level)));
     const solver::WinShares shares(theirs);
     std::vector<double> chances;
-    for (const solver::PointsDistribution& mine : solver::finalTotalsAfter(point, actions, scoresOf(nullptr)))
+    for (const solver::PointsDistribution& mine : solver::finalTotalsAfter(point, actions, futures_.of(nullptr)))
         chances.push_back(shares.chanceOfWinning(mine));
     return actions[best(chances)];
 }

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "levels.h"
-#include "solver/future_scores.h"
+#include "level_futures.h"
 #include "solver/game_analysis.h"
 
-#include <map>
 #include <span>
 #include <vector>
 
 namespace daxo {
 
-// Another player at the table, as the one deciding sees them: where their
-// game stands between turns, and how they play (a human as perfect play).
+// A player at the table as the others see them: where their game stands,
+// within its turn too, and how they play (a human as perfect play).
 struct Opponent {
     solver::GamePoint point;
     const Level* level = nullptr;
+    friend bool operator==(const Opponent&, const Opponent&) = default;
 };
 
 // How a computer that plays to win decides: of the engine's actions, the one
@@ -42,10 +41,7 @@ public:
     std::size_t positionsKnown() const;
 
 private:
-    solver::FutureScores& scoresOf(const Level* level);
-
-    const solver::Strategy& strategy_;
-    std::map<double, solver::FutureScores> scores_; // by temperature, each kept while the choice lives
+    LevelFutures futures_; // kept while the choice lives
 };
 
 } // namespace daxo

@@ -8,6 +8,7 @@
 #include "table/level_simulation.h"
 #include "table/levels.h"
 #include "table/table.h"
+#include "table/table_chances.h"
 #include "table/winning_choice.h"
 
 #include <gtest/gtest.h>
@@ -256,6 +257,64 @@ std::vector<std::string> aSeededTable(const solver::Strategy& strategy)
     EXPECT_NEAR(solver::judge(table.recordOf(2), strategy).totalLoss, 0, 1e-9) << "perfect play takes the best always";
     table.removeListener(telling);
     return said;
+}
+
+// A sheet with `open` left to score, every other box scored 0, and
+// `scored` points on it.
+solver::GamePoint pointWith(std::initializer_list<solver::Box> open, int scored)
+{
+    solver::GamePoint point;
+    for (int box = 0; box < solver::kBoxCount; ++box) {
+        if (std::ranges::find(open, static_cast<solver::Box>(box)) == open.end())
+            point.position = solver::afterScoring(point.position, static_cast<solver::Box>(box), 0).position;
+    }
+    point.scored = scored;
+    return point;
+}
+
+// The chances at a table against what can be reckoned by hand: a last box
+// scored from the dice shown, equal players even, a better level likelier
+// to win from the same sheet, and nothing while a player is early on.
+TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
+{
+    using solver::Box;
+    solver::GamePoint daxoShown = pointWith({Box::Daxo}, 100);
+    daxoShown.throwsMade = 3;
+    daxoShown.dice = {0, 0, 0, 0, 0, 5}; // five sixes: the Daxo's 50, surely
+    const solver::GamePoint over = pointWith({}, 149), level = pointWith({}, 150);
+    const solver::GamePoint late = pointWith({Box::Ones, Box::Full, Box::Daxo}, 30);
+    const solver::GamePoint early = pointWith({Box::Ones, Box::Twos, Box::Threes, Box::Fours, Box::Fives, Box::Sixes,
+                                              Box::Full, Box::Suite}, 10);
+    const Level* perfect = &perfectLevel();
+    const Level* beginner = levelNamed("beginner");
+    const struct {
+        const char* what;
+        std::vector<Opponent> players;
+        double firstWins, firstShares; // -1: only against the second, below
+    } cases[] = {
+        {"the Daxo shown beats 149", {{daxoShown, nullptr}, {over, perfect}}, 1.0, 0.0},
+        {"the Daxo shown ties 150", {{daxoShown, nullptr}, {level, perfect}}, 0.5, 1.0},
+        {"equal players are even", {{late, perfect}, {late, nullptr}}, 0.5, -1},
+        {"perfect play beats a beginner from one sheet", {{late, perfect}, {late, beginner}}, -1, -1},
+    };
+    TableChances chances(test::wholeTable());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto got = chances.at(c.players);
+        ASSERT_TRUE(got);
+        EXPECT_NEAR((*got)[0].win + (*got)[1].win, 1.0, 1e-9);
+        EXPECT_NEAR((*got)[0].shared, (*got)[1].shared, 1e-9);
+        if (c.firstWins >= 0)
+            EXPECT_NEAR((*got)[0].win, c.firstWins, 1e-9);
+        else
+            EXPECT_GT((*got)[0].win, 0.6);
+        if (c.firstShares >= 0)
+            EXPECT_NEAR((*got)[0].shared, c.firstShares, 1e-9);
+        else
+            EXPECT_GT((*got)[0].shared, 0.0);
+    }
+    const std::vector<Opponent> tooEarly{{late, perfect}, {early, perfect}};
+    EXPECT_FALSE(chances.at(tooEarly));
 }
 
 TEST(TableGame, IsWhatItsTranscriptSays)

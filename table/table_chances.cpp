@@ -1,0 +1,25 @@
+#include "table_chances.h"
+
+#include "solver/winning_play.h"
+
+#include <bit>
+
+namespace daxo {
+
+TableChances::TableChances(const solver::Strategy& strategy) : futures_(strategy) {}
+
+std::optional<std::vector<solver::WinChance>> TableChances::at(std::span<const Opponent> players)
+{
+    // The players far enough are worked out even while another is not, so
+    // that the chances come quickly once the last of them is.
+    std::vector<solver::PointsDistribution> finals;
+    for (const Opponent& player : players) {
+        if (std::popcount(player.point.position.used) >= kBoxesScoredFirst)
+            finals.push_back(solver::finalTotal(player.point, futures_.of(player.level)));
+    }
+    if (players.empty() || finals.size() < players.size())
+        return std::nullopt;
+    return solver::winChances(finals);
+}
+
+} // namespace daxo
