@@ -10,13 +10,13 @@ namespace {
 
 // The sheet's rows, as the board lays them out: the number boxes, then
 // their subtotal and bonus, then the other six boxes.
-enum class Line { Box, Subtotal, Bonus, Total, Expected };
+enum class Line { Box, Subtotal, Bonus, Total, Expected, Chance };
 struct SheetLine {
     Line line;
     int box = 0; // 0 to 11 for a box
 };
 
-std::vector<SheetLine> sheetLines()
+std::vector<SheetLine> sheetLines(bool several)
 {
     std::vector<SheetLine> lines;
     for (int box = 0; box < 6; ++box)
@@ -27,6 +27,8 @@ std::vector<SheetLine> sheetLines()
         lines.push_back({Line::Box, box});
     lines.push_back({Line::Total});
     lines.push_back({Line::Expected});
+    if (several)
+        lines.push_back({Line::Chance});
     return lines;
 }
 
@@ -42,10 +44,19 @@ QString expectedOf(const GameRecord& record, const RecordSummary& summary, const
     return texts.points(solver::expectedFinal(solver::pointOf(record), *strategy));
 }
 
+QString chanceOf(const GameRecord& record, std::size_t seat, const KnownChances& known, const TableTexts& texts)
+{
+    if (record.touchedByCheat() || (!known.chances && !known.working))
+        return QString::fromUtf8("—");
+    if (!known.chances)
+        return texts.working();
+    return texts.share((*known.chances)[seat].win);
+}
+
 } // namespace
 
 Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& records, int inPlay, int game,
-                        const solver::Strategy* strategy, const TableTexts& texts)
+                        const solver::Strategy* strategy, const KnownChances& chances, const TableTexts& texts)
 {
     Scoreboard board;
     board.players = texts.seatNames(seats);
@@ -54,7 +65,7 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
     std::vector<RecordSummary> summaries;
     for (const GameRecord& record : records)
         summaries.push_back(summarize(record));
-    for (const SheetLine& line : sheetLines()) {
+    for (const SheetLine& line : sheetLines(records.size() > 1)) {
         QStringList cells;
         for (std::size_t seat = 0; seat < records.size(); ++seat) {
             const RecordSummary& summary = summaries[seat];
@@ -68,6 +79,7 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
             case Line::Bonus: cells << QString::number(summary.bonus); break;
             case Line::Total: cells << QString::number(summary.total); break;
             case Line::Expected: cells << expectedOf(records[seat], summary, strategy, texts); break;
+            case Line::Chance: cells << chanceOf(records[seat], seat, chances, texts); break;
             }
         }
         board.rows.push_back(cells);
@@ -79,6 +91,20 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
         case Line::Bonus: board.rowHeads << texts.bonus(); break;
         case Line::Total: board.rowHeads << texts.total(); break;
         case Line::Expected: board.rowHeads << texts.expectedFinal(); break;
+        case Line::Chance:
+            board.rowHeads << texts.chanceOfWinning();
+            board.chanceRow = static_cast<int>(board.rows.size()) - 1;
+            break;
+        }
+        board.rowTips << (line.line == Line::Expected ? texts.expectedTip()
+                          : line.line == Line::Chance ? texts.chanceTip()
+                                                      : QString());
+    }
+    if (chances.chances && board.chanceRow >= 0) {
+        for (std::size_t seat = 0; seat < records.size(); ++seat) {
+            const solver::WinChance& chance = (*chances.chances)[seat];
+            board.chances.push_back(records[seat].touchedByCheat() ? 0.0 : chance.win);
+            board.chanceTips << texts.chanceSaid(board.players.value(static_cast<int>(seat)), chance.win, chance.shared);
         }
     }
     return board;

@@ -1,9 +1,12 @@
 #include "scoreboard_window.h"
 
+#include "chances_source.h"
 #include "scoreboard.h"
 #include "scoreboard_sheet.h"
 #include "seating.h"
 #include "table_texts.h"
+#include "solver/game_analysis.h"
+#include "table/table.h"
 #include "widgets/box_names.h"
 #include "widgets/figure_table.h"
 #include "widgets/fonts.h"
@@ -15,11 +18,14 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 #include <numeric>
 
@@ -42,6 +48,28 @@ QStringList columnHead(const QString& name)
 
 // Room around a figure in its cell, and around a head.
 constexpr int kCellMargin = 4;
+
+// The role of a chance of winning's share, from 0 to 1, for its bar.
+constexpr int kChanceRole = Qt::UserRole;
+
+// A chance of winning drawn as a bar under its figure, as long as the
+// share of the cell's width.
+class ChanceBars final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (const QVariant share = index.data(kChanceRole); share.isValid()) {
+            QRect bar = option.rect.adjusted(1, 2, -1, -2);
+            bar.setWidth(static_cast<int>(bar.width() * std::clamp(share.toDouble(), 0.0, 1.0)));
+            QColor colour = option.palette.color(QPalette::Highlight);
+            colour.setAlpha(80);
+            painter->fillRect(bar, colour);
+        }
+        QStyledItemDelegate::paint(painter, option, index);
+    }
+};
 
 } // namespace
 
@@ -70,7 +98,10 @@ ScoreboardWindow::ScoreboardWindow(QWidget& board, Game& game, Seating& seating,
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(false);
     table_->viewport()->installEventFilter(this);
+    table_->setItemDelegate(new ChanceBars(table_));
     layout->addWidget(table_, 1);
+    chances_ = new ChancesSource(strategies_, this);
+    connect(chances_, &ChancesSource::ready, this, &ScoreboardWindow::render);
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
     connect(print, &QPushButton::clicked, this, &ScoreboardWindow::print);
@@ -118,11 +149,27 @@ Scoreboard ScoreboardWindow::scoreboard() const
     }
     const TableTexts texts(game_.languageCode());
     return scoreboardOf(seating_.seats(), records, inPlay, game_.record().start().game, strategies_.strategy(),
-                        texts);
+                        {chances_->chances(), chances_->working()}, texts);
+}
+
+bool ScoreboardWindow::chancesComing() const { return chances_->working(); }
+
+void ScoreboardWindow::askChances()
+{
+    const Table* table = seating_.table();
+    if (!table || !isVisible())
+        return;
+    std::vector<Opponent> players;
+    for (int seat = 0; seat < static_cast<int>(seating_.seats().size()); ++seat) {
+        const Seat& player = seating_.seats()[static_cast<std::size_t>(seat)];
+        players.push_back({solver::pointOf(table->recordOf(seat)), player.human() ? nullptr : levelNamed(player.level)});
+    }
+    chances_->ask(game_.record().start().game, players);
 }
 
 void ScoreboardWindow::render()
 {
+    askChances();
     const Scoreboard board = scoreboard();
     const TableTexts texts(game_.languageCode());
     heading_->setText(board.heading);
@@ -140,6 +187,15 @@ void ScoreboardWindow::render()
     std::vector<int> right(static_cast<std::size_t>(board.players.size()));
     std::iota(right.begin(), right.end(), 0);
     setRows(*table_, board.rowHeads, board.rows, right);
+    for (int row = 0; row < table_->rowCount(); ++row)
+        table_->verticalHeaderItem(row)->setToolTip(board.rowTips.value(row));
+    for (int column = 0; board.chanceRow >= 0 && column < table_->columnCount(); ++column) {
+        QTableWidgetItem* item = table_->item(board.chanceRow, column);
+        const bool known = column < static_cast<int>(board.chances.size());
+        item->setData(kChanceRole, known ? QVariant(board.chances[static_cast<std::size_t>(column)]) : QVariant());
+        item->setToolTip(board.chanceTips.value(column));
+        item->setData(Qt::AccessibleTextRole, known ? board.chanceTips.value(column) : QVariant());
+    }
     for (int row = 0; row < table_->rowCount(); ++row) {
         for (int column = 0; column < table_->columnCount(); ++column) {
             if (QTableWidgetItem* item = table_->item(row, column)) {

@@ -10,6 +10,7 @@ class QTableWidget;
 
 namespace daxo {
 
+class ChancesSource;
 class PlayerMessages;
 class PrinterPort;
 class Seating;
@@ -17,8 +18,8 @@ class StrategySource;
 struct Scoreboard;
 
 // The window `Marque`: every player's sheet side by side (see Scoreboard),
-// the player in play marked, following the game live; it prints on one
-// page.
+// the player in play marked, following the game live, at a table each
+// player's chance of winning with a bar; it prints on one page.
 class ScoreboardWindow final : public SecondaryWindow, private GameListener {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     void retranslate() override;
     Scoreboard scoreboard() const;
     void print();
+    // Whether the chances of winning shown are still being worked out.
+    bool chancesComing() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +42,8 @@ private:
     void recordChanged(const GameRecord& record) override;
     void render();
     void fitColumns();
+    // Asks for the chances at the point the table's game has reached.
+    void askChances();
 
     Game& game_;
     Seating& seating_;
@@ -48,6 +53,7 @@ private:
     QLabel* heading_ = nullptr; // Tour
     QTableWidget* table_ = nullptr; // Feuilles
     QStringList heads_; // each column's head, whole
+    ChancesSource* chances_ = nullptr;
 };
 
 } // namespace daxo

@@ -2,6 +2,7 @@
 
 #include "pace.h"
 #include "table/levels.h"
+#include "table/table_chances.h"
 #include "widgets/languages.h"
 #include "widgets/level_names.h"
 
@@ -203,6 +204,39 @@ QString TableTexts::expectedFinal() const { return tr("Expected final"); }
 QString TableTexts::expectedTip() const
 {
     return tr("The points on the sheet and what perfect play still expects from it: who is really ahead.");
+}
+
+QString TableTexts::chanceOfWinning() const
+{
+    //: The scoreboard's row of each player's chance of winning, in per cent: short.
+    return tr("Winning (%)");
+}
+
+QString TableTexts::chanceTip() const
+{
+    //: %1 the boxes every player must have scored first.
+    return tr("Each player's chance of winning: a computer's as it plays, a human's if they play perfectly from "
+              "here. Worked out once every player has scored %1 boxes.")
+        .arg(TableChances::kBoxesScoredFirst);
+}
+
+QString TableTexts::share(double share) const
+{
+    // All of it needs no decimal, and is then no wider than the others.
+    const double tenths = std::round(1000 * share);
+    return windowLanguage(code_).locale().toString(tenths / 10, 'f', tenths == 1000 ? 0 : 1);
+}
+
+QString TableTexts::percent(double share) const
+{
+    //: A share in per cent, %1 its figure with one decimal.
+    return tr("%1%").arg(this->share(share));
+}
+
+QString TableTexts::chanceSaid(const QString& player, double win, double shared) const
+{
+    //: %2 the chance of winning, %3 of ending first with another or several.
+    return tr("%1 wins %2 of the time, and shares first place %3 of the time.").arg(player, percent(win), percent(shared));
 }
 
 QString TableTexts::inPlay(const QString& player, int game) const

@@ -68,6 +68,11 @@ public:
     QString total() const;
     QString expectedFinal() const;
     QString expectedTip() const;
+    QString chanceOfWinning() const;
+    QString chanceTip() const;
+    QString share(double share) const;   // in per cent: "51,3"
+    QString percent(double share) const; // "51,3 %"
+    QString chanceSaid(const QString& player, double win, double shared) const;
     QString inPlay(const QString& player, int game) const; // "Partie n°3 — Marie joue"
     QString over(int game) const;
     QString points(double value) const; // "212,4"

@@ -1235,7 +1235,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — juega para ganar, unos %1 puntos por partida</translation>
@@ -1415,6 +1415,30 @@
         <location line="+4"/>
         <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
         <translation>Los puntos de la hoja y lo que el juego perfecto aún espera de ella: quién va realmente en cabeza.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Winning (%)</source>
+        <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
+        <translation>Victoria (%)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here. Worked out once every player has scored %1 boxes.</source>
+        <extracomment>%1 the boxes every player must have scored first.</extracomment>
+        <translation>La probabilidad de ganar de cada jugador: la de un ordenador tal como juega, la de un humano si juega perfectamente desde aquí. Se calcula cuando cada jugador ha anotado %1 casillas.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 wins %2 of the time, and shares first place %3 of the time.</source>
+        <extracomment>%2 the chance of winning, %3 of ending first with another or several.</extracomment>
+        <translation>%1 gana el %2 de las veces y comparte el primer puesto el %3 de las veces.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -1237,7 +1237,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — gra o zwycięstwo, około %1 pkt na grę</translation>
@@ -1419,6 +1419,30 @@
         <location line="+4"/>
         <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
         <translation>Punkty na karcie i to, czego gra doskonała jeszcze się po niej spodziewa: kto naprawdę prowadzi.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Winning (%)</source>
+        <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
+        <translation>Wygrana (%)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here. Worked out once every player has scored %1 boxes.</source>
+        <extracomment>%1 the boxes every player must have scored first.</extracomment>
+        <translation>Szansa wygranej każdego gracza: komputera tak, jak gra, człowieka, jeśli odtąd zagra idealnie. Liczona, gdy każdy gracz wypełni %1 pól.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 wins %2 of the time, and shares first place %3 of the time.</source>
+        <extracomment>%2 the chance of winning, %3 of ending first with another or several.</extracomment>
+        <translation>%1 wygrywa w %2 przypadków i dzieli pierwsze miejsce w %3 przypadków.</translation>
     </message>
     <message>
         <location line="+6"/>

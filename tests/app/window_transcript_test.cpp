@@ -11,6 +11,7 @@
 
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
+#include "players/scoreboard_window.h"
 #include "shell/about_window.h"
 #include "players/seating.h"
 #include "storage/preferences.h"
@@ -106,6 +107,8 @@ protected:
     void settle()
     {
         test::eventually([&] { return !windows->seating().computerInPlay(); });
+        if (const auto* scoreboard = qobject_cast<const ScoreboardWindow*>(windows->existingWindow("Marque")))
+            test::eventually([&] { return !scoreboard->chancesComing(); });
         windows->keeper().history().finish(10000);
         QApplication::processEvents();
     }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "table/table_chances.h"
+
+#include <QObject>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace daxo {
+
+class StrategySource;
+
+// Every player's chance of winning at the point of the table's game last
+// asked, worked out on a thread of its own so that the board never waits:
+// a point asked while another is at work waits for it, and only the newest
+// such one is worked out next. What it works out for a game serves the
+// game's next points, and is let go when another game is asked.
+class ChancesSource final : public QObject {
+    Q_OBJECT
+public:
+    // The strategies must outlive the source.
+    ChancesSource(StrategySource& strategies, QObject* parent);
+    ~ChancesSource() override;
+
+    void ask(int game, const std::vector<Opponent>& players);
+    // The chances at the point last asked, once worked out; nothing while
+    // at work on it, or while the point is too early in the game.
+    const std::optional<std::vector<solver::WinChance>>& chances() const { return chances_; }
+    bool working() const { return asked_ && (asked_ != worked_ || worker_.joinable()); }
+
+Q_SIGNALS:
+    void ready();
+
+private:
+    struct Point {
+        int game = 0;
+        std::vector<Opponent> players;
+        friend bool operator==(const Point&, const Point&) = default;
+    };
+    void start();
+    void done(const Point& point, std::optional<std::vector<solver::WinChance>> chances);
+
+    StrategySource& strategies_;
+    std::optional<Point> asked_, worked_; // the last asked, and the one its chances are of
+    std::optional<std::vector<solver::WinChance>> chances_;
+    std::unique_ptr<TableChances> table_; // of worked_'s game, used by one worker at a time
+    std::jthread worker_; // last: it stops before what it uses goes
+};
+
+} // namespace daxo
