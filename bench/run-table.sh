@@ -5,14 +5,15 @@
 # each level's calibration, its mean score, its spread and the standard
 # error of its mean over 100,000 games (by default) from `daxo-coach
 # simulate`; the level that plays to win against perfect play, over
-# 1,000,000 games by default; and how long a computer's step takes once
-# perfect play is worked out.
+# 1,000,000 games by default; how long a computer's step takes once
+# perfect play is worked out; and how long the scoreboard's chances of
+# winning take at tables of 2, 3 and 6.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
-cmake --build build-bench --target daxo-coach table_bench
+cmake --build build-bench --target daxo-coach table_bench chances_bench
 
 games=${1:-100000}
 echo "| level | games | mean | sd | standard error | mean loss a decision |"
@@ -24,3 +25,6 @@ done
 build-bench/tools/daxo-coach simulate --level competitive --against perfect --games "${2:-1000000}" --seed 11
 build-bench/bench/table_bench 2000
 build-bench/bench/table_bench 300 competitive perfect
+for players in 2 3 6; do
+    build-bench/bench/chances_bench 20 "$players"
+done

@@ -19,10 +19,13 @@ namespace daxo {
 class TableChances {
 public:
     // The boxes each player must have scored before the chances are
-    // worked out: from there, a table of six takes about a tenth of a
-    // second a position on two cores, and the distributions kept stay
-    // within some tens of megabytes.
-    static constexpr int kBoxesScoredFirst = 5;
+    // worked out: from there a position takes a few milliseconds on
+    // average, under 0.3 s at the 99th percentile and about a second at
+    // the most (the first after a player's sixth box, whose future comes
+    // from nothing), and the distributions kept stay within some tens of
+    // megabytes (bench/chances_bench). A box earlier, the first ones take
+    // up to 1.5 s.
+    static constexpr int kBoxesScoredFirst = 6;
 
     // The strategy must outlive the chances.
     explicit TableChances(const solver::Strategy& strategy);

@@ -1,0 +1,107 @@
+// Measures the scoreboard's chances of winning: how long they take after
+// each box and each throw of whole table games of computers (the first
+// positions of each game that has them worked out included, when the
+// futures come from nothing), and the distributions they keep.
+//   chances_bench [games] [players]
+
+#include "game/random_dice_source.h"
+#include "solver/game_analysis.h"
+#include "table/computer_answers.h"
+#include "table/table.h"
+#include "table/table_chances.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace daxo;
+using Clock = std::chrono::steady_clock;
+
+class Accepting final : public QuestionPort {
+public:
+    Answer ask(const Question& question) override
+    {
+        return question.title == "Attention !" || question.title == "Warning !" ? Answer::Yes : Answer::No;
+    }
+};
+
+// The program's resident memory, in MiB.
+double residentMiB()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atof(line.c_str() + 6) / 1024;
+    }
+    return 0;
+}
+
+struct Times {
+    std::vector<double> afterBox, afterThrow;
+};
+
+void report(const char* what, std::vector<double>& millis)
+{
+    std::sort(millis.begin(), millis.end());
+    double sum = 0;
+    for (const double m : millis)
+        sum += m;
+    std::printf("  after %s: %zu, mean %.1f ms, 99th percentile %.1f ms, longest %.1f ms\n", what, millis.size(),
+                sum / static_cast<double>(millis.size()), millis[millis.size() * 99 / 100], millis.back());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+    const int players = argc > 2 ? std::clamp(std::atoi(argv[2]), 2, kMostSeats) : 6;
+    const solver::Strategy strategy = *solver::Strategy::solve();
+    const double before = residentMiB();
+    RandomDiceSource dice(1);
+    Accepting player;
+    ComputerAnswers answers(player);
+    Game game(dice, answers);
+    Seats seats;
+    for (int seat = 0; seat < players; ++seat)
+        seats.push_back({.kind = Seat::Kind::Computer, .level = std::string(levels()[seat % 4].name)});
+    Table table(game, seats);
+    answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    Times times;
+    double mostMiB = 0, longest = 0;
+    std::size_t mostKnown = 0;
+    for (int played = 0; played < games; ++played) {
+        game.Nouveau_Click();
+        TableChances chances(strategy); // as the scoreboard does, afresh each game
+        while (!table.over()) {
+            table.playComputerStep(strategy);
+            std::vector<Opponent> points;
+            for (int seat = 0; seat < players; ++seat) {
+                const Seat& who = seats[static_cast<std::size_t>(seat)];
+                points.push_back({solver::pointOf(table.recordOf(seat)), levelNamed(who.level)});
+            }
+            const auto start = Clock::now();
+            const bool shown = chances.at(points).has_value();
+            const double millis = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+            if (shown) {
+                const bool threw = std::ranges::any_of(points, [](const Opponent& p) { return p.point.throwsMade > 0; });
+                (threw ? times.afterThrow : times.afterBox).push_back(millis);
+            }
+            longest = std::max(longest, millis); // shown or still too early for one
+            mostKnown = std::max(mostKnown, chances.positionsKnown());
+            mostMiB = std::max(mostMiB, residentMiB() - before);
+        }
+    }
+    std::printf("chances at a table of %d computers over %d games:\n", players, games);
+    report("a box", times.afterBox);
+    report("a throw", times.afterThrow);
+    std::printf("  longest reckoning, shown or not: %.1f ms\n", longest);
+    std::printf("  positions kept at most %zu, memory at most %.0f MiB more\n", mostKnown, mostMiB);
+    return 0;
+}
