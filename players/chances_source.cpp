@@ -18,8 +18,11 @@ void ChancesSource::ask(int game, const std::vector<Opponent>& players)
     Point point{game, players};
     if (asked_ == point)
         return;
+    // The chances of the point before stay shown while these are worked
+    // out, so that they do not blink at every throw; never another game's.
+    if (!asked_ || asked_->game != point.game || asked_->players.size() != point.players.size())
+        chances_.reset();
     asked_ = std::move(point);
-    chances_.reset();
     strategies_.request();
     start();
 }

@@ -25,8 +25,9 @@ public:
     ~ChancesSource() override;
 
     void ask(int game, const std::vector<Opponent>& players);
-    // The chances at the point last asked, once worked out; nothing while
-    // at work on it, or while the point is too early in the game.
+    // The chances last worked out for the game last asked, one a player,
+    // until those of the point last asked replace them; nothing while the
+    // point is too early in the game, or before its first are worked out.
     const std::optional<std::vector<solver::WinChance>>& chances() const { return chances_; }
     bool working() const { return asked_ && (asked_ != worked_ || worker_.joinable()); }
 

@@ -103,8 +103,11 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
     if (chances.chances && board.chanceRow >= 0) {
         for (std::size_t seat = 0; seat < records.size(); ++seat) {
             const solver::WinChance& chance = (*chances.chances)[seat];
-            board.chances.push_back(records[seat].touchedByCheat() ? 0.0 : chance.win);
-            board.chanceTips << texts.chanceSaid(board.players.value(static_cast<int>(seat)), chance.win, chance.shared);
+            const bool cheated = records[seat].touchedByCheat();
+            board.chances.push_back(cheated ? 0.0 : chance.win);
+            board.chanceTips << (cheated ? QString()
+                                         : texts.chanceSaid(board.players.value(static_cast<int>(seat)), chance.win,
+                                                            chance.shared));
         }
     }
     return board;

@@ -17,7 +17,6 @@ public:
 
     solver::FutureScores& of(const Level* level);
     std::size_t positionsKnown() const;
-    const solver::Strategy& strategy() const { return strategy_; }
 
 private:
     const solver::Strategy& strategy_;
