@@ -95,9 +95,10 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , scoreboard_([this] {
         auto* window =
             inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, printers_, messages_), "Marque");
-        // Closed at a table, it stays closed at the next one.
+        // Closed at a table, it stays closed at the next one; not when the
+        // program ends, which closes every window.
         QObject::connect(window, &QDialog::finished, window, [this] {
-            if (seating_->table())
+            if (seating_->table() && !ending_)
                 preferences_->setScoreboardAtTable(false);
         });
         return window;
@@ -132,7 +133,10 @@ MainWindow& Windows::main()
         QObject::connect(turns_.get(), &ComputerTurns::boardLocked, main_.get(),
                          [this](bool locked) { main_->setTakesInput(!locked); });
         turnTitle_ = std::make_unique<TurnTitle>(game_, *seating_, *main_);
-        QObject::connect(main_.get(), &MainWindow::ending, main_.get(), [this] { keepForNextRun(); });
+        QObject::connect(main_.get(), &MainWindow::ending, main_.get(), [this] {
+            ending_ = true;
+            keepForNextRun();
+        });
         main_->Form_Load(); // known by now to the windows its load step creates
     }
     return *main_;

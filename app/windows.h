@@ -154,6 +154,7 @@ private:
     PrinterPort& printers_;
     StrategySource& strategies_;
     std::unique_ptr<Preferences> preferences_;
+    bool ending_ = false; // the board is closing, and every window with it
     Game game_;
     Catalogues catalogues_{game_};
     QStringList desktopLanguages_;
