@@ -4,6 +4,7 @@
 // futures come from nothing), and the distributions they keep.
 //   chances_bench [games] [players]
 
+#include "accepting_port.h"
 #include "game/random_dice_source.h"
 #include "solver/game_analysis.h"
 #include "table/computer_answers.h"
@@ -22,14 +23,6 @@ namespace {
 
 using namespace daxo;
 using Clock = std::chrono::steady_clock;
-
-class Accepting final : public QuestionPort {
-public:
-    Answer ask(const Question& question) override
-    {
-        return question.title == "Attention !" || question.title == "Warning !" ? Answer::Yes : Answer::No;
-    }
-};
 
 // The program's resident memory, in MiB.
 double residentMiB()
@@ -65,7 +58,7 @@ int main(int argc, char** argv)
     const solver::Strategy strategy = *solver::Strategy::solve();
     const double before = residentMiB();
     RandomDiceSource dice(1);
-    Accepting player;
+    bench::Accepting player;
     ComputerAnswers answers(player);
     Game game(dice, answers);
     Seats seats;

@@ -4,6 +4,7 @@
 // table of two computers, the first seat's steps measured.
 //   table_bench [games] [level] [against]
 
+#include "accepting_port.h"
 #include "game/random_dice_source.h"
 #include "table/computer_answers.h"
 #include "table/table.h"
@@ -20,16 +21,6 @@ namespace {
 using namespace daxo;
 using Clock = std::chrono::steady_clock;
 
-// Confirms every box a computer chose to score for nothing, and plays no
-// new game at the end: the bench starts each.
-class Accepting final : public QuestionPort {
-public:
-    Answer ask(const Question& question) override
-    {
-        return question.title == "Attention !" || question.title == "Warning !" ? Answer::Yes : Answer::No;
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -39,7 +30,7 @@ int main(int argc, char** argv)
     const std::string against = argc > 3 ? argv[3] : "perfect";
     const solver::Strategy strategy = *solver::Strategy::solve();
     RandomDiceSource dice(1);
-    Accepting player;
+    bench::Accepting player;
     ComputerAnswers answers(player);
     Game game(dice, answers);
     Table table(game, {{.kind = Seat::Kind::Computer, .level = level}, {.kind = Seat::Kind::Computer, .level = against}});
