@@ -111,6 +111,7 @@ protected:
             test::eventually([&] { return !scoreboard->chancesComing(); });
         windows->keeper().history().finish(10000);
         QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Plays one action, and writes down what it showed.
@@ -234,6 +235,18 @@ protected:
                 if (name(label) == rest.at(0).toStdString())
                     windows->game().setCaption(label, rest.mid(1).join(' ').toStdString());
             }
+        } else if (verb == "key") {
+            // A key pressed where the player's keyboard is: in a window, or
+            // on one of its controls ("Daxo/Text9").
+            QWidget& window = windowNamed(rest.at(0).section('/', 0, 0));
+            QWidget* target = rest.at(0).contains('/') ? controlOf<QWidget>(rest.at(0).section('/', 0, 0),
+                                                                            rest.at(0).section('/', 1))
+                                                       : &window;
+            window.activateWindow();
+            if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }))
+                out << rest.at(0) + " does not take the keyboard";
+            target->setFocus();
+            QTest::keySequence(target, QKeySequence(rest.at(1)));
         } else if (verb == "mouse") {
             QTest::mouseClick(controlOf<QWidget>(rest.at(0), rest.at(1)), Qt::LeftButton);
         } else if (verb == "buttons") {

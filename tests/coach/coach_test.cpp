@@ -76,43 +76,6 @@ protected:
     QString text(QWidget& in, const char* name) { return in.findChild<QLabel*>(name)->text(); }
 };
 
-// The end of a game, after the game's own question, offers the analysis,
-// which prints on one page, its chart's legend with it.
-TEST_F(CoachTest, TheEndOfAGameOffersItsAnalysis)
-{
-    window.show();
-    playBoxes({Answer::Yes});
-    // A new high score: its name first, and only then the offer.
-    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Bravo") && windows.newHighScore().isVisible(); }));
-    EXPECT_EQ(windows.existingWindow("Fin"), nullptr);
-    windows.newHighScore().reject();
-    ASSERT_TRUE(eventually([&] { return windows.existingWindow("Fin") && windows.offer().isVisible(); }));
-    windows.offer().findChild<QPushButton*>("Voir")->click();
-    auto* rows = windows.analysis().findChild<QTableWidget*>("Decisions");
-    ASSERT_TRUE(eventually([&] { return rows->isVisible(); }));
-    EXPECT_EQ(rows->rowCount(), 12) << "each of twelve turns: a box";
-    EXPECT_EQ(rows->item(11, 0)->text(), "12");
-
-    // It leaves the keyboard to the board until the player goes there.
-    printers.queue({test::Choice::Pdf});
-    windows.analysis().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&windows.analysis()));
-    QTest::keyClick(&windows.analysis(), Qt::Key_P, Qt::ControlModifier);
-    ASSERT_EQ(printers.files.size(), 1);
-    EXPECT_EQ(printers.documents.back(), "Analyse de la partie");
-    QProcess info;
-    info.start("pdfinfo", {printers.files.front()});
-    info.waitForFinished(20000);
-    EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           1"));
-    QProcess text;
-    text.start("pdftotext", {"-layout", printers.files.front(), "-"});
-    text.waitForFinished(20000);
-    // pdftotext writes the "fi" of the chart's face as one ligature.
-    const QString page = QString::fromUtf8(text.readAllStandardOutput()).replace(QChar(0xfb01), "fi");
-    EXPECT_TRUE(page.contains(QRegularExpression("Score final attendu +Score final\\n")))
-        << "both names of the legend, side by side: " << page.toStdString();
-}
-
 // On paper as on the screen, the chart's legend shows each line's colour
 // and name: the page is played back from a recording, and what the screen
 // clips by itself must not be lost on the way.

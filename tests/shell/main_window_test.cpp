@@ -33,18 +33,6 @@ TEST_F(MainWindowTest, QuitButtonMenuAndQuestionEndTheProgram)
     }
 }
 
-// The menu's shortcuts (the window transcript lists them) work wherever
-// the keyboard is on the board.
-TEST_F(MainWindowTest, MenuShortcutsWorkFromAnywhereInTheWindow)
-{
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(find<QPushButton>("Command5"), Qt::Key_F2);
-    find<QLineEdit>("Text9")->setFocus();
-    QTest::keyClick(find<QLineEdit>("Text9"), Qt::Key_F2);
-    EXPECT_EQ(panelText(1), QString::fromUtf8("Partie n°3"));
-}
-
 // Laid out as designed, the throw button holding the focus, and kept at
 // its size.
 TEST_F(MainWindowTest, KeepsItsLayoutAndFixedSize)

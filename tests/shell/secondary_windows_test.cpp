@@ -57,20 +57,6 @@ TEST_F(SecondaryWindows, GrowWithWhatTheyHoldAndStayOnTheScreen)
     }
 }
 
-TEST_F(SecondaryWindows, RulesComeBackWithTheirTextsAfterOK)
-{
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    find<QAction>("regle")->trigger();
-    windows.findRules()->findChild<QPushButton*>("Command1")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windows.findRules(), nullptr);
-
-    QTest::keyClick(&window, Qt::Key_F1); // the board has the keyboard back
-    ASSERT_NE(windows.findRules(), nullptr);
-    EXPECT_EQ(windows.findRules()->findChild<QLabel*>("Label3")->text(), QString::fromUtf8(kFrenchRules[2]));
-}
-
 // Whether `window` comes to hold the keyboard.
 bool becomesActive(const QWidget* window)
 {
