@@ -14,6 +14,8 @@
 #include "players/scoreboard_window.h"
 #include "shell/about_window.h"
 #include "players/seating.h"
+#include "scores/perfect_play_source.h"
+#include "scores/scores_texts.h"
 #include "storage/preferences.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
@@ -67,6 +69,8 @@ class WindowScript : public ::testing::TestWithParam<QString> {
 protected:
     WindowScript()
     {
+        // Perfect play's own games too are a first start's to play.
+        QFile::remove(PerfectPlaySource::defaultCachePath());
         messages.whenAsked = [this](const Question& question) {
             said << "Ask " + QString::fromStdString(question.title) + ": " +
                         QString::fromStdString(question.prompt).replace("\r\n", "\\r\\n");
@@ -109,6 +113,11 @@ protected:
         test::eventually([&] { return !windows->seating().computerInPlay(); });
         if (const auto* scoreboard = qobject_cast<const ScoreboardWindow*>(windows->existingWindow("Marque")))
             test::eventually([&] { return !scoreboard->chancesComing(); });
+        // Perfect play's own games, once its table is ready.
+        if (const QWidget* statistics = windows->existingWindow("Statistiques"); statistics && strategies.strategy()) {
+            const QString coming = ScoresTexts(windows->game().languageCode()).perfectPlayComing();
+            test::eventually([&] { return !statistics->findChild<QLabel*>("Resume")->text().contains(coming); }, 120000);
+        }
         windows->keeper().history().finish(10000);
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

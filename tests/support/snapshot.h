@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QValueAxis>
 #include <QWidget>
 
 namespace daxo::test {
@@ -152,8 +153,13 @@ private:
         for (const QAbstractSeries* one : chart->series())
             series << quoted(one->name());
         QStringList axes;
-        for (const QAbstractAxis* axis : chart->axes())
-            axes << quoted(axis->titleText());
+        // A value axis with its range, in the chart's own numbers.
+        for (const QAbstractAxis* axis : chart->axes()) {
+            const auto* values = qobject_cast<const QValueAxis*>(axis);
+            axes << quoted(axis->titleText()) +
+                        (values ? " " + chart->locale().toString(values->min()) + " to " + chart->locale().toString(values->max())
+                                : QString());
+        }
         add(line + " chart " + quoted(chart->title()) + " lines " + series.join(" | ") + " axes " + axes.join(" | ") +
             (view.isHidden() ? " hidden" : ""));
     }
