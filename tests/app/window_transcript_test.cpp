@@ -37,6 +37,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTest>
+#include <QWindow>
 
 namespace daxo {
 namespace {
@@ -256,6 +257,24 @@ protected:
                 out << rest.at(0) + " does not take the keyboard";
             target->setFocus();
             QTest::keySequence(target, QKeySequence(rest.at(1)));
+        } else if (verb == "geometry") {
+            // Where the window's named controls lie in it, and its size and
+            // the sizes a window manager may give it.
+            const QWidget& window = windowNamed(rest.at(0));
+            const auto box = [](const QRect& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
+            out << QString("%1 %2x%3, from %4x%5 to %6x%7")
+                       .arg(window.objectName()).arg(window.width()).arg(window.height())
+                       .arg(window.minimumWidth()).arg(window.minimumHeight())
+                       .arg(window.maximumWidth()).arg(window.maximumHeight());
+            for (const QWidget* control : window.findChildren<QWidget*>()) {
+                if (control->window() == &window && control->isVisibleTo(&window) && !control->objectName().isEmpty() &&
+                    !control->objectName().startsWith("qt_"))
+                    out << "  " + control->objectName() + " " + box(QRect(control->mapTo(&window, QPoint()), control->size())) +
+                               (control == window.focusWidget() ? " focused" : "");
+            }
+        } else if (verb == "resize") {
+            // As a window manager that stops nothing, on a bare X server.
+            windowNamed(rest.at(0)).windowHandle()->resize(rest.at(1).toInt(), rest.at(2).toInt());
         } else if (verb == "mouse") {
             QTest::mouseClick(controlOf<QWidget>(rest.at(0), rest.at(1)), Qt::LeftButton);
         } else if (verb == "buttons") {

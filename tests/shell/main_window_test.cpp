@@ -1,19 +1,10 @@
 #include "support/board_fixture.h"
 #include "widgets/status_panel.h"
-#include "widgets/twips.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QMenu>
-#include <QRadioButton>
-#include <QStatusBar>
-#include <QTest>
 #include <QUrl>
-#include <QWindow>
 
 #include <functional>
-#include <set>
 
 namespace daxo {
 namespace {
@@ -31,43 +22,6 @@ TEST_F(MainWindowTest, QuitButtonMenuAndQuestionEndTheProgram)
         quit();
         EXPECT_FALSE(window.isVisible());
     }
-}
-
-// Laid out as designed, the throw button holding the focus, and kept at
-// its size.
-TEST_F(MainWindowTest, KeepsItsLayoutAndFixedSize)
-{
-    EXPECT_EQ(find<QPushButton>("Command1")->geometry(), QRect(32, 16, 81, 25));
-    EXPECT_EQ(find<QLineEdit>("Text20")->geometry(), QRect(312, 368, 89, 25));
-    EXPECT_EQ(window.focusWidget(), find<QPushButton>("Command1"));
-    window.show();
-    const QSize size = window.size();
-    EXPECT_EQ(window.minimumSize(), size);
-    EXPECT_EQ(window.maximumSize(), size);
-    EXPECT_EQ(find<QWidget>("board")->size(), QSize(584, 427));
-    EXPECT_EQ(find<QStatusBar>("StatusBar1")->size(), QSize(584, 17));
-    // A resize that no window manager stopped, as on a bare X server.
-    window.windowHandle()->resize(900, 700);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.size(), size);
-}
-
-// The six panels side by side at their own widths, evenly spaced, none over
-// another, within the bar.
-TEST_F(MainWindowTest, StatusPanelsKeepTheirWidthsAndTheirDistance)
-{
-    const int twips[] = {1000, 1500, 2380, 1000, 1000, 1500};
-    const QRect bar = find<QStatusBar>("StatusBar1")->rect();
-    std::set<int> gaps;
-    for (int panel = 1; panel <= 6; ++panel) {
-        const QRect place = find<StatusPanel>(QString("Panel%1").arg(panel))->geometry();
-        EXPECT_EQ(place.width(), fromTwips(twips[panel - 1])) << panel;
-        EXPECT_TRUE(bar.contains(place)) << panel;
-        if (panel > 1)
-            gaps.insert(place.left() - find<StatusPanel>(QString("Panel%1").arg(panel - 1))->geometry().right() - 1);
-    }
-    ASSERT_EQ(gaps.size(), 1u);
-    EXPECT_GT(*gaps.begin(), 0);
 }
 
 // A panel too narrow for its text shortens the caption, never the value.
