@@ -272,6 +272,13 @@ protected:
                     out << "  " + control->objectName() + " " + box(QRect(control->mapTo(&window, QPoint()), control->size())) +
                                (control == window.focusWidget() ? " focused" : "");
             }
+            // The order Tab takes, from the control that has the focus.
+            QStringList tabs;
+            for (QWidget* at = window.focusWidget(); at && !tabs.contains(at->objectName()); at = at->nextInFocusChain()) {
+                if (at->window() == &window && (at->focusPolicy() & Qt::TabFocus) && at->isVisibleTo(&window))
+                    tabs << at->objectName();
+            }
+            out << "  Tab order: " + tabs.join(' ');
         } else if (verb == "resize") {
             // As a window manager that stops nothing, on a bare X server.
             windowNamed(rest.at(0)).windowHandle()->resize(rest.at(1).toInt(), rest.at(2).toInt());
@@ -357,7 +364,7 @@ protected:
             said << "Print dialog for " + document;
         dialogsTold = printers.documents.size();
         for (const QString& file : printers.files.mid(filesTold))
-            said << "Printed " + printedText(file);
+            said << (QFile::exists(file) ? "Printed " + printedText(file) : QString("Printed nothing"));
         filesTold = printers.files.size();
         for (const QString& notice : messages.notices)
             said << "Told " + notice;

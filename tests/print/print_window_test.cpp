@@ -5,12 +5,9 @@
 #include "widgets/printer_port.h"
 #include "widgets/sheet_printing.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QProcess>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace daxo {
 namespace {
@@ -104,31 +101,6 @@ TEST_F(Printing, ThePlayersSheetFollowsTheTotal)
     click("Command8");
     EXPECT_EQ((QStringList{sheet(Cell::Text6), sheet(Cell::Text14), sheet(Cell::Text20)}),
               (QStringList{"0", "20", "20"}));
-}
-
-TEST_F(Printing, EveryOpeningStartsUntickedWithTheFocusOnTheFirstSheet)
-{
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-    ASSERT_NE(windows.findPrint(), nullptr);
-    QStringList order;
-    for (QWidget* w = windows.findPrint()->focusWidget(); order.size() < 5; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus)
-            order << w->objectName();
-    EXPECT_EQ(order, (QStringList{"Check1", "Check2", "Check3", "Command1", "Command2"}));
-
-    windows.findPrint()->findChild<QCheckBox*>("Check2")->click();
-    windows.findPrint()->findChild<QPushButton*>("Command2")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(windows.findPrint(), nullptr);
-    window.Imprimer_Click();
-    EXPECT_FALSE(windows.findPrint()->findChild<QCheckBox*>("Check2")->isChecked());
-
-    printers.queue({Choice::Pdf});
-    find<QAction>("prop")->trigger(); // the printer set-up alone
-    EXPECT_EQ(printers.dialogs, 1);
-    EXPECT_TRUE(printers.files.isEmpty() || !QFile::exists(printers.files.front()));
 }
 
 } // namespace
