@@ -246,17 +246,19 @@ protected:
                     windows->game().setCaption(label, rest.mid(1).join(' ').toStdString());
             }
         } else if (verb == "key") {
-            // A key pressed where the player's keyboard is: in a window, or
-            // on one of its controls ("Daxo/Text9").
+            // A key pressed as the player does: in a window, where its
+            // keyboard is, or on one of its controls ("Daxo/Text9").
             QWidget& window = windowNamed(rest.at(0).section('/', 0, 0));
-            QWidget* target = rest.at(0).contains('/') ? controlOf<QWidget>(rest.at(0).section('/', 0, 0),
-                                                                            rest.at(0).section('/', 1))
-                                                       : &window;
             window.activateWindow();
             if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }))
                 out << rest.at(0) + " does not take the keyboard";
-            target->setFocus();
-            QTest::keySequence(target, QKeySequence(rest.at(1)));
+            if (rest.at(0).contains('/'))
+                controlOf<QWidget>(rest.at(0).section('/', 0, 0), rest.at(0).section('/', 1))->setFocus();
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keySequence(focus && focus->window() == &window ? focus : &window, QKeySequence(rest.at(1)));
+        } else if (verb == "queue") {
+            for (const QString& face : rest)
+                dice.scripted.queue({face.toInt()});
         } else if (verb == "geometry") {
             // Where the window's named controls lie in it, and its size and
             // the sizes a window manager may give it.

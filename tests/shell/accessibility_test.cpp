@@ -1,31 +1,17 @@
-#include "shell/about_window.h"
 #include "support/board_fixture.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
 
 
 namespace daxo {
 namespace {
 
+// What a screen reader does with each control, and a whole turn played by
+// keyboard, are the window scripts' (tests/data/windows/10-screen-reader.txt):
+// here, what the board looks like to eyes that need contrast and sharpness.
 using Accessibility = test::BoardFixture;
-
-// What a screen reader's actions do, and how the About window's picture is
-// named, is the window scripts' (tests/data/windows/10-screen-reader.txt):
-// here, that the picture is a button the keyboard reaches and presses.
-TEST_F(Accessibility, TheAboutPictureIsAButtonOfTheKeyboard)
-{
-    window.apropos_Click();
-    auto* image = windows.findAbout()->findChild<PictureBox*>("Image");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(image)->role(), QAccessible::Button);
-    EXPECT_TRUE(image->focusPolicy() & Qt::TabFocus);
-    image->setFocus();
-    QTest::keyClick(image, Qt::Key_Space);
-    EXPECT_TRUE(find<QWidget>("Frame4")->isVisibleTo(&window));
-}
 
 // WCAG's contrast ratio of two colours.
 double contrast(const QColor& a, const QColor& b)
@@ -48,32 +34,6 @@ TEST_F(Accessibility, DisabledHoldCaptionsStandOutOnTheGreen)
     const QColor text = hold->palette().color(QPalette::Disabled, QPalette::WindowText);
     EXPECT_GE(contrast(text, hold->palette().color(QPalette::Window)), 3.0);
     EXPECT_EQ(hold->palette().color(QPalette::Window), QColor(0, 128, 0));
-}
-
-TEST_F(Accessibility, AWholeTurnByKeyboard)
-{
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    // The throw button holds the focus; Space throws, Tab reaches the holds
-    // and then the boxes.
-    dice.queue({3, 3, 3, 1, 2});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Check1");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_TRUE(window.game().holdBox(1).checked);
-    // Alt+G throws from anywhere; an access key presses its button
-    // visibly, which takes a moment.
-    dice.queue({5, 5, 5, 5});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-    for (int wait = 0; wait < 50 && !dice.exhausted(); ++wait)
-        QTest::qWait(20);
-    EXPECT_EQ(window.game().dice(), (Dice{"3", "5", "5", "5", "5"}));
-    for (int i = 0; i < 7; ++i) // past the other holds to the 3s box
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget()->objectName(), "Command4");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(cellText(Cell::Text8), "3");
 }
 
 TEST_F(Accessibility, DicePicturesAreSharpAtTwiceThePixels)
