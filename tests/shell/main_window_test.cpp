@@ -4,25 +4,11 @@
 #include <QAction>
 #include <QUrl>
 
-#include <functional>
 
 namespace daxo {
 namespace {
 
 using MainWindowTest = test::BoardFixture;
-
-// The Quit button, the menu item and Yes to the quit question at the end of
-// a game all end the program.
-TEST_F(MainWindowTest, QuitButtonMenuAndQuestionEndTheProgram)
-{
-    for (auto quit : std::initializer_list<std::function<void()>>{[&] { click("Command14"); },
-                                                                  [&] { find<QAction>("quit")->trigger(); },
-                                                                  [&] { playBoxes({Answer::No, Answer::Yes}); }}) {
-        window.show();
-        quit();
-        EXPECT_FALSE(window.isVisible());
-    }
-}
 
 // A panel too narrow for its text shortens the caption, never the value.
 TEST_F(MainWindowTest, AStatusPanelShortensItsCaptionNotItsValue)
