@@ -1,18 +1,13 @@
-#include "i18n/language_window.h"
-#include "settings/pictures_window.h"
-#include "shell/rules_window.h"
 #include "scores/scores_texts.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "support/snapshot.h"
 #include "widgets/languages.h"
-#include "widgets/secondary_window.h"
 #include "widgets/status_panel.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -22,33 +17,6 @@
 
 namespace daxo {
 namespace {
-
-class Languages : public test::BoardFixture {
-protected:
-    void choose(const char* option)
-    {
-        window.langues_Click();
-        windows.findLanguage()->findChild<QRadioButton*>(option)->click();
-    }
-
-    bool iconIs(const char* flag)
-    {
-        LanguageWindow* language = windows.findLanguage();
-        return language->windowIcon().cacheKey() == language->findChild<PictureBox*>(flag)->picture().cacheKey();
-    }
-};
-
-// Applying a language creates hidden the windows whose captions it writes,
-// and gives the language window the flag of the language applied.
-TEST_F(Languages, TheApplyStepCreatesWindowsHiddenAndRaisesTheFlag)
-{
-    EXPECT_EQ(windows.findPictures(), nullptr) << "a French desktop's board stands as laid out";
-    choose("Option2");
-    EXPECT_FALSE(windows.findPictures()->isVisible()) << "created hidden for its captions";
-    EXPECT_TRUE(iconIs("Picture1"));
-    choose("Option1");
-    EXPECT_TRUE(iconIs("Picture2"));
-}
 
 QString yesNo()
 {

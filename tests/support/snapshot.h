@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/picture_box.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
@@ -29,7 +31,14 @@ class Snapshot {
 public:
     explicit Snapshot(const QWidget& window)
     {
-        add(window.objectName() + " window \"" + window.windowTitle() + "\"" + (window.isVisible() ? "" : " hidden"));
+        // A window whose icon is one of its own pictures (a flag) says which.
+        QString icon;
+        for (const PictureBox* picture : window.findChildren<PictureBox*>()) {
+            if (picture->window() == &window && !window.windowIcon().isNull() &&
+                picture->picture().cacheKey() == window.windowIcon().cacheKey())
+                icon = " icon " + picture->objectName();
+        }
+        add(window.objectName() + " window \"" + window.windowTitle() + "\"" + (window.isVisible() ? "" : " hidden") + icon);
         for (const QWidget* control : window.findChildren<QWidget*>()) {
             if (!control->objectName().isEmpty() && control->window() == &window && !isPart(*control))
                 describe(*control);
