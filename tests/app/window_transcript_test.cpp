@@ -264,10 +264,10 @@ protected:
             // the sizes a window manager may give it.
             const QWidget& window = windowNamed(rest.at(0));
             const auto box = [](const QRect& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); };
-            out << QString("%1 %2x%3, from %4x%5 to %6x%7")
+            out << QString("%1 %2x%3 at %8,%9, from %4x%5 to %6x%7")
                        .arg(window.objectName()).arg(window.width()).arg(window.height())
                        .arg(window.minimumWidth()).arg(window.minimumHeight())
-                       .arg(window.maximumWidth()).arg(window.maximumHeight());
+                       .arg(window.maximumWidth()).arg(window.maximumHeight()).arg(window.x()).arg(window.y());
             for (const QWidget* control : window.findChildren<QWidget*>()) {
                 if (control->window() == &window && control->isVisibleTo(&window) && !control->objectName().isEmpty() &&
                     !control->objectName().startsWith("qt_"))
@@ -334,14 +334,22 @@ protected:
                       QSettings::IniFormat)
                 .setValue(rest.at(0), rest.mid(1).join(' ').replace("\\s", " "));
         } else if (verb == "restore") {
-            windows->restoreTable(); // as a start does, after the board is shown
+            // As a start does, after the board is shown.
+            windows->restoreTable();
+            windows->restoreCoachWindow();
+        } else if (verb == "keep") {
+            windows->keepForNextRun();
+        } else if (verb == "move") {
+            windowNamed(rest.at(0)).move(rest.at(1).toInt(), rest.at(2).toInt()); // as on a screen this one is not
         } else if (verb == "prefs") {
             QSettings prefs(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/daxo/daxo.conf",
                             QSettings::IniFormat);
             for (const QString& key : prefs.allKeys()) {
                 const QVariant value = prefs.value(key);
                 out << "Prefs " + key + "=" + (value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
-                                                                                     : value.toString());
+                                               : value.typeId() == QMetaType::QByteArray
+                                                   ? QString("(%1 bytes)").arg(value.toByteArray().size())
+                                                   : value.toString());
             }
         } else if (verb == "start") {
             start(rest);

@@ -106,36 +106,6 @@ TEST_F(CoachTest, ThePrintedAnalysisDrawsItsLegendAsTheScreenDoes)
     EXPECT_LT(differing, legend.width() * legend.height() / 100) << "of " << legend.width() * legend.height();
 }
 
-// Whether the coach window was open, and where, comes back with the next
-// run; a place that no longer stands well beside the board is found anew.
-TEST_F(CoachTest, TheCoachWindowIsRememberedFromRunToRun)
-{
-    windows.keepForNextRun();
-    EXPECT_FALSE(Preferences().coachOpen());
-    window.show();
-    CoachWindow& coach = openCoach();
-    const QPoint placed = coach.pos();
-    windows.keepForNextRun();
-    EXPECT_TRUE(Preferences().coachOpen());
-
-    test::TestStrategySource other;
-    {
-        Windows next{dice, messages, printers, other};
-        next.main().show();
-        next.restoreCoachWindow();
-        ASSERT_NE(next.findCoachWindow(), nullptr);
-        EXPECT_TRUE(next.findCoachWindow()->isVisible());
-        EXPECT_EQ(next.findCoachWindow()->pos(), placed);
-    }
-
-    coach.move(5000, 5000); // as on a screen this one is not
-    windows.keepForNextRun();
-    Windows next{dice, messages, printers, other};
-    next.main().show();
-    next.restoreCoachWindow();
-    EXPECT_EQ(next.findCoachWindow()->pos(), placed);
-}
-
 // Opening the coach window, from the menu or at the start of a run, leaves
 // the keyboard on the board: its keys go on working.
 TEST_F(CoachTest, TheCoachWindowLeavesTheKeyboardToTheBoard)
