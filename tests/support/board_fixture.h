@@ -64,11 +64,9 @@ class PdfPrinters final : public PrinterPort, public Script<Choice> {
 public:
     QStringList files; // printed into, in the order the dialogs were answered
     QStringList documents; // what each dialog was asked for
-    int dialogs = 0;
 
     std::unique_ptr<QPrinter> choosePrinter(QWidget*, const QString& document) override
     {
-        ++dialogs;
         documents << document;
         const Choice choice = next(Choice::Cancel, "a print dialog");
         if (choice == Choice::Cancel)
@@ -150,24 +148,6 @@ protected:
     {
         dice.queue(faces);
         click("Command1");
-    }
-
-    QString cellText(Cell cell) { return find<QLineEdit>(QString::fromStdString(name(cell)))->text(); }
-    QString panelText(int panel) { return find<QLabel>(QString("Panel%1").arg(panel))->text(); }
-    QStringList panels()
-    {
-        QStringList texts;
-        for (int panel = 1; panel <= 6; ++panel)
-            texts << panelText(panel);
-        return texts;
-    }
-
-    // The die picture shows the image its face picture held when it was copied.
-    bool dieShows(int die, int face)
-    {
-        const QString source = QString("Picture%1").arg(face == 0 ? 7 : face);
-        return find<PictureBox>(QString("Picture%1").arg(7 + die))->picture().cacheKey() ==
-               find<PictureBox>(source)->picture().cacheKey();
     }
 
     // Scores the boxes Command2 to Command13 but `skip`, one a turn with
