@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/picture_box.h"
+#include "widgets/status_panel.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -101,6 +102,9 @@ private:
         } else if (const auto* label = qobject_cast<const QLabel*>(&control)) {
             shown = label->text();
             line += " label " + quoted(shown);
+            // A status panel too narrow for its text shortens what it shows.
+            if (const auto* panel = qobject_cast<const StatusPanel*>(label); panel && panel->shownText() != shown)
+                line += " shown " + quoted(panel->shownText());
             const QColor ink = label->palette().color(QPalette::WindowText);
             if (ink != label->window()->palette().color(QPalette::WindowText))
                 line += " in " + ink.name();
