@@ -89,6 +89,11 @@ protected:
         // among the questions.
         QObject::connect(&windows->computerTurns(), &ComputerTurns::announced,
                          [this](const QString& news) { said << "Heard " + news; });
+        // The desktop opens the addresses asked, unless a script says it cannot.
+        windows->main().setUrlOpener([this](const QUrl& url) {
+            said << "Opened " + url.toString();
+            return addressesOpen;
+        });
         windows->main().show();
     }
     ~WindowScript() override
@@ -256,6 +261,8 @@ protected:
                 controlOf<QWidget>(rest.at(0).section('/', 0, 0), rest.at(0).section('/', 1))->setFocus();
             QWidget* focus = QApplication::focusWidget();
             QTest::keySequence(focus && focus->window() == &window ? focus : &window, QKeySequence(rest.at(1)));
+        } else if (verb == "addresses") {
+            addressesOpen = rest.value(0) != "unopenable";
         } else if (verb == "queue") {
             for (const QString& face : rest)
                 dice.scripted.queue({face.toInt()});
@@ -442,6 +449,7 @@ protected:
     }
 
     qsizetype dialogsTold = 0, filesTold = 0;
+    bool addressesOpen = true;
     // Every test starts on a first start: no settings, no history.
     test::NoFiles noFiles;
     ScriptedOrSeeded dice;
