@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <set>
 
@@ -22,6 +23,35 @@ namespace {
 
 Seat human(std::string name) { return {.kind = Seat::Kind::Human, .name = std::move(name)}; }
 Seat computer(std::string level) { return {.kind = Seat::Kind::Computer, .level = std::move(level)}; }
+
+// What a table tells its windows, a line each: the board passed (and
+// whether its box may still be undone), the places at the end, and each
+// sheet of a table left or finished, event by event.
+struct TableNews final : TableListener {
+    explicit TableNews(std::function<void(const std::string&)> write) : write(std::move(write)) {}
+    void boardPassed(int seat) override
+    {
+        write("Passed to seat " + std::to_string(seat) + (game && game->canUndo() ? ", its box undoable" : ""));
+    }
+    void tableEnded(const std::vector<int>& places) override
+    {
+        std::string line = "Places";
+        for (const int place : places)
+            line += " " + std::to_string(place);
+        write(line);
+    }
+    void tableLeft(const std::vector<GameRecord>& left) override { records("Left", left); }
+    void records(const std::string& title, const std::vector<GameRecord>& sheets)
+    {
+        for (std::size_t seat = 0; seat < sheets.size(); ++seat) {
+            write(title + " seat " + std::to_string(seat));
+            for (const GameEvent& event : sheets[seat].events())
+                write("  " + test::lineOf(event));
+        }
+    }
+    std::function<void(const std::string&)> write;
+    const Game* game = nullptr;
+};
 
 // Humans at one board, played from a script as the game's own are, with
 // the table's news among the game's: the board passed after each box, each
@@ -34,22 +64,7 @@ TEST(TableScript, IsWhatItsTranscriptSays)
     test::Transcriber out;
     Game game{dice, out};
     game.addListener(out);
-    struct News final : TableListener {
-        explicit News(test::Transcriber& out) : out(out) {}
-        void boardPassed(int seat) override { out.write("Passed to seat " + std::to_string(seat)); }
-        void tableEnded(const std::vector<int>& places) override
-        {
-            std::string line = "Places";
-            for (const int place : places)
-                line += " " + std::to_string(place);
-            out.write(line);
-        }
-        void tableLeft(const std::vector<GameRecord>& left) override
-        {
-            out.write("Left by " + std::to_string(left.size()) + " seats");
-        }
-        test::Transcriber& out;
-    } news(out);
+    TableNews news([&](const std::string& line) { out.write(line); });
     std::optional<Table> table;
     const std::vector<std::string> heard = test::playScript(path, out, [&](const std::string& action) {
         const std::vector<std::string> words = test::wordsOf(action);
@@ -189,38 +204,18 @@ TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
 std::vector<std::string> aSeededTable(const solver::Strategy& strategy)
 {
     std::vector<std::string> said;
-    struct Telling final : QuestionPort, TableListener {
-        explicit Telling(std::vector<std::string>& said) : said(said) {}
+    struct Asking final : QuestionPort {
+        explicit Asking(std::vector<std::string>& said) : said(said) {}
         Answer ask(const Question& question) override
         {
             said.push_back("Ask " + question.title);
             return question.title == "Warning !" ? Answer::Yes : Answer::No;
         }
-        void boardPassed(int to) override
-        {
-            said.push_back("passed " + std::to_string(to) + (game && game->canUndo() ? ", its box undoable" : ""));
-        }
-        void tableEnded(const std::vector<int>& places) override
-        {
-            std::string line = "ended";
-            for (const int place : places)
-                line += " " + std::to_string(place);
-            said.push_back(line);
-        }
-        void tableLeft(const std::vector<GameRecord>& left) override { records("left", left); }
-        void records(const std::string& title, const std::vector<GameRecord>& sheets)
-        {
-            for (std::size_t seat = 0; seat < sheets.size(); ++seat) {
-                said.push_back(title + " seat " + std::to_string(seat));
-                for (const GameEvent& event : sheets[seat].events())
-                    said.push_back("  " + test::lineOf(event));
-            }
-        }
         std::vector<std::string>& said;
-        const Game* game = nullptr;
-    } telling(said);
+    } asking(said);
+    TableNews telling([&](const std::string& line) { said.push_back(line); });
     RandomDiceSource dice(99);
-    ComputerAnswers answers(telling);
+    ComputerAnswers answers(asking);
     Game game(dice, answers);
     telling.game = &game;
     game.setCaption(Label::Label20, "E");
@@ -253,7 +248,7 @@ std::vector<std::string> aSeededTable(const solver::Strategy& strategy)
         }
     }
     EXPECT_TRUE(table.over());
-    telling.records("finished", {table.recordOf(0), table.recordOf(1), table.recordOf(2)});
+    telling.records("Finished", {table.recordOf(0), table.recordOf(1), table.recordOf(2)});
     EXPECT_NEAR(solver::judge(table.recordOf(2), strategy).totalLoss, 0, 1e-9) << "perfect play takes the best always";
     table.removeListener(telling);
     return said;
