@@ -1,43 +1,20 @@
-#include "coach/analysis_offer.h"
 #include "coach/analysis_sheet.h"
-#include "coach/analysis_window.h"
 #include "coach/coach_texts.h"
-#include "coach/coach_guide.h"
-#include "coach/coach.h"
 #include "coach/coach_window.h"
-#include "coach/waiting_window.h"
-#include "players/players_window.h"
-#include "players/ranking_window.h"
-#include "players/scoreboard_window.h"
-#include "scores/new_high_score_window.h"
-#include "i18n/language_window.h"
-#include "shell/about_window.h"
 #include "solver/game_analysis.h"
-#include "storage/preferences.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "widgets/mark_overlay.h"
 #include "widgets/sheet_printing.h"
 
-#include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <functional>
-#include <QProcess>
-#include <QRadioButton>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QLegend>
 #include <QPainter>
 #include <QPicture>
-#include <QProgressBar>
-#include <QRegularExpression>
-#include <QTextBrowser>
+#include <QTest>
 
 namespace daxo {
 namespace {

@@ -1,8 +1,10 @@
+#include "i18n/language_window.h"
 #include "scores/scores_texts.h"
 #include "support/board_fixture.h"
 #include "support/eventually.h"
 #include "support/snapshot.h"
 #include "widgets/languages.h"
+#include "widgets/secondary_window.h"
 #include "widgets/status_panel.h"
 
 #include <QAccessible>
