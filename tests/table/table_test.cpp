@@ -171,9 +171,7 @@ TEST(ComputerChoice, EachDecisionDrawsANumberOfItsOwn)
 TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
 {
     const solver::Strategy& strategy = test::wholeTable();
-    struct Confirming final : QuestionPort {
-        Answer ask(const Question& question) override { return question.title == "Warning !" ? Answer::Yes : Answer::No; }
-    } confirming;
+    test::AcceptingRefusals confirming;
     RandomDiceSource dice(5);
     ComputerAnswers answers(confirming);
     Game game(dice, answers);
