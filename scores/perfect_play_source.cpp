@@ -28,8 +28,14 @@ PerfectPlaySource::PerfectPlaySource(StrategySource& strategies, int games, QStr
     , games_(games)
     , cachePath_(std::move(cachePath))
 {
+    // Another run may have kept the games while this one waited for its
+    // table: they are read rather than played again.
     connect(&strategies_, &StrategySource::ready, this, [this] {
-        if (requested_ && !statistics_)
+        if (!requested_ || statistics_)
+            return;
+        if (readCache())
+            Q_EMIT ready();
+        else
             play();
     });
 }

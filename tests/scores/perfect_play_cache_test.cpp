@@ -1,6 +1,7 @@
 #include "scores/perfect_play_source.h"
 #include "support/test_strategy_source.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -11,8 +12,16 @@ namespace {
 
 constexpr const char* kMeans = "[1,2,3,4,5,6,7,8,9,10,11,12]";
 
+void write(const QString& path, const std::string& json)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(json.data(), static_cast<qint64>(json.size()));
+}
+
 // A cache is taken only whole and for the same games: else the figures are
-// worked out again (here never, as the table is held back). The counts of
+// worked out again (here never, as the table is held back), unless another
+// run kept them meanwhile. The counts of
 // a damaged cache must not make it spread out more scores than games.
 TEST(PerfectPlayCache, IsTakenOnlyWhenSound)
 {
@@ -39,12 +48,9 @@ TEST(PerfectPlayCache, IsTakenOnlyWhenSound)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir folder;
-        QFile file(folder.filePath("perfect.json"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.json.data(), static_cast<qint64>(c.json.size()));
-        file.close();
+        write(folder.filePath("perfect.json"), c.json);
         test::TestStrategySource held(true);
-        PerfectPlaySource source(held, 4, file.fileName());
+        PerfectPlaySource source(held, 4, folder.filePath("perfect.json"));
         source.request();
         ASSERT_EQ(source.statistics() != nullptr, c.taken);
         EXPECT_TRUE(held.requested() != c.taken) << "the work starts only without a cache";
@@ -54,6 +60,17 @@ TEST(PerfectPlayCache, IsTakenOnlyWhenSound)
             EXPECT_DOUBLE_EQ(source.statistics()->mean, 0.75);
         }
     }
+    // Kept by another run while this one waited for its table: read, not
+    // played again.
+    QTemporaryDir folder;
+    test::TestStrategySource held(true);
+    PerfectPlaySource source(held, 4, folder.filePath("perfect.json"));
+    source.request();
+    write(folder.filePath("perfect.json"), cache(1, 4, kMeans, "[1,3]"));
+    held.release();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(source.statistics());
+    EXPECT_EQ(source.statistics()->totals, (std::vector<int>{0, 1, 1, 1}));
 }
 
 } // namespace
