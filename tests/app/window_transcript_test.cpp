@@ -26,16 +26,20 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTableWidget>
+#include <QHeaderView>
 #include <QTest>
 #include <QWindow>
 
@@ -70,12 +74,15 @@ class WindowScript : public ::testing::TestWithParam<QString> {
 protected:
     WindowScript()
     {
-        // Perfect play's own games too are a first start's to play.
-        QFile::remove(PerfectPlaySource::defaultCachePath());
         messages.whenAsked = [this](const Question& question) {
             said << "Ask " + QString::fromStdString(question.title) + ": " +
                         QString::fromStdString(question.prompt).replace("\r\n", "\\r\\n");
+            // The end's question takes the focus only once the last box was
+            // heard: the news before the winners' (said at once) stood its pause.
+            if (clock.elapsed() < earlierNewsStands)
+                said << "Asked before the last box was heard";
         };
+        clock.start();
         start(QLocale::system().uiLanguages());
     }
 
@@ -88,7 +95,11 @@ protected:
         // What screen readers hear of the computers' turns, in its place
         // among the questions.
         QObject::connect(&windows->computerTurns(), &ComputerTurns::announced,
-                         [this](const QString& news) { said << "Heard " + news; });
+                         [this](const QString& news) {
+                             said << "Heard " + news;
+                             const qint64 pause = newsPause(pace, static_cast<std::size_t>(news.size()), false).count();
+                             earlierNewsStands = std::exchange(lastNewsStands, clock.elapsed() + pause * 9 / 10);
+                         });
         // The desktop opens the addresses asked, unless a script says it cannot.
         windows->main().setUrlOpener([this](const QUrl& url) {
             said << "Opened " + url.toString();
@@ -116,7 +127,9 @@ protected:
     // was asked, so that what it tells comes after the action that caused it.
     void settle()
     {
-        test::eventually([&] { return !windows->seating().computerInPlay(); });
+        // At the slow pace a script acts in the computers' turns.
+        if (pace != Pace::Slow)
+            test::eventually([&] { return !windows->seating().computerInPlay(); });
         if (const auto* scoreboard = qobject_cast<const ScoreboardWindow*>(windows->existingWindow("Marque")))
             test::eventually([&] { return !scoreboard->chancesComing(); });
         // Perfect play's own games, once its table is ready.
@@ -158,14 +171,25 @@ protected:
             Seats seats;
             for (const QString& word : rest)
                 seats.push_back(seatOf(word));
-            windows->computerTurns().setPace(Pace::Instant);
+            windows->computerTurns().setPace(pace);
             windows->seating().seat(seats, windows->game().languageCode());
+        } else if (verb == "pace") {
+            pace = paceOfKey(rest.at(0).toStdString());
+            windows->computerTurns().setPace(pace);
         } else if (verb == "cheat") {
             windows->about().Image_Click(); // the About picture shows the cheat panel
             controlOf<QAbstractButton>("Daxo", rest.value(0) == "off" ? "Option2" : "Option1")->click();
         } else if (verb == "table") {
-            if (rest.value(0) == "ready")
+            // A table still being worked out: perfect play's own games are
+            // not known yet either, though a test before kept them.
+            const QString games = PerfectPlaySource::defaultCachePath();
+            if (rest.value(0) == "held") {
+                QFile::remove(games + ".held");
+                QFile::rename(games, games + ".held");
+            } else {
+                QFile::rename(games + ".held", games);
                 strategies.release();
+            }
         } else if (verb == "hint") {
             windows->askForHint();
         } else if (verb == "await") {
@@ -260,7 +284,29 @@ protected:
             if (rest.at(0).contains('/'))
                 controlOf<QWidget>(rest.at(0).section('/', 0, 0), rest.at(0).section('/', 1))->setFocus();
             QWidget* focus = QApplication::focusWidget();
-            QTest::keySequence(focus && focus->window() == &window ? focus : &window, QKeySequence(rest.at(1)));
+            QWidget* target = focus && focus->window() == &window ? focus : &window;
+            // Its modifiers go down a moment before the key, as a hand's do.
+            const QKeySequence keys(rest.at(1));
+            constexpr std::pair<Qt::KeyboardModifier, Qt::Key> kModifiers[] = {
+                {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::ShiftModifier, Qt::Key_Shift}};
+            for (const auto& [modifier, key] : kModifiers) {
+                if (keys[0].keyboardModifiers() & modifier)
+                    QTest::keyPress(target, key);
+            }
+            QTest::qWait(20);
+            QTest::keySequence(target, keys);
+            for (const auto& [modifier, key] : kModifiers) {
+                if (keys[0].keyboardModifiers() & modifier)
+                    QTest::keyRelease(target, key);
+            }
+        } else if (verb == "menu") {
+            // A menu of the bar opened by the mouse a moment, and left.
+            auto* bar = windowNamed(rest.at(0)).findChild<QMenuBar*>();
+            const QMenu* menu = controlOf<QMenu>(rest.at(0), rest.at(1));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            QTest::qWait(20);
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
         } else if (verb == "addresses") {
             addressesOpen = rest.value(0) != "unopenable";
         } else if (verb == "queue") {
@@ -281,6 +327,27 @@ protected:
                     out << "  " + control->objectName() + " " + box(QRect(control->mapTo(&window, QPoint()), control->size())) +
                                (control == window.focusWidget() ? " focused" : "");
             }
+            // A table's columns in the room it gives them, and any text too
+            // wide for its column.
+            for (const QTableWidget* table : window.findChildren<QTableWidget*>()) {
+                QStringList widths, cut;
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    widths << QString::number(table->columnWidth(column));
+                    const auto cuts = [&](const QFontMetrics& metrics, const QString& text) {
+                        for (const QString& line : text.split('\n')) {
+                            if (metrics.horizontalAdvance(line) > table->columnWidth(column))
+                                cut << '"' + line + '"';
+                        }
+                    };
+                    cuts(table->horizontalHeader()->fontMetrics(), table->horizontalHeaderItem(column)->text());
+                    for (int row = 0; row < table->rowCount(); ++row) {
+                        if (const QTableWidgetItem* cell = table->item(row, column))
+                            cuts(QFontMetrics(cell->font().resolve(table->font())), cell->text());
+                    }
+                }
+                out << "  " + table->objectName() + " columns " + widths.join(' ') + " in " +
+                           QString::number(table->viewport()->width()) + (cut.isEmpty() ? "" : ", cutting " + cut.join(' '));
+            }
             // The order Tab takes, from the control that has the focus.
             QStringList tabs;
             for (QWidget* at = window.focusWidget(); at && !tabs.contains(at->objectName()); at = at->nextInFocusChain()) {
@@ -289,8 +356,13 @@ protected:
             }
             out << "  Tab order: " + tabs.join(' ');
         } else if (verb == "resize") {
-            // As a window manager that stops nothing, on a bare X server.
-            windowNamed(rest.at(0)).windowHandle()->resize(rest.at(1).toInt(), rest.at(2).toInt());
+            // As a window manager that stops nothing, on a bare X server; or
+            // to the smallest the window allows.
+            QWidget& window = windowNamed(rest.at(0));
+            if (rest.at(1) == "smallest")
+                window.resize(window.minimumSize());
+            else
+                window.windowHandle()->resize(rest.at(1).toInt(), rest.at(2).toInt());
         } else if (verb == "mouse") {
             QTest::mouseClick(controlOf<QWidget>(rest.at(0), rest.at(1)), Qt::LeftButton);
         } else if (verb == "buttons") {
@@ -450,6 +522,9 @@ protected:
 
     qsizetype dialogsTold = 0, filesTold = 0;
     bool addressesOpen = true;
+    Pace pace = Pace::Instant;
+    QElapsedTimer clock;
+    qint64 earlierNewsStands = 0, lastNewsStands = 0; // until when the news before the last, and the last, stand
     // Every test starts on a first start: no settings, no history.
     test::NoFiles noFiles;
     ScriptedOrSeeded dice;

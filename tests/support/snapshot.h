@@ -145,7 +145,12 @@ private:
         QStringList heads;
         for (int column = 0; column < table.columnCount(); ++column) {
             const QTableWidgetItem* head = table.horizontalHeaderItem(column);
-            heads << quoted(head ? head->text() : QString());
+            const QString shown = head ? head->text() : QString();
+            // A head cut short is whole in its tip and for screen readers.
+            const QString tip = head ? head->toolTip() : QString();
+            const QString said = head ? head->data(Qt::AccessibleTextRole).toString() : QString();
+            heads << quoted(shown) + (tip.isEmpty() || tip == shown ? "" : " tip " + quoted(tip)) +
+                         (said.isEmpty() || said == shown || said == tip ? "" : " said " + quoted(said));
         }
         add(line + " table " + heads.join(" | ") + (table.isHidden() ? " hidden" : "") + spoken(table, {}));
         for (int row = 0; row < table.rowCount(); ++row) {
