@@ -307,6 +307,13 @@ protected:
             QTest::qWait(20);
             if (QWidget* popup = QApplication::activePopupWidget())
                 popup->close();
+        } else if (verb == "activate") {
+            windowNamed(rest.at(0)).activateWindow(); // as a window manager may, or the player
+        } else if (verb == "active") {
+            // Which window holds the keyboard, a moment after.
+            QTest::qWait(100);
+            const QWidget* active = QApplication::activeWindow();
+            out << "Active " + (active ? active->objectName() : QString("none"));
         } else if (verb == "addresses") {
             addressesOpen = rest.value(0) != "unopenable";
         } else if (verb == "queue") {
