@@ -30,29 +30,23 @@ inline QByteArray settingsFileContents()
 }
 
 // Answers the program's questions as the test scripted them, and keeps
-// every question asked and every notice shown. A combination not on the
-// dice may be confirmed without a script, and questions left unscripted
-// answered No, for the tests that play whole games at a table.
+// every notice shown. A combination not on the dice may be confirmed
+// without a script.
 class Messages final : public PlayerMessages {
 public:
     Answer ask(const Question& question) override
     {
-        asked.push_back(question);
         if (whenAsked)
             whenAsked(question);
         if (confirmRefusals && (question.title == "Attention !" || question.title == "Warning !"))
             return Answer::Yes;
-        if (answers.exhausted() && !everyAnswerScripted)
-            return Answer::No;
         return answers.next(Answer::No, "a question");
     }
     void inform(const QString& title, const QString& text) override { notices << title + ": " + text; }
 
     Script<Answer> answers;
-    std::vector<Question> asked;
     std::function<void(const Question&)> whenAsked;
     bool confirmRefusals = false;
-    bool everyAnswerScripted = true;
     QStringList notices;
 };
 

@@ -37,54 +37,58 @@ qint64 overlapOf(const QRect& a, const QRect& b)
     return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
 }
 
+// Where a window goes: on the board's right at its own size and level
+// with it, beside the board, lined up with it above or below rather than
+// off a corner, or over its edge, the least that can be.
+enum class Where { Right, Beside, LinedUp, OverItsEdge };
+
 struct Case {
     const char* window;
     QSize size, smallest;
     QSize screen;
-    bool besideTheBoard; // else over its edge, the least that can be
+    Where where;
 };
 
-// The coach, the analysis and the statistics on the screens players have.
+// The coach, the analysis, the statistics and a wide bar on the screens
+// players have.
 TEST(WindowPlacement, BesideTheBoardWhereThereIsRoomNeverOverTheMenuOrTheDice)
 {
     const QSize coach(380, 330), coachLeast(320, 300), analysis(720, 600), analysisLeast(560, 420),
         statistics(820, 640), statisticsLeast(640, 480);
     const Case cases[] = {
-        {"coach", coach, coachLeast, {1920, 1080}, true},
-        {"coach", coach, coachLeast, {1366, 768}, true},
-        {"coach", coach, coachLeast, {1280, 800}, true},
-        {"coach", coach, coachLeast, {1280, 1024}, true},
-        {"analysis", analysis, analysisLeast, {1920, 1080}, true},
-        {"analysis", analysis, analysisLeast, {1366, 768}, false},
-        {"analysis", analysis, analysisLeast, {1280, 800}, false},
-        {"statistics", statistics, statisticsLeast, {1920, 1080}, true},
-        {"statistics", statistics, statisticsLeast, {1366, 768}, false},
-        {"statistics", statistics, statisticsLeast, {1280, 800}, false},
+        {"coach", coach, coachLeast, {1920, 1080}, Where::Right},
+        {"coach", coach, coachLeast, {1366, 768}, Where::Beside},
+        {"coach", coach, coachLeast, {1280, 800}, Where::Beside},
+        {"coach", coach, coachLeast, {1280, 1024}, Where::Beside},
+        {"analysis", analysis, analysisLeast, {1920, 1080}, Where::Beside},
+        {"analysis", analysis, analysisLeast, {1366, 768}, Where::OverItsEdge},
+        {"analysis", analysis, analysisLeast, {1280, 800}, Where::OverItsEdge},
+        {"statistics", statistics, statisticsLeast, {1920, 1080}, Where::Beside},
+        {"statistics", statistics, statisticsLeast, {1366, 768}, Where::OverItsEdge},
+        {"statistics", statistics, statisticsLeast, {1280, 800}, Where::OverItsEdge},
+        {"a bar", {340, 90}, {340, 90}, {1280, 800}, Where::LinedUp},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + " on " + std::to_string(c.screen.width()) + "x" +
                      std::to_string(c.screen.height()));
         const PlacementRequest request = onScreen(c.screen, c.size, c.smallest);
         const QRect place = placeBesideBoard(request);
-        EXPECT_TRUE(request.screen.contains(place)) << ::testing::PrintToString(place);
+        SCOPED_TRACE(::testing::PrintToString(place));
+        EXPECT_TRUE(request.screen.contains(place));
         for (const QRect& clear : request.keepClear)
-            EXPECT_FALSE(place.intersects(clear)) << ::testing::PrintToString(place);
+            EXPECT_FALSE(place.intersects(clear));
         EXPECT_GE(place.width(), request.smallest.width());
         EXPECT_GE(place.height(), request.smallest.height());
-        EXPECT_EQ(overlapOf(place, request.board) == 0, c.besideTheBoard) << ::testing::PrintToString(place);
+        EXPECT_EQ(overlapOf(place, request.board) == 0, c.where != Where::OverItsEdge);
         EXPECT_TRUE(standsWell(place, request));
+        if (c.where == Where::Right) {
+            EXPECT_EQ(place, QRect(request.board.topRight() + QPoint(1 + 8, 0), request.preferred));
+        }
+        if (c.where == Where::LinedUp) {
+            EXPECT_EQ(place.left(), request.board.left());
+            EXPECT_TRUE(place.bottom() < request.board.top() || place.top() > request.board.bottom());
+        }
     }
-}
-
-// Where it fits whole, the window keeps its own size, on the board's right
-// and level with it.
-TEST(WindowPlacement, OnTheRightAtItsOwnSizeWhenItFits)
-{
-    const PlacementRequest request = onScreen({1920, 1080}, {380, 330}, {320, 300});
-    const QRect place = placeBesideBoard(request);
-    EXPECT_EQ(place.size(), request.preferred);
-    EXPECT_EQ(place.left(), request.board.right() + 1 + 8);
-    EXPECT_EQ(place.top(), request.board.top());
 }
 
 // A second window keeps clear of the first where it can.
@@ -96,16 +100,6 @@ TEST(WindowPlacement, BesideTheOtherWindowsWhereItCan)
     const QRect place = placeBesideBoard(request);
     EXPECT_FALSE(place.intersects(coach)) << ::testing::PrintToString(place);
     EXPECT_FALSE(place.intersects(request.board.adjusted(-8, -8, 8, 8))) << ::testing::PrintToString(place);
-}
-
-// Above the board's corner is not beside it: a window too wide for the
-// room on the right goes above or below, lined up with the board.
-TEST(WindowPlacement, LinedUpWithTheBoardRatherThanOffACorner)
-{
-    const PlacementRequest request = onScreen({1280, 800}, {340, 90}, {340, 90});
-    const QRect place = placeBesideBoard(request);
-    EXPECT_EQ(place.left(), request.board.left()) << ::testing::PrintToString(place);
-    EXPECT_TRUE(place.bottom() < request.board.top() || place.top() > request.board.bottom());
 }
 
 // A place saved on a wider screen is no place on a narrow one, nor one over
