@@ -14,14 +14,6 @@ namespace {
 
 using test::Choice;
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
 // What printing prints, and how it tells a sheet that could not be printed,
 // is the window scripts' (tests/data/windows/09-printing.txt).
 using Printing = test::BoardFixture;
@@ -50,7 +42,9 @@ struct Placement {
 Placement placementOf(const QString& pdf)
 {
     QTemporaryDir folder;
-    run("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, folder.filePath("page")});
+    QProcess render;
+    render.start("pdftoppm", {"-r", "72", "-png", "-singlefile", pdf, folder.filePath("page")});
+    render.waitForFinished(20000);
     const QImage page(folder.filePath("page.png"));
     QRect inked;
     for (int y = 0; y < page.height(); ++y)

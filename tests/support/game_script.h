@@ -88,27 +88,21 @@ inline std::vector<std::string> wordsOf(const std::string& line)
     return words;
 }
 
-inline Cell cellNamed(const std::string& name)
+// The cell or button a script names, as Cell or Button numbers them.
+template <typename Control>
+Control named(const std::string& wanted, int count, Control (*numbered)(int))
 {
-    for (int n = 1; n <= kCellCount; ++n) {
-        if (daxo::name(cell(n)) == name)
-            return cell(n);
+    for (int n = 1; n <= count; ++n) {
+        if (daxo::name(numbered(n)) == wanted)
+            return numbered(n);
     }
-    ADD_FAILURE() << "no cell " << name;
-    return Cell::Text1;
+    ADD_FAILURE() << "nothing named " << wanted;
+    return numbered(1);
 }
 
-inline Button buttonNamed(const std::string& name)
-{
-    for (int n = 1; n <= kButtonCount; ++n) {
-        if (daxo::name(button(n)) == name)
-            return button(n);
-    }
-    ADD_FAILURE() << "no button " << name;
-    return Button::Command1;
-}
+inline Cell cellNamed(const std::string& name) { return named(name, kCellCount, cell); }
+inline Button buttonNamed(const std::string& name) { return named(name, kButtonCount, button); }
 
-// Everything of the sheet a player can see, in one line each.
 inline void writeState(const Game& game, Transcriber& out)
 {
     std::string texts = "State texts:", sheet = "State sheet:", buttons = "State buttons:", rest = "State";
