@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QProcess>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -39,7 +40,6 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QHeaderView>
 #include <QTest>
 #include <QWindow>
 
