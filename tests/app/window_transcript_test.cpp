@@ -314,6 +314,17 @@ protected:
             QTest::qWait(100);
             const QWidget* active = QApplication::activeWindow();
             out << "Active " + (active ? active->objectName() : QString("none"));
+        } else if (verb == "windows") {
+            // The windows shown, each once, over the window they belong to;
+            // a modal one blocks the board.
+            QStringList shown;
+            for (const QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible())
+                    shown << top->objectName() + (top->parentWidget() ? " over " + top->parentWidget()->objectName() : "") +
+                                 (top->isModal() ? " modal" : "");
+            }
+            shown.sort();
+            out << "Shown " + shown.join(", ");
         } else if (verb == "addresses") {
             addressesOpen = rest.value(0) != "unopenable";
         } else if (verb == "queue") {

@@ -83,19 +83,5 @@ TEST_F(Printing, SheetsLieCentredWithinTheMargins)
     }
 }
 
-TEST_F(Printing, ThePlayersSheetFollowsTheTotal)
-{
-    auto sheet = [&](Cell c) {
-        return windows.sheets().playerSheet().findChild<QLineEdit*>(QString::fromStdString(name(c)))->text();
-    };
-    EXPECT_EQ((QStringList{sheet(Cell::Text6), sheet(Cell::Text12), sheet(Cell::Text20)}), (QStringList{"", "0", "0"}));
-    window.game().setText(Cell::Text6, "0"); // leaves the subtotal, and so the total, as they were
-    EXPECT_EQ(sheet(Cell::Text6), "");
-    throwDice({2, 2, 3, 3, 3});
-    click("Command8");
-    EXPECT_EQ((QStringList{sheet(Cell::Text6), sheet(Cell::Text14), sheet(Cell::Text20)}),
-              (QStringList{"0", "20", "20"}));
-}
-
 } // namespace
 } // namespace daxo

@@ -1,4 +1,3 @@
-#include "game/rules_texts.h"
 #include "shell/about_window.h"
 #include "shell/rules_window.h"
 #include "support/board_fixture.h"
@@ -14,25 +13,6 @@ namespace daxo {
 namespace {
 
 using SecondaryWindows = test::BoardFixture;
-
-TEST_F(SecondaryWindows, EachOpensOnceAboveTheBoardWithoutBlockingIt)
-{
-    window.show();
-    for (int i = 0; i < 3; ++i) {
-        find<QAction>("apropos")->trigger();
-        find<QAction>("regle")->trigger();
-    }
-    EXPECT_EQ(window.findChildren<AboutWindow*>().size() + window.findChildren<RulesWindow*>().size(), 2);
-    for (QWidget* secondary : std::initializer_list<QWidget*>{windows.findAbout(), windows.findRules()}) {
-        EXPECT_TRUE(secondary->isVisible());
-        EXPECT_EQ(secondary->parentWidget(), &window);
-        EXPECT_EQ(secondary->windowType(), Qt::Dialog);
-        EXPECT_FALSE(secondary->isModal());
-    }
-    // Closing the board closes them too.
-    window.close();
-    EXPECT_FALSE(windows.findAbout()->isVisible() || windows.findRules()->isVisible());
-}
 
 // A window is never squeezed below what its contents need, even when more
 // comes to show in it once it is open, and grown, it stays on the screen.
