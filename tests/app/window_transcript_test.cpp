@@ -508,14 +508,18 @@ protected:
         return bytes;
     }
 
-    // Which picture set the board's six faces and its five dice look like.
+    // Which picture set the board's six faces and its five dice look like:
+    // the first of all the sets' faces each looks like, told as set:face
+    // when it is another face.
     QString facesShown()
     {
         const auto setOf = [](const PictureBox& picture, int face) {
             const QImage shown = picture.picture().pixmap(49, 49).toImage();
-            for (int set = 1; set <= 5; ++set) {
-                if (face > 0 && shown == faceImage(set, face).pixmap(49, 49).toImage())
-                    return QString::number(set);
+            for (int set = 1; set <= kPictureSetCount; ++set) {
+                for (int other = 1; other <= 6 && face > 0; ++other) {
+                    if (shown == faceImage(set, other).pixmap(49, 49).toImage())
+                        return other == face ? QString::number(set) : QString("%1:%2").arg(set).arg(other);
+                }
             }
             return QString("-");
         };

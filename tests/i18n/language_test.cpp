@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 
@@ -19,12 +18,6 @@
 
 namespace daxo {
 namespace {
-
-QString yesNo()
-{
-    QMessageBox box(QMessageBox::Warning, "", "", QMessageBox::Yes | QMessageBox::No);
-    return box.button(QMessageBox::Yes)->text() + "/" + box.button(QMessageBox::No)->text();
-}
 
 // The windows a player can open, but those that only come at a game's end.
 constexpr const char* kWindows[] = {"Daxo",  "Apropos", "Règle",        "Pictures", "Printer1",
@@ -196,7 +189,6 @@ std::map<std::string, QStringList> throughLanguages(const std::vector<std::strin
             for (const QString& control : unnamed(window))
                 ADD_FAILURE() << code << " " << name << ": " << control.toStdString() << " has no name";
         }
-        lines << "Yes/No " + yesNo();
     }
     return seen;
 }
