@@ -287,18 +287,18 @@ protected:
             QWidget* target = focus && focus->window() == &window ? focus : &window;
             // Its modifiers go down a moment before the key, as a hand's do.
             const QKeySequence keys(rest.at(1));
-            constexpr std::pair<Qt::KeyboardModifier, Qt::Key> kModifiers[] = {
-                {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::ShiftModifier, Qt::Key_Shift}};
-            for (const auto& [modifier, key] : kModifiers) {
-                if (keys[0].keyboardModifiers() & modifier)
-                    QTest::keyPress(target, key);
-            }
+            const auto modifiers = [&](bool down) {
+                constexpr std::pair<Qt::KeyboardModifier, Qt::Key> kModifiers[] = {
+                    {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::ShiftModifier, Qt::Key_Shift}};
+                for (const auto& [modifier, key] : kModifiers) {
+                    if (keys[0].keyboardModifiers() & modifier)
+                        down ? QTest::keyPress(target, key) : QTest::keyRelease(target, key);
+                }
+            };
+            modifiers(true);
             QTest::qWait(20);
             QTest::keySequence(target, keys);
-            for (const auto& [modifier, key] : kModifiers) {
-                if (keys[0].keyboardModifiers() & modifier)
-                    QTest::keyRelease(target, key);
-            }
+            modifiers(false);
         } else if (verb == "menu") {
             // A menu of the bar opened by the mouse a moment, and left.
             auto* bar = windowNamed(rest.at(0)).findChild<QMenuBar*>();

@@ -103,6 +103,7 @@ Control named(const std::string& wanted, int count, Control (*numbered)(int))
 inline Cell cellNamed(const std::string& name) { return named(name, kCellCount, cell); }
 inline Button buttonNamed(const std::string& name) { return named(name, kButtonCount, button); }
 
+// Everything of the sheet a player can see, in one line each.
 inline void writeState(const Game& game, Transcriber& out)
 {
     std::string texts = "State texts:", sheet = "State sheet:", buttons = "State buttons:", rest = "State";
