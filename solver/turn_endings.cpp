@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace daxo::solver {
 namespace {
@@ -69,38 +70,33 @@ const Throws& throws()
 // The chances of the ways the turn ends, by box and points.
 using Endings = std::array<std::array<double, kMostPoints + 1>, kBoxCount>;
 
-// One decision: `mass` shared among the actions by `policy`, given their
-// values in the engine's order; the share of each returned in `shares`.
-void share(std::span<const double> values, double mass, const Policy& policy, std::span<double> shares)
-{
-    std::size_t first = 0;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        if (values[i] > values[first])
-            first = i;
-    }
-    std::fill(shares.begin(), shares.end(), 0.0);
-    if (policy.temperature <= 0) {
-        shares[first] = mass;
-        return;
-    }
-    double total = 0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        shares[i] = policy.weight(values[first] - values[i]);
-        total += shares[i];
-    }
-    for (double& s : shares)
-        s *= mass / total;
-}
-
+// Walks a turn's decisions forward, sharing each point's chance among the
+// actions by the policy. What the walk needs again and again is worked out
+// once a turn: each free box's score of each outcome, and, above the
+// temperature 0, each action's weight. An action's weight is taken against
+// the turn's best value rather than its decision's, which leaves every
+// decision's shares as they are (the common factor cancels) and spares an
+// exponential for each action of each decision: a keep's value is the
+// same whatever the dice it is kept from.
 class TurnWalk {
 public:
     TurnWalk(const Position& position, const TurnValues& turn, const Policy& policy)
-        : position_(position), turn_(turn), policy_(policy)
+        : turn_(turn), drawn_(policy.temperature > 0)
     {
         for (int b = 0; b < kBoxCount; ++b) {
             if (!(position.used & (1u << b)))
                 free_.push_back(static_cast<Box>(b));
         }
+        points_.resize(kOutcomeCount * free_.size());
+        const auto& scores = outcomeScores();
+        for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
+            for (std::size_t i = 0; i < free_.size(); ++i)
+                points_[at(outcome, i)] = scoreOf(free_[i], scores[static_cast<std::size_t>(outcome)], position);
+        }
+        for (const Box box : free_)
+            nothing_.push_back(scoreOf(box, OutcomeScore{}, position));
+        if (drawn_)
+            weigh(policy);
     }
 
     // The turn from its start: the first throw, or a box scored for nothing.
@@ -110,9 +106,9 @@ public:
         for (const Box box : free_)
             values.push_back(turn_.scoringBeforeThrowing[static_cast<std::size_t>(box)]);
         std::vector<double> shares(values.size());
-        share(values, 1.0, policy_, shares);
+        shareAtStart(values, shares);
         for (std::size_t i = 0; i < free_.size(); ++i)
-            end(free_[i], scoreOf(free_[i], OutcomeScore{}, position_), shares[i + 1]);
+            end(free_[i], nothing_[i], shares[i + 1]);
         std::array<double, kSetCount> at{};
         const DiceSets& sets = DiceSets::instance();
         for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome)
@@ -148,6 +144,52 @@ public:
     }
 
 private:
+    std::size_t at(int outcome, std::size_t box) const
+    {
+        return static_cast<std::size_t>(outcome - kFirstOutcome) * free_.size() + box;
+    }
+
+    void weigh(const Policy& policy)
+    {
+        double best = turn_.firstThrow;
+        for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
+            for (const Box box : free_)
+                best = std::max(best, turn_.scoring[static_cast<std::size_t>(outcome)][static_cast<std::size_t>(box)]);
+        }
+        for (int set = 0; set < kFirstOutcome; ++set)
+            best = std::max({best, turn_.keepWithTwoLeft[static_cast<std::size_t>(set)],
+                             turn_.keepWithOneLeft[static_cast<std::size_t>(set)]});
+        boxWeights_.resize(points_.size());
+        for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
+            for (std::size_t i = 0; i < free_.size(); ++i) {
+                const double value = turn_.scoring[static_cast<std::size_t>(outcome)][static_cast<std::size_t>(free_[i])];
+                boxWeights_[at(outcome, i)] = policy.weight(best - value);
+            }
+        }
+        for (int set = 0; set < kFirstOutcome; ++set) {
+            keepWeights_[0][static_cast<std::size_t>(set)] = policy.weight(best - turn_.keepWithOneLeft[static_cast<std::size_t>(set)]);
+            keepWeights_[1][static_cast<std::size_t>(set)] = policy.weight(best - turn_.keepWithTwoLeft[static_cast<std::size_t>(set)]);
+        }
+        policy_ = policy;
+    }
+
+    // The turn's first decision, taken as any other: the weights of its
+    // few actions need no sharing.
+    void shareAtStart(std::span<const double> values, std::span<double> shares) const
+    {
+        const std::size_t first = static_cast<std::size_t>(std::ranges::max_element(values) - values.begin());
+        std::ranges::fill(shares, 0.0);
+        if (!drawn_) {
+            shares[first] = 1.0;
+            return;
+        }
+        double total = 0;
+        for (std::size_t i = 0; i < values.size(); ++i)
+            total += shares[i] = policy_.weight(values[first] - values[i]);
+        for (double& s : shares)
+            s /= total;
+    }
+
     void end(Box box, int points, double chance)
     {
         endings_[static_cast<std::size_t>(box)][static_cast<std::size_t>(points)] += chance;
@@ -155,32 +197,13 @@ private:
 
     // Each outcome shown with `throwsLeft` throws left decided, the dice
     // kept thrown again, until every turn has scored its box.
-    void fromThrows(std::array<double, kSetCount> at, int throwsLeft)
+    void fromThrows(const std::array<double, kSetCount>& at, int throwsLeft)
     {
         const Throws& table = throws();
-        const std::vector<double>& keepValues = throwsLeft >= 2 ? turn_.keepWithTwoLeft : turn_.keepWithOneLeft;
         std::array<double, kSetCount> kept{};
-        std::vector<double> values, shares;
         for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
-            const double mass = at[static_cast<std::size_t>(outcome)];
-            if (mass <= 0)
-                continue;
-            const auto& scoring = turn_.scoring[static_cast<std::size_t>(outcome)];
-            values.clear();
-            for (const Box box : free_)
-                values.push_back(scoring[static_cast<std::size_t>(box)]);
-            const std::vector<int>& keeps = table.keeps[static_cast<std::size_t>(outcome)];
-            if (throwsLeft > 0) {
-                for (const int set : keeps)
-                    values.push_back(keepValues[static_cast<std::size_t>(set)]);
-            }
-            shares.resize(values.size());
-            share(values, mass, policy_, shares);
-            const OutcomeScore& dice = outcomeScores()[static_cast<std::size_t>(outcome)];
-            for (std::size_t i = 0; i < free_.size(); ++i)
-                end(free_[i], scoreOf(free_[i], dice, position_), shares[i]);
-            for (std::size_t i = free_.size(); i < values.size(); ++i)
-                kept[static_cast<std::size_t>(keeps[i - free_.size()])] += shares[i];
+            if (const double mass = at[static_cast<std::size_t>(outcome)]; mass > 0)
+                decide(outcome, mass, throwsLeft, kept);
         }
         if (throwsLeft == 0)
             return;
@@ -194,10 +217,57 @@ private:
         fromThrows(next, throwsLeft - 1);
     }
 
-    const Position& position_;
+    // The dice `outcome` shown with `mass`: a box scored, or some kept.
+    void decide(int outcome, double mass, int throwsLeft, std::array<double, kSetCount>& kept)
+    {
+        const auto& scoring = turn_.scoring[static_cast<std::size_t>(outcome)];
+        const std::vector<int> noKeep;
+        const std::vector<int>& keeps = throwsLeft > 0 ? throws().keeps[static_cast<std::size_t>(outcome)] : noKeep;
+        const std::vector<double>& keepValues = throwsLeft >= 2 ? turn_.keepWithTwoLeft : turn_.keepWithOneLeft;
+        if (drawn_) {
+            const auto& keepWeights = keepWeights_[throwsLeft >= 2 ? 1 : 0];
+            double total = 0;
+            for (std::size_t i = 0; i < free_.size(); ++i)
+                total += boxWeights_[this->at(outcome, i)];
+            for (const int set : keeps)
+                total += keepWeights[static_cast<std::size_t>(set)];
+            // Weights too small to count, at a temperature near 0, leave
+            // the decision to the best action, as at 0.
+            if (total > 0) {
+                const double scale = mass / total;
+                for (std::size_t i = 0; i < free_.size(); ++i)
+                    end(free_[i], points_[this->at(outcome, i)], boxWeights_[this->at(outcome, i)] * scale);
+                for (const int set : keeps)
+                    kept[static_cast<std::size_t>(set)] += keepWeights[static_cast<std::size_t>(set)] * scale;
+                return;
+            }
+        }
+        // The first of the best in the engine's order: the boxes, then the
+        // keeps.
+        std::size_t first = 0;
+        double best = scoring[static_cast<std::size_t>(free_[0])];
+        for (std::size_t i = 1; i < free_.size(); ++i) {
+            if (const double value = scoring[static_cast<std::size_t>(free_[i])]; value > best)
+                best = value, first = i;
+        }
+        for (std::size_t k = 0; k < keeps.size(); ++k) {
+            if (const double value = keepValues[static_cast<std::size_t>(keeps[k])]; value > best)
+                best = value, first = free_.size() + k;
+        }
+        if (first < free_.size())
+            end(free_[first], points_[this->at(outcome, first)], mass);
+        else
+            kept[static_cast<std::size_t>(keeps[first - free_.size()])] += mass;
+    }
+
     const TurnValues& turn_;
-    const Policy& policy_;
+    bool drawn_;
+    Policy policy_{};
     std::vector<Box> free_;
+    std::vector<int> points_;        // by outcome and free box
+    std::vector<double> boxWeights_; // the same, above the temperature 0
+    std::array<std::array<double, kSetCount>, 2> keepWeights_{}; // by set, with one and two throws left
+    std::vector<int> nothing_;       // each free box scored before throwing
     Endings endings_{};
 };
 
