@@ -16,7 +16,7 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/daxo/perfect-play.table";
     // The installed game reads the table it was built with; a build run
     // from its folder has none there, and works it out into the cache once.
-    const QString shipped = QCoreApplication::applicationDirPath() + "/" DAXO_SHIPPED_DATA "/perfect-play.table";
+    const QString data = QCoreApplication::applicationDirPath() + "/" DAXO_SHIPPED_DATA;
     background_ = std::make_unique<solver::BackgroundStrategy>([this] {
         QMetaObject::invokeMethod(
             this,
@@ -29,7 +29,9 @@ BackgroundStrategySource::BackgroundStrategySource(QObject* parent)
                 }
             },
             Qt::QueuedConnection);
-    }, solver::SolveOptions{}, QFile::encodeName(cache).toStdString(), QFile::encodeName(shipped).toStdString());
+    }, solver::SolveOptions{}, QFile::encodeName(cache).toStdString(),
+       QFile::encodeName(data + "/perfect-play.table").toStdString(),
+       QFile::encodeName(data + "/opening-futures.table").toStdString());
 }
 
 // The worker stops and is joined before this object's signals go.
@@ -38,6 +40,8 @@ BackgroundStrategySource::~BackgroundStrategySource() { background_.reset(); }
 void BackgroundStrategySource::request() { background_->start(); }
 
 const solver::Strategy* BackgroundStrategySource::strategy() const { return background_->strategy(); }
+
+const solver::OpeningFutures* BackgroundStrategySource::openings() const { return background_->openings(); }
 
 double BackgroundStrategySource::progress() const { return background_->progress(); }
 

@@ -18,6 +18,7 @@ public:
 
     void request() override;
     const solver::Strategy* strategy() const override;
+    const solver::OpeningFutures* openings() const override;
     double progress() const override;
 
 private:

@@ -33,7 +33,7 @@ void ChancesSource::start()
     if (worker_.joinable() || !strategy || !asked_ || asked_ == worked_)
         return;
     if (!table_ || !worked_ || worked_->game != asked_->game)
-        table_ = std::make_unique<TableChances>(*strategy);
+        table_ = std::make_unique<TableChances>(*strategy, strategies_.openings());
     worked_ = asked_;
     worker_ = std::jthread([this, point = *asked_, table = table_.get()] {
         std::optional<std::vector<solver::WinChance>> chances = table->at(point.players);

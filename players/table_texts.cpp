@@ -2,7 +2,6 @@
 
 #include "pace.h"
 #include "table/levels.h"
-#include "table/table_chances.h"
 #include "widgets/languages.h"
 #include "widgets/level_names.h"
 
@@ -214,10 +213,8 @@ QString TableTexts::chanceOfWinning() const
 
 QString TableTexts::chanceTip() const
 {
-    //: %1 the boxes every player must have scored first.
     return tr("Each player's chance of winning: a computer's as it plays, a human's if they play perfectly from "
-              "here. Worked out once every player has scored %1 boxes.")
-        .arg(TableChances::kBoxesScoredFirst);
+              "here.");
 }
 
 QString TableTexts::share(double share) const

@@ -5,11 +5,12 @@
 namespace daxo::solver {
 
 BackgroundStrategy::BackgroundStrategy(Notify notify, SolveOptions options, std::filesystem::path cache,
-                                       std::filesystem::path shipped)
+                                       std::filesystem::path shipped, std::filesystem::path openings)
     : notify_(std::move(notify))
     , options_(std::move(options))
     , cache_(std::move(cache))
     , shipped_(std::move(shipped))
+    , openingsFile_(std::move(openings))
 {
 }
 
@@ -27,6 +28,10 @@ void BackgroundStrategy::start()
             if (notify_)
                 notify_();
         };
+        if (!openingsFile_.empty()) {
+            if (std::optional<OpeningFutures> read = OpeningFutures::read(openingsFile_))
+                openings_ = std::make_unique<OpeningFutures>(std::move(*read));
+        }
         std::optional<Strategy> solved;
         for (const std::filesystem::path& kept : {shipped_, cache_}) {
             if (!solved && !kept.empty())

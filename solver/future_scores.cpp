@@ -1,6 +1,9 @@
 #include "future_scores.h"
 
+#include "opening_futures.h"
 #include "state_space.h"
+
+#include <algorithm>
 
 namespace daxo::solver {
 
@@ -42,8 +45,8 @@ void PointsDistribution::addShifted(const PointsDistribution& other, int points,
         chances_[static_cast<std::size_t>(n + points)] += weight * other.chances_[static_cast<std::size_t>(n)];
 }
 
-FutureScores::FutureScores(const Strategy& strategy, Policy policy)
-    : strategy_(strategy), policy_(policy)
+FutureScores::FutureScores(const Strategy& strategy, Policy policy, const OpeningFutures* openings)
+    : strategy_(strategy), policy_(policy), openings_(openings)
 {
 }
 
@@ -55,9 +58,22 @@ const PointsDistribution& FutureScores::toCome(const Position& position)
     const std::size_t state = StateSpace::instance().stateOf(position);
     if (const auto found = known_.find(state); found != known_.end())
         return found->second;
+    if (openings_) {
+        if (std::optional<PointsDistribution> read = openings_->toCome(policy_, position))
+            return known_.emplace(state, std::move(*read)).first->second;
+    }
     const TurnValues turn = strategy_.turn(position);
     PointsDistribution points = toComeAfter(position, turnEndings(position, turn, policy_));
     return known_.emplace(state, std::move(points)).first->second;
+}
+
+void FutureScores::forgetAllBut(std::span<const unsigned> boxSets)
+{
+    const StateSpace& space = StateSpace::instance();
+    std::erase_if(known_, [&](const auto& known) {
+        const unsigned mask = space.maskOf(known.first);
+        return std::ranges::none_of(boxSets, [mask](unsigned from) { return (mask & from) == from; });
+    });
 }
 
 PointsDistribution FutureScores::toComeAfterThrow(const Position& position, const FaceCounts& dice, int throwsLeft)

@@ -2,7 +2,9 @@
 
 #include "turn_endings.h"
 
+#include <span>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace daxo::solver {
@@ -10,6 +12,8 @@ namespace daxo::solver {
 // The chances of each number of points: chance(n) for n = 0, 1, 2, ...
 class PointsDistribution {
 public:
+    PointsDistribution() = default;
+    explicit PointsDistribution(std::vector<double> chances) : chances_(std::move(chances)) {}
     // Certainly `points`.
     static PointsDistribution certainly(int points);
 
@@ -26,14 +30,18 @@ private:
     std::vector<double> chances_;
 };
 
+class OpeningFutures;
+
 // The points still to come from each position between turns, as a
 // distribution, for a player who decides by `policy` with the engine's
 // values: worked out exactly from the ways each turn ends, each position
-// once and kept.
+// once and kept; those of a game's first turns read from `openings` when
+// they hold the policy.
 class FutureScores {
 public:
-    // The strategy must outlive this object and cover every position asked.
-    FutureScores(const Strategy& strategy, Policy policy);
+    // The strategy, and the openings if any, must outlive this object; the
+    // strategy must cover every position asked.
+    FutureScores(const Strategy& strategy, Policy policy, const OpeningFutures* openings = nullptr);
 
     const PointsDistribution& toCome(const Position& position);
     // From dice shown within a turn, with `throwsLeft` throws left.
@@ -43,12 +51,16 @@ public:
     PointsDistribution toComeAfter(const Position& position, const std::vector<TurnEnding>& endings);
 
     std::size_t positionsKnown() const { return known_.size(); }
+    // Lets go of the positions that follow none of these box sets: those
+    // that the players at them can no longer reach.
+    void forgetAllBut(std::span<const unsigned> boxSets);
     const Strategy& strategy() const { return strategy_; }
     const Policy& policy() const { return policy_; }
 
 private:
     const Strategy& strategy_;
     Policy policy_;
+    const OpeningFutures* openings_;
     std::unordered_map<std::size_t, PointsDistribution> known_; // by state
 };
 

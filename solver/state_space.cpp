@@ -112,6 +112,11 @@ int StateSpace::laneOf(const Position& position) const
            limitIndexOf(position.used, position.plus, position.moins);
 }
 
+unsigned StateSpace::maskOf(std::size_t state) const
+{
+    return static_cast<unsigned>(std::ranges::upper_bound(firstState_, state) - firstState_.begin() - 1);
+}
+
 bool StateSpace::canMake(unsigned upper, int subtotal) const
 {
     return subtotal >= 0 && subtotal <= kMaxSubtotal && reachable_[upper & kNumberBoxes].test(static_cast<std::size_t>(subtotal));

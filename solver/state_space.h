@@ -29,6 +29,8 @@ public:
 
     std::size_t stateCount() const { return firstState_.back(); }
     std::size_t firstState(unsigned mask) const { return firstState_[mask]; }
+    // The box set of a state.
+    unsigned maskOf(std::size_t state) const;
     int laneCount(unsigned mask) const { return subCount(mask & kNumberBoxes) * limitCount(mask); }
 
     // The subtotals told apart with these number boxes scored; the first

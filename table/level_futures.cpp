@@ -1,13 +1,37 @@
 #include "level_futures.h"
 
+#include "winning_choice.h"
+
 namespace daxo {
 
-LevelFutures::LevelFutures(const solver::Strategy& strategy) : strategy_(strategy) {}
+LevelFutures::LevelFutures(const solver::Strategy& strategy, const solver::OpeningFutures* openings)
+    : strategy_(strategy), openings_(openings)
+{
+}
+
+namespace {
+
+// A human, and a computer that plays to win, reckoned as perfect play.
+double temperatureOf(const Level* level) { return level && !level->playsToWin ? level->temperature : 0.0; }
+
+} // namespace
 
 solver::FutureScores& LevelFutures::of(const Level* level)
 {
-    const double temperature = level && !level->playsToWin ? level->temperature : 0.0;
-    return scores_.try_emplace(temperature, strategy_, solver::Policy{temperature}).first->second;
+    const double temperature = temperatureOf(level);
+    return scores_.try_emplace(temperature, strategy_, solver::Policy{temperature}, openings_).first->second;
+}
+
+void LevelFutures::forgetAllBut(std::span<const Opponent> players)
+{
+    for (auto& [temperature, scores] : scores_) {
+        std::vector<unsigned> boxSets;
+        for (const Opponent& player : players) {
+            if (temperatureOf(player.level) == temperature)
+                boxSets.push_back(player.point.position.used);
+        }
+        scores.forgetAllBut(boxSets);
+    }
 }
 
 std::size_t LevelFutures::positionsKnown() const

@@ -6,15 +6,20 @@
 
 namespace daxo {
 
-TableChances::TableChances(const solver::Strategy& strategy) : futures_(strategy) {}
+TableChances::TableChances(const solver::Strategy& strategy, const solver::OpeningFutures* openings)
+    : futures_(strategy, openings)
+{
+}
 
 std::optional<std::vector<solver::WinChance>> TableChances::at(std::span<const Opponent> players)
 {
     // The players far enough are worked out even while another is not, so
     // that the chances come quickly once the last of them is.
     std::vector<solver::PointsDistribution> finals;
+    futures_.forgetAllBut(players);
+    const int boxesFirst = futures_.readsOpenings() ? 0 : kBoxesScoredFirst;
     for (const Opponent& player : players) {
-        if (std::popcount(player.point.position.used) >= kBoxesScoredFirst)
+        if (std::popcount(player.point.position.used) >= boxesFirst)
             finals.push_back(solver::finalTotal(player.point, futures_.of(player.level)));
     }
     if (players.empty() || finals.size() < players.size())

@@ -10,16 +10,18 @@
 
 namespace daxo {
 
-// Every player's chance of winning from where the table stands, exactly:
-// each one's final total under their way of playing (a human's under
-// perfect play from there), their futures independent of one another.
-// Worked out live once every player has scored enough boxes that what is
-// left of their games takes a fraction of a second; what it works out
-// serves the next positions of the game.
+// Every player's chance of winning from where the table stands: each one's
+// final total under their way of playing (a human's under perfect play
+// from there), their futures independent of one another. A game's first
+// positions are read from the openings the package holds, the others
+// worked out exactly as they come; what it works out serves the next
+// positions of the game. Without the openings, the chances wait until
+// every player has scored enough boxes that what is left of their games
+// takes a fraction of a second.
 class TableChances {
 public:
-    // The boxes each player must have scored before the chances are
-    // worked out: from there a position takes a few milliseconds on
+    // Without the openings, the boxes each player must have scored before
+    // the chances are worked out: from there a position takes a few milliseconds on
     // average, under 0.3 s at the 99th percentile and about a second at
     // the most (the first after a player's sixth box, whose future comes
     // from nothing), and the distributions kept stay within some tens of
@@ -27,8 +29,8 @@ public:
     // up to 1.5 s.
     static constexpr int kBoxesScoredFirst = 6;
 
-    // The strategy must outlive the chances.
-    explicit TableChances(const solver::Strategy& strategy);
+    // The strategy, and the openings if any, must outlive the chances.
+    explicit TableChances(const solver::Strategy& strategy, const solver::OpeningFutures* openings = nullptr);
 
     // The players' chances in their order, or nothing while some player
     // is too early in their game.

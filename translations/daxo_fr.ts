@@ -1235,7 +1235,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+46"/>
+        <location filename="../players/table_texts.cpp" line="+45"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — joue pour gagner, environ %1 points par partie</translation>
@@ -1423,13 +1423,12 @@
         <translation>Victoire en&#xa0;%</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here. Worked out once every player has scored %1 boxes.</source>
-        <extracomment>%1 the boxes every player must have scored first.</extracomment>
-        <translation>La chance de gagner de chaque joueur&#xa0;: celle d&apos;un ordinateur tel qu&apos;il joue, celle d&apos;un humain s&apos;il joue parfaitement à partir d&apos;ici. Calculée dès que chaque joueur a rempli %1 cases.</translation>
+        <location line="+5"/>
+        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here.</source>
+        <translation>La chance de gagner de chaque joueur&#xa0;: celle d&apos;un ordinateur tel qu&apos;il joue, celle d&apos;un humain s&apos;il joue parfaitement à partir d&apos;ici.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>

@@ -1237,7 +1237,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+46"/>
+        <location filename="../players/table_texts.cpp" line="+45"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — gra o zwycięstwo, około %1 pkt na grę</translation>
@@ -1427,13 +1427,12 @@
         <translation>Wygrana (%)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here. Worked out once every player has scored %1 boxes.</source>
-        <extracomment>%1 the boxes every player must have scored first.</extracomment>
-        <translation>Szansa wygranej każdego gracza: komputera tak, jak gra, człowieka, jeśli odtąd zagra idealnie. Liczona, gdy każdy gracz wypełni %1 pól.</translation>
+        <location line="+5"/>
+        <source>Each player&apos;s chance of winning: a computer&apos;s as it plays, a human&apos;s if they play perfectly from here.</source>
+        <translation>Szansa wygranej każdego gracza: komputera tak, jak gra, człowieka, jeśli odtąd zagra idealnie.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>

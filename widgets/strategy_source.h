@@ -4,6 +4,7 @@
 
 namespace daxo {
 namespace solver {
+class OpeningFutures;
 class Strategy;
 } // namespace solver
 
@@ -19,6 +20,9 @@ public:
     virtual void request() = 0;
     // The table once it is ready, else nullptr.
     virtual const solver::Strategy* strategy() const = 0;
+    // Once the table is ready: every level's futures from a game's first
+    // positions, when the package holds them, else nullptr.
+    virtual const solver::OpeningFutures* openings() const { return nullptr; }
     // The share of the work done, from 0 to 1.
     virtual double progress() const = 0;
 

@@ -20,9 +20,11 @@ for file in games/daxo games/daxo-coach share/man/man6/daxo-coach.6.gz \
     [[ -f "$prefix/$file" ]] || fail "missing $file"
 done
 # What a package ships that the sanitizers' build leaves out: perfect
-# play's table, worked out when it was built.
+# play's table and every level's openings, worked out when it was built.
 if [[ "$package" == "--package" ]]; then
-    [[ -s "$prefix/share/daxo/perfect-play.table" ]] || fail "missing share/daxo/perfect-play.table"
+    for table in perfect-play opening-futures; do
+        [[ -s "$prefix/share/daxo/$table.table" ]] || fail "missing share/daxo/$table.table"
+    done
 fi
 for size in 16 22 24 32 48 64 128 256; do
     icon="share/icons/hicolor/${size}x${size}/apps/$id.png"

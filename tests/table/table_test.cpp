@@ -1,5 +1,6 @@
 #include "game/random_dice_source.h"
 #include "solver/game_analysis.h"
+#include "solver/opening_futures.h"
 #include "support/random_games.h"
 #include "support/game_script.h"
 #include "support/whole_table.h"
@@ -308,6 +309,24 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     }
     const std::vector<Opponent> tooEarly{{late, perfect}, {early, perfect}};
     EXPECT_FALSE(chances.at(tooEarly));
+
+    // With the openings the build works out, from the first throw on.
+    const std::optional<solver::OpeningFutures> openings = solver::OpeningFutures::read(DAXO_TEST_OPENINGS);
+    if (!openings)
+        return;
+    TableChances fromTheStart(test::wholeTable(), &*openings);
+    EXPECT_TRUE(fromTheStart.at(tooEarly));
+    const solver::GamePoint start;
+    const auto even = fromTheStart.at(std::vector<Opponent>{{start, perfect}, {start, nullptr}});
+    ASSERT_TRUE(even);
+    EXPECT_DOUBLE_EQ((*even)[0].win, 0.5);
+    EXPECT_GT((*even)[0].shared, 0.005);
+    EXPECT_GT((*fromTheStart.at(std::vector<Opponent>{{start, perfect}, {start, beginner}}))[0].win, 0.85);
+    solver::GamePoint sixes = start;
+    sixes.throwsMade = 1;
+    sixes.dice = {0, 0, 0, 0, 0, 5};
+    EXPECT_GT((*fromTheStart.at(std::vector<Opponent>{{sixes, perfect}, {start, perfect}}))[0].win, 0.6)
+        << "five sixes at the first throw";
 }
 
 TEST(TableGame, IsWhatItsTranscriptSays)
