@@ -6,14 +6,17 @@
 # error of its mean over 100,000 games (by default) from `daxo-coach
 # simulate`; the level that plays to win against perfect play, over
 # 1,000,000 games by default; how long a computer's step takes once
-# perfect play is worked out; and how long the scoreboard's chances of
-# winning take at tables of 2, 3 and 6.
+# perfect play is worked out; how long the scoreboard's chances of
+# winning take at tables of 2, 3 and 6, and how far they are from the exact
+# chances at tables of each level (each of these runs works out the whole
+# game's futures of its level exactly: 2 minutes and 4 GiB).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > /dev/null
-cmake --build build-bench --target daxo-coach table_bench chances_bench
+cmake --build build-bench --target daxo-coach table_bench chances_bench opening_futures_table
+openings=build-bench/share/daxo/opening-futures.table
 
 games=${1:-100000}
 echo "| level | games | mean | sd | standard error | mean loss a decision |"
@@ -26,5 +29,10 @@ build-bench/tools/daxo-coach simulate --level competitive --against perfect --ga
 build-bench/bench/table_bench 2000
 build-bench/bench/table_bench 300 competitive perfect
 for players in 2 3 6; do
-    build-bench/bench/chances_bench 20 "$players"
+    build-bench/bench/chances_bench 20 "$players" "$openings"
+done
+for level in beginner regular strong perfect; do
+    for players in 2 3 6; do
+        build-bench/bench/chances_bench 10 "$players" "$openings" "$level"
+    done
 done
