@@ -32,13 +32,19 @@ std::vector<SheetLine> sheetLines(bool several)
     return lines;
 }
 
+// At a table, once its chances are worked out, what each player can
+// expect as they play (a computer at its level), kept like the chances
+// until the next point's come: a beginner does not expect perfect play's
+// total. Alone, or until then, perfect play's.
 QString expectedOf(const GameRecord& record, const RecordSummary& summary, const solver::Strategy* strategy,
-                   const TableTexts& texts)
+                   const std::optional<double>& asTheyPlay, const TableTexts& texts)
 {
     if (record.touchedByCheat())
         return QString::fromUtf8("—");
     if (summary.finished())
         return texts.points(summary.total);
+    if (asTheyPlay)
+        return texts.points(*asTheyPlay);
     if (!strategy)
         return texts.working();
     return texts.points(solver::expectedFinal(solver::pointOf(record), *strategy));
@@ -78,7 +84,13 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
             case Line::Subtotal: cells << QString::number(summary.subtotal); break;
             case Line::Bonus: cells << QString::number(summary.bonus); break;
             case Line::Total: cells << QString::number(summary.total); break;
-            case Line::Expected: cells << expectedOf(records[seat], summary, strategy, texts); break;
+            case Line::Expected: {
+                std::optional<double> asTheyPlay;
+                if (chances.chances)
+                    asTheyPlay = (*chances.chances)[seat].expected;
+                cells << expectedOf(records[seat], summary, strategy, asTheyPlay, texts);
+                break;
+            }
             case Line::Chance: cells << chanceOf(records[seat], seat, chances, texts); break;
             }
         }

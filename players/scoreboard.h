@@ -19,10 +19,11 @@ class Strategy;
 // Every player's sheet side by side, as the scoreboard shows and prints it:
 // a column for each player, a row for each of the twelve boxes in the
 // sheet's order with the subtotal and the bonus after the number boxes,
-// the total, and the final score each can expect under perfect play from
-// where they stand: the points on the sheet and the engine's value of the
-// rest, so that the table sees who is really ahead; and, at a table of
-// several, each one's chance of winning.
+// the total, and the final score each can expect from where they stand:
+// the points on the sheet and the engine's value of the rest (at a table,
+// once its chances come, a computer's as it plays), so that the table sees
+// who is really ahead; and, at a table of several, each one's chance of
+// winning.
 struct Scoreboard {
     QString heading; // "Partie n°3 — Marie joue"
     QStringList players;

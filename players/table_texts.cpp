@@ -202,7 +202,8 @@ QString TableTexts::expectedFinal() const { return tr("Expected final"); }
 
 QString TableTexts::expectedTip() const
 {
-    return tr("The points on the sheet and what perfect play still expects from it: who is really ahead.");
+    return tr("The points on the sheet and what each one can still expect, a computer as it plays and a human "
+              "playing perfectly from here: who is really ahead.");
 }
 
 QString TableTexts::chanceOfWinning() const

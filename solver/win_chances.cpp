@@ -60,7 +60,8 @@ std::vector<WinChance> winChances(std::span<const PointsDistribution> finals)
         std::vector<PointsDistribution> others(finals.begin(), finals.end());
         others.erase(others.begin() + static_cast<std::ptrdiff_t>(player));
         const WinShares shares(others);
-        chances.push_back({shares.chanceOfWinning(finals[player]), shares.chanceOfSharing(finals[player])});
+        chances.push_back({shares.chanceOfWinning(finals[player]), shares.chanceOfSharing(finals[player]),
+                           finals[player].mean()});
     }
     return chances;
 }

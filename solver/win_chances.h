@@ -9,8 +9,9 @@ namespace daxo::solver {
 
 // A player's chances at the end of a game.
 struct WinChance {
-    double win = 0;    // equal totals at the top share the win equally
-    double shared = 0; // of ending first with another, or several
+    double win = 0;      // equal totals at the top share the win equally
+    double shared = 0;   // of ending first with another, or several
+    double expected = 0; // the final total's mean
 };
 
 // What each final total wins against the others' final totals, their
@@ -35,7 +36,7 @@ private:
 // The chances of each of the players whose final totals have these
 // distributions, their futures independent of one another: the chance that
 // each one's total beats every other's, a first place shared counting its
-// share. The wins sum to 1.
+// share, and the total each can expect. The wins sum to 1.
 std::vector<WinChance> winChances(std::span<const PointsDistribution> finals);
 
 } // namespace daxo::solver

@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Die Punkte auf dem Blatt und was perfektes Spiel noch davon erwartet: wer wirklich vorn liegt.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Die Punkte auf dem Blatt und was jeder noch erwarten kann, ein Computer, wie er spielt, und ein Mensch, der von hier an perfekt spielt: wer wirklich vorn liegt.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Siegchance (%)</translation>

@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Los puntos de la hoja y lo que el juego perfecto aún espera de ella: quién va realmente en cabeza.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Los puntos de la hoja y lo que cada uno aún puede esperar, un ordenador tal como juega y un humano jugando perfectamente desde aquí: quién va realmente en cabeza.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Victoria (%)</translation>

@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Les points de la feuille et ce que le jeu parfait en attend encore&#xa0;: qui mène vraiment.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Les points de la feuille et ce que chacun peut encore en attendre, un ordinateur tel qu&apos;il joue et un humain jouant parfaitement à partir d&apos;ici&#xa0;: qui mène vraiment.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Victoire en&#xa0;%</translation>

@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>I punti sul foglio e quanto il gioco perfetto se ne attende ancora: chi è davvero in testa.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>I punti sul foglio e quanto ognuno può ancora aspettarsi, un computer come gioca e un umano che gioca perfettamente da qui: chi è davvero in testa.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Vittoria (%)</translation>

@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>De punten op het blad en wat perfect spel er nog van verwacht: wie werkelijk voorstaat.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>De punten op het blad en wat ieder nog kan verwachten, een computer zoals hij speelt en een mens die vanaf hier perfect speelt: wie werkelijk voorstaat.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Winkans (%)</translation>

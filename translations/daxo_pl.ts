@@ -1417,11 +1417,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Punkty na karcie i to, czego gra doskonała jeszcze się po niej spodziewa: kto naprawdę prowadzi.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Punkty na karcie i to, czego każdy może się jeszcze spodziewać, komputer tak, jak gra, a człowiek grający odtąd idealnie: kto naprawdę prowadzi.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Wygrana (%)</translation>

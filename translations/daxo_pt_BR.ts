@@ -1413,11 +1413,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Os pontos da folha e o que o jogo perfeito ainda espera dela: quem está mesmo na frente.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Os pontos da folha e o que cada um ainda pode esperar, um computador como ele joga e um humano jogando perfeitamente daqui em diante: quem está mesmo na frente.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Vitória (%)</translation>

@@ -1417,11 +1417,11 @@
     </message>
     <message>
         <location line="+4"/>
-        <source>The points on the sheet and what perfect play still expects from it: who is really ahead.</source>
-        <translation>Очки на листе и то, чего идеальная игра ещё от него ждёт: кто на самом деле впереди.</translation>
+        <source>The points on the sheet and what each one can still expect, a computer as it plays and a human playing perfectly from here: who is really ahead.</source>
+        <translation>Очки на листе и то, чего ещё может ожидать каждый — компьютер, играя как играет, и человек, играя безупречно с этого момента: кто на самом деле впереди.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>The scoreboard&apos;s row of each player&apos;s chance of winning, in per cent: short.</extracomment>
         <translation>Победа (%)</translation>
