@@ -45,15 +45,27 @@ public:
     static std::vector<std::uint8_t> encode(const PointsDistribution& points);
     static PointsDistribution decode(std::span<const std::uint8_t> kept);
 
+    OpeningFutures(OpeningFutures&&) noexcept;
+    OpeningFutures& operator=(OpeningFutures&&) noexcept;
+    ~OpeningFutures();
+
 private:
+    OpeningFutures() = default;
+
     struct Openings {
         double temperature = 0;
-        std::vector<std::uint32_t> start; // by opening, into `bytes`; one more at the end
-        std::vector<std::uint8_t> bytes;
+        std::size_t first = 0;            // of its distributions in the file's body
+        std::vector<std::uint32_t> start; // by opening, from `first`; one more at the end
     };
     const Openings* find(const Policy& policy) const;
+    std::span<const std::uint8_t> body() const;
 
     std::vector<Openings> byPolicy_;
+    // The file's body: worked out, or mapped from the file as it is read,
+    // which spares copying its megabytes before the first hint.
+    std::vector<char> workedOut_;
+    void* mapped_ = nullptr;
+    std::size_t mappedSize_ = 0;
 };
 
 } // namespace daxo::solver
