@@ -1,7 +1,8 @@
 // Measures the scoreboard's chances of winning: how long they take after
 // each box and each throw of whole table games of computers (the first
 // positions of each game that has them worked out included, when the
-// futures come from nothing), and the distributions they keep; with the
+// futures come from nothing), what the turn of the player in play needs
+// worked out ahead, as the board waits, and the distributions they keep; with the
 // openings the package ships, and with a level for every seat, how far
 // each chance shown is from the exact one, turn by turn:
 //   chances_bench [games] [players] [OPENINGS [LEVEL]]
@@ -43,7 +44,7 @@ double residentMiB()
 }
 
 struct Times {
-    std::vector<double> afterBox, afterThrow;
+    std::vector<double> afterBox, afterThrow, ahead;
 };
 
 void report(const char* what, std::vector<double>& millis)
@@ -118,6 +119,13 @@ int main(int argc, char** argv)
                 (threw ? times.afterThrow : times.afterBox).push_back(millis);
             }
             longest = std::max(longest, millis); // shown or still too early for one
+            // As the scoreboard's source does while the board waits for the
+            // player in play.
+            if (!table.over()) {
+                const auto prepared = Clock::now();
+                chances.prepareTurn(points[static_cast<std::size_t>(table.seatInPlay())], {});
+                times.ahead.push_back(std::chrono::duration<double, std::milli>(Clock::now() - prepared).count());
+            }
             mostKnown = std::max(mostKnown, chances.positionsKnown());
             mostMiB = std::max(mostMiB, residentMiB() - before);
         }
@@ -125,6 +133,7 @@ int main(int argc, char** argv)
     std::printf("chances at a table of %d computers over %d games:\n", players, games);
     report("a box", times.afterBox);
     report("a throw", times.afterThrow);
+    report("a step, the player in play's turn worked out ahead", times.ahead);
     std::printf("  longest reckoning, shown or not: %.1f ms\n", longest);
     // The exact reckoning's own distributions would count in the memory.
     if (!everyone)

@@ -13,9 +13,9 @@ ChancesSource::ChancesSource(StrategySource& strategies, QObject* parent)
 
 ChancesSource::~ChancesSource() = default;
 
-void ChancesSource::ask(int game, const std::vector<Opponent>& players)
+void ChancesSource::ask(int game, const std::vector<Opponent>& players, int inPlay)
 {
-    Point point{game, players};
+    Point point{game, players, inPlay};
     if (asked_ == point)
         return;
     // The chances of the point before stay shown while these are worked
@@ -35,21 +35,35 @@ void ChancesSource::start()
     if (!table_ || !worked_ || worked_->game != asked_->game)
         table_ = std::make_unique<TableChances>(*strategy, strategies_.openings());
     worked_ = asked_;
-    worker_ = std::jthread([this, point = *asked_, table = table_.get()] {
+    delivered_ = false;
+    worker_ = std::jthread([this, point = *asked_, table = table_.get()](std::stop_token stop) {
         std::optional<std::vector<solver::WinChance>> chances = table->at(point.players);
         QMetaObject::invokeMethod(
-            this, [this, point, chances = std::move(chances)]() mutable { done(point, std::move(chances)); },
+            this, [this, point, chances = std::move(chances)]() mutable { deliver(point, std::move(chances)); },
             Qt::QueuedConnection);
+        // A point asked meanwhile waits for this, but it would need the
+        // same: the player in play's next throw needs what is left of
+        // their game, which takes seconds the first time.
+        if (point.inPlay >= 0 && point.inPlay < static_cast<int>(point.players.size()))
+            table->prepareTurn(point.players[static_cast<std::size_t>(point.inPlay)], stop);
+        QMetaObject::invokeMethod(this, [this] { done(); }, Qt::QueuedConnection);
     });
 }
 
-void ChancesSource::done(const Point& point, std::optional<std::vector<solver::WinChance>> chances)
+void ChancesSource::deliver(const Point& point, std::optional<std::vector<solver::WinChance>> chances)
 {
-    worker_.join();
+    if (point != worked_)
+        return;
+    delivered_ = true;
     if (point == asked_) {
         chances_ = std::move(chances);
         Q_EMIT ready();
     }
+}
+
+void ChancesSource::done()
+{
+    worker_.join();
     start();
 }
 

@@ -24,12 +24,14 @@ public:
     ChancesSource(StrategySource& strategies, QObject* parent);
     ~ChancesSource() override;
 
-    void ask(int game, const std::vector<Opponent>& players);
+    // `inPlay` the player whose turn it is, or -1: what their throws need
+    // is worked out while the board waits for the first.
+    void ask(int game, const std::vector<Opponent>& players, int inPlay);
     // The chances last worked out for the game last asked, one a player,
     // until those of the point last asked replace them; nothing while the
     // point is too early in the game, or before its first are worked out.
     const std::optional<std::vector<solver::WinChance>>& chances() const { return chances_; }
-    bool working() const { return asked_ && (asked_ != worked_ || worker_.joinable()); }
+    bool working() const { return asked_ && (asked_ != worked_ || !delivered_); }
 
 Q_SIGNALS:
     void ready();
@@ -38,13 +40,16 @@ private:
     struct Point {
         int game = 0;
         std::vector<Opponent> players;
+        int inPlay = -1;
         friend bool operator==(const Point&, const Point&) = default;
     };
     void start();
-    void done(const Point& point, std::optional<std::vector<solver::WinChance>> chances);
+    void deliver(const Point& point, std::optional<std::vector<solver::WinChance>> chances);
+    void done();
 
     StrategySource& strategies_;
     std::optional<Point> asked_, worked_; // the last asked, and the one its chances are of
+    bool delivered_ = false;              // worked_'s chances
     std::optional<std::vector<solver::WinChance>> chances_;
     std::unique_ptr<TableChances> table_; // of worked_'s game, used by one worker at a time
     std::jthread worker_; // last: it stops before what it uses goes

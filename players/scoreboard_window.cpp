@@ -164,7 +164,7 @@ void ScoreboardWindow::askChances()
         const Seat& player = seating_.seats()[static_cast<std::size_t>(seat)];
         players.push_back({solver::pointOf(table->recordOf(seat)), player.human() ? nullptr : levelNamed(player.level)});
     }
-    chances_->ask(game_.record().start().game, players);
+    chances_->ask(game_.record().start().game, players, table->over() ? -1 : table->seatInPlay());
 }
 
 void ScoreboardWindow::render()

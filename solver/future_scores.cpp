@@ -67,6 +67,16 @@ const PointsDistribution& FutureScores::toCome(const Position& position)
     return known_.emplace(state, std::move(points)).first->second;
 }
 
+void FutureScores::workOutTurnFrom(const Position& position, std::stop_token stop)
+{
+    const TurnValues turn = strategy_.turn(position);
+    for (const TurnEnding& ending : turnEndings(position, turn, policy_)) {
+        if (stop.stop_requested())
+            return;
+        toCome(afterScoring(position, ending.box, ending.points).position);
+    }
+}
+
 void FutureScores::forgetAllBut(std::span<const unsigned> boxSets)
 {
     const StateSpace& space = StateSpace::instance();

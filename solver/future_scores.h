@@ -3,6 +3,7 @@
 #include "turn_endings.h"
 
 #include <span>
+#include <stop_token>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -51,6 +52,9 @@ public:
     PointsDistribution toComeAfter(const Position& position, const std::vector<TurnEnding>& endings);
 
     std::size_t positionsKnown() const { return known_.size(); }
+    // Works out the futures of every way the turn from `position` can end,
+    // ahead of its throws, until stopped.
+    void workOutTurnFrom(const Position& position, std::stop_token stop);
     // Lets go of the positions that follow none of these box sets: those
     // that the players at them can no longer reach.
     void forgetAllBut(std::span<const unsigned> boxSets);

@@ -1,5 +1,6 @@
 #include "table_chances.h"
 
+#include "solver/opening_futures.h"
 #include "solver/winning_play.h"
 
 #include <bit>
@@ -25,6 +26,12 @@ std::optional<std::vector<solver::WinChance>> TableChances::at(std::span<const O
     if (players.empty() || finals.size() < players.size())
         return std::nullopt;
     return solver::winChances(finals);
+}
+
+void TableChances::prepareTurn(const Opponent& player, std::stop_token stop)
+{
+    if (futures_.readsOpenings() && std::popcount(player.point.position.used) >= solver::OpeningFutures::kBoxesScored)
+        futures_.of(player.level).workOutTurnFrom(player.point.position, stop);
 }
 
 } // namespace daxo

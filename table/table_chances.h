@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 namespace daxo {
@@ -35,6 +36,11 @@ public:
     // The players' chances in their order, or nothing while some player
     // is too early in their game.
     std::optional<std::vector<solver::WinChance>> at(std::span<const Opponent> players);
+
+    // Works out, until stopped, what the chances after the throws of this
+    // player's turn need, while the board waits for its first: a turn
+    // beyond the openings needs what is left of the player's game.
+    void prepareTurn(const Opponent& player, std::stop_token stop);
 
     std::size_t positionsKnown() const { return futures_.positionsKnown(); }
 

@@ -327,6 +327,21 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     sixes.dice = {0, 0, 0, 0, 0, 5};
     EXPECT_GT((*fromTheStart.at(std::vector<Opponent>{{sixes, perfect}, {start, perfect}}))[0].win, 0.6)
         << "five sixes at the first throw";
+
+    // A turn beyond the openings worked out ahead: its throws need nothing
+    // more than the player's own position.
+    const solver::GamePoint fifthTurn = pointWith({Box::Fives, Box::Sixes, Box::Full, Box::Suite, Box::Carre, Box::Daxo,
+                                                   Box::Plus, Box::Moins}, 0);
+    const Level* regular = levelNamed("regular");
+    TableChances ahead(test::wholeTable(), &*openings);
+    ahead.prepareTurn({fifthTurn, regular}, {});
+    const std::size_t prepared = ahead.positionsKnown();
+    EXPECT_GT(prepared, 1000u);
+    solver::GamePoint thrown = fifthTurn;
+    thrown.throwsMade = 1;
+    thrown.dice = {0, 0, 0, 0, 2, 3};
+    ASSERT_TRUE(ahead.at(std::vector<Opponent>{{thrown, regular}, {fifthTurn, regular}}));
+    EXPECT_LE(ahead.positionsKnown(), prepared + 1);
 }
 
 TEST(TableGame, IsWhatItsTranscriptSays)
