@@ -64,6 +64,7 @@ const PointsDistribution& FutureScores::toCome(const Position& position)
     }
     const TurnValues turn = strategy_.turn(position);
     PointsDistribution points = toComeAfter(position, turnEndings(position, turn, policy_));
+    points.shrink();
     return known_.emplace(state, std::move(points)).first->second;
 }
 

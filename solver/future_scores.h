@@ -26,6 +26,8 @@ public:
 
     // Adds `weight` times this distribution moved up by `points`.
     void addShifted(const PointsDistribution& other, int points, double weight);
+    // Gives back the room its growing left over, for one that is kept.
+    void shrink() { chances_.shrink_to_fit(); }
 
 private:
     std::vector<double> chances_;

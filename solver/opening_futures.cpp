@@ -382,6 +382,10 @@ std::optional<OpeningFutures> OpeningFutures::read(const std::filesystem::path& 
         }
         all.byPolicy_.push_back(std::move(openings));
     }
+    // Checked, its pages go back to the system's cache of files: a game
+    // reads a few hundred of its distributions, each brought back as it
+    // is read, and the program does not hold the other megabytes.
+    ::madvise(all.mapped_, all.mappedSize_, MADV_DONTNEED);
     return all;
 }
 
