@@ -3,6 +3,7 @@
 #include "table_texts.h"
 #include "game/record.h"
 #include "solver/game_analysis.h"
+#include "table/levels.h"
 #include "widgets/box_names.h"
 
 namespace daxo {
@@ -85,8 +86,12 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
             case Line::Bonus: cells << QString::number(summary.bonus); break;
             case Line::Total: cells << QString::number(summary.total); break;
             case Line::Expected: {
+                // Perfect play's expectation is the engine's own, exact; a
+                // level that plays otherwise expects what its chances say.
+                const Seat& who = seats[seat];
+                const Level* level = who.human() ? nullptr : levelNamed(who.level);
                 std::optional<double> asTheyPlay;
-                if (chances.chances)
+                if (chances.chances && level && !level->playsToWin && level->temperature > 0)
                     asTheyPlay = (*chances.chances)[seat].expected;
                 cells << expectedOf(records[seat], summary, strategy, asTheyPlay, texts);
                 break;
