@@ -91,7 +91,7 @@ Scoreboard scoreboardOf(const Seats& seats, const std::vector<GameRecord>& recor
                 const Seat& who = seats[seat];
                 const Level* level = who.human() ? nullptr : levelNamed(who.level);
                 std::optional<double> asTheyPlay;
-                if (chances.chances && level && !level->playsToWin && level->temperature > 0)
+                if (chances.chances && reckonedTemperature(level) > 0)
                     asTheyPlay = (*chances.chances)[seat].expected;
                 cells << expectedOf(records[seat], summary, strategy, asTheyPlay, texts);
                 break;

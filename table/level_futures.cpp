@@ -9,16 +9,9 @@ LevelFutures::LevelFutures(const solver::Strategy& strategy, const solver::Openi
 {
 }
 
-namespace {
-
-// A human, and a computer that plays to win, reckoned as perfect play.
-double temperatureOf(const Level* level) { return level && !level->playsToWin ? level->temperature : 0.0; }
-
-} // namespace
-
 solver::FutureScores& LevelFutures::of(const Level* level)
 {
-    const double temperature = temperatureOf(level);
+    const double temperature = reckonedTemperature(level);
     return scores_.try_emplace(temperature, strategy_, solver::Policy{temperature}, openings_).first->second;
 }
 
@@ -27,7 +20,7 @@ void LevelFutures::forgetAllBut(std::span<const Opponent> players)
     for (auto& [temperature, scores] : scores_) {
         std::vector<unsigned> boxSets;
         for (const Opponent& player : players) {
-            if (temperatureOf(player.level) == temperature)
+            if (reckonedTemperature(player.level) == temperature)
                 boxSets.push_back(player.point.position.used);
         }
         scores.forgetAllBut(boxSets);

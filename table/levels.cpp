@@ -31,4 +31,6 @@ const Level* levelNamed(std::string_view name)
 
 const Level& perfectLevel() { return *levelNamed("perfect"); }
 
+double reckonedTemperature(const Level* level) { return level && !level->playsToWin ? level->temperature : 0.0; }
+
 } // namespace daxo

@@ -25,5 +25,8 @@ std::span<const Level> levels();
 // The level of that name, or nullptr.
 const Level* levelNamed(std::string_view name);
 const Level& perfectLevel();
+// The temperature a player's futures are reckoned at: a human's (nullptr)
+// and a computer's that plays to win as perfect play's, 0.
+double reckonedTemperature(const Level* level);
 
 } // namespace daxo
