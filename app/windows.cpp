@@ -8,6 +8,7 @@
 #include "coach/waiting_window.h"
 #include "i18n/captions.h"
 #include "i18n/language_window.h"
+#include "players/chances_source.h"
 #include "players/computer_turns.h"
 #include "players/players_window.h"
 #include "players/ranking_window.h"
@@ -48,6 +49,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , game_(dice, answers_)
     , desktopLanguages_(std::move(desktopLanguages))
     , seating_(std::make_unique<Seating>(game_, messages))
+    , chances_(std::make_unique<ChancesSource>(game_, *seating_, strategies_, nullptr))
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
     , pictures_([this] { return inActiveLanguage(new PicturesWindow(main(), game_, main()), "Pictures"); })
@@ -94,7 +96,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     })
     , scoreboard_([this] {
         auto* window =
-            inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, printers_, messages_), "Marque");
+            inActiveLanguage(new ScoreboardWindow(main(), game_, *seating_, strategies_, *chances_, printers_, messages_), "Marque");
         // Closed at a table, it stays closed at the next one; not when the
         // program ends, which closes every window.
         QObject::connect(window, &QDialog::finished, window, [this] {
@@ -164,6 +166,7 @@ Coach& Windows::coach()
     if (!coach_) {
         coach_ = std::make_unique<Coach>(game_, strategies_, main());
         coach_->setServing([this] { return !seating_->computerInPlay(); });
+        coach_->setOdds(*chances_);
         QObject::connect(seating_.get(), &Seating::passed, coach_.get(), [this] { coach_->boardPassed(); });
         QObject::connect(coach_.get(), &Coach::hintWaitingChanged, coach_.get(), [this](bool on) { hintWaiting(on); });
     }

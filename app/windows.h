@@ -28,6 +28,7 @@ class AnalysisOffer;
 class AnalysisWindow;
 class Coach;
 class CoachGuide;
+class ChancesSource;
 class CoachWindow;
 class ComputerTurns;
 class Table;
@@ -159,6 +160,7 @@ private:
     Catalogues catalogues_{game_};
     QStringList desktopLanguages_;
     std::unique_ptr<Seating> seating_;
+    std::unique_ptr<ChancesSource> chances_; // the table's, for the scoreboard and the coach
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<HistoryKeeper> keeper_;
     std::unique_ptr<PerfectPlaySource> perfectPlay_;

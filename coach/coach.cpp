@@ -1,8 +1,10 @@
 #include "coach.h"
 
 #include "solver/strategy.h"
+#include "solver/win_chances.h"
 #include "widgets/box_names.h"
 #include "widgets/strategy_source.h"
+#include "widgets/winning_odds.h"
 
 namespace daxo {
 
@@ -54,8 +56,15 @@ void Coach::noteWatching()
 
 void Coach::setServing(std::function<bool()> servesPlayerInPlay) { serves_ = std::move(servesPlayerInPlay); }
 
+void Coach::setOdds(WinningOdds& odds)
+{
+    odds_ = &odds;
+    connect(odds_, &WinningOdds::ready, this, &Coach::oddsReady);
+}
+
 void Coach::boardPassed()
 {
+    hintWaitsForOdds_ = false;
     if (!hintWaiting_)
         return;
     hintWaiting_ = false;
@@ -87,6 +96,42 @@ std::vector<solver::Action> Coach::actionsNow() const
     return actions;
 }
 
+bool Coach::weighsOdds() const
+{
+    return odds_ && servesPlayerInPlay() && judgement_ && judgement_->now.throwsMade > 0 && !touchedByCheat();
+}
+
+const std::vector<double>* Coach::chancesNow() const
+{
+    if (!weighsOdds())
+        return nullptr;
+    const std::vector<double>* chances = odds_->actionChances(judgement_->now);
+    return chances && chances->size() == actionsNow().size() ? chances : nullptr;
+}
+
+std::size_t Coach::toWin() const
+{
+    const std::vector<double>* chances = chancesNow();
+    return chances ? solver::bestChance(*chances) : 0;
+}
+
+bool Coach::oddsComing() const { return weighsOdds() && !chancesNow() && odds_->actionsComing(); }
+
+void Coach::askOdds()
+{
+    if (odds_ && (watched_ || hintWaitsForOdds_) && weighsOdds())
+        odds_->request();
+}
+
+void Coach::oddsReady()
+{
+    Q_EMIT changed();
+    if (hintWaitsForOdds_) {
+        hintWaitsForOdds_ = false;
+        showHint();
+    }
+}
+
 GameRecord Coach::gameToAnalyse() const
 {
     const bool begun = game_.record().events().size() > 1;
@@ -106,6 +151,7 @@ void Coach::tableReady()
 // The next decision takes the hint's marks away.
 void Coach::recordChanged(const GameRecord&)
 {
+    hintWaitsForOdds_ = false;
     if (marked_) {
         marks_.clearMarks();
         marked_ = false;
@@ -128,27 +174,42 @@ void Coach::rejudge()
 {
     if (const solver::Strategy* strategy = source_.strategy())
         judgement_ = solver::judge(game_.record(), *strategy);
+    askOdds();
     Q_EMIT changed();
     noteWatching();
 }
 
-// The best action, on the controls that take it: the throw button, the dice
-// to keep (the first ones showing the faces to keep), or the box to score.
+// At a table, the action with the best chance of winning, once the odds
+// of the point in play are known (within milliseconds, mostly); else, or
+// alone at the board, the best expected score.
 void Coach::showHint()
 {
     const std::vector<solver::Action> actions = actionsNow();
     if (actions.empty())
         return;
-    const solver::Action& best = actions.front();
-    switch (best.kind) {
+    if (weighsOdds() && !chancesNow()) {
+        hintWaitsForOdds_ = true;
+        odds_->request();
+        if (odds_->actionsComing())
+            return;
+        hintWaitsForOdds_ = false;
+    }
+    mark(actions[toWin()]);
+}
+
+// The action, on the controls that take it: the throw button, the dice to
+// keep (the first ones showing the faces to keep), or the box to score.
+void Coach::mark(const solver::Action& action)
+{
+    switch (action.kind) {
     case solver::Action::Kind::Throw:
         marks_.markThrow();
         break;
     case solver::Action::Kind::Score:
-        marks_.markBox(solver::buttonOf(best.box));
+        marks_.markBox(solver::buttonOf(action.box));
         break;
     case solver::Action::Kind::Keep: {
-        solver::FaceCounts left = best.kept;
+        solver::FaceCounts left = action.kept;
         std::array<bool, 5> keep{};
         const Dice dice = game_.dice();
         for (std::size_t die = 0; die < keep.size(); ++die) {

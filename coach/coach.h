@@ -11,6 +11,7 @@
 namespace daxo {
 
 class StrategySource;
+class WinningOdds;
 
 // The coach at the table. It follows the game live and, once perfect play
 // is worked out, judges each decision as it is made; it marks the best
@@ -36,6 +37,10 @@ public:
     // serves: a human, not a computer. Hints and the window's best actions
     // serve only them, and mark only their game assisted.
     void setServing(std::function<bool()> servesPlayerInPlay);
+    // At a table of several, the odds of the player in play's actions:
+    // the hint then marks the action with the best chance of winning, and
+    // the window shows each action's. They must outlive the coach.
+    void setOdds(WinningOdds& odds);
     // The board passed to another player: a hint still waiting for the
     // table was the last player's, and is not shown to the next.
     void boardPassed();
@@ -50,6 +55,14 @@ public:
     // throw, the throw alone: scoring a box blind is never better, and a
     // list of boxes to score for nothing is no choice worth weighing.
     std::vector<solver::Action> actionsNow() const;
+    // At a table, each of actionsNow()'s chance of winning once worked out
+    // for the point in play, else nullptr.
+    const std::vector<double>* chancesNow() const;
+    // Of actionsNow(), the one that plays to win: at a table once its odds
+    // are known, the best chance of winning; else the best expected score.
+    std::size_t toWin() const;
+    // Whether the odds of the point in play are still being worked out.
+    bool oddsComing() const;
     bool assisted() const { return game_.record().assisted(); }
     bool touchedByCheat() const { return game_.record().touchedByCheat(); }
 
@@ -71,6 +84,12 @@ private:
     void tableReady();
     void rejudge();
     void showHint();
+    void mark(const solver::Action& action);
+    void oddsReady();
+    // At a table, asks for the odds the window or a hint needs.
+    void askOdds();
+    // Whether the odds of the point in play are worth waiting for.
+    bool weighsOdds() const;
     // Whether the window shows the best actions of the game in play now.
     bool showsBestActions() const;
     bool servesPlayerInPlay() const { return !serves_ || serves_(); }
@@ -82,6 +101,8 @@ private:
     std::optional<solver::Judgement> judgement_;
     std::optional<GameRecord> finished_;
     bool hintWaiting_ = false;
+    bool hintWaitsForOdds_ = false;
+    WinningOdds* odds_ = nullptr;
     bool marked_ = false;
     bool watched_ = false;
     std::function<bool()> serves_;

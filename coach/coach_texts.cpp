@@ -1,6 +1,7 @@
 #include "coach_texts.h"
 
 #include "widgets/box_names.h"
+#include "widgets/figure_table.h"
 #include "widgets/languages.h"
 
 namespace daxo {
@@ -135,7 +136,30 @@ QStringList CoachTexts::decisionHeaders() const
     return {tr("Turn"), tr("Throw"), tr("Dice"), tr("Choice"), tr("Best choice"), tr("Loss")};
 }
 
-QStringList CoachTexts::actionHeaders() const { return {tr("Action"), tr("Expected final score"), tr("Loss")}; }
+QStringList CoachTexts::actionHeaders(bool winning) const
+{
+    QStringList headers{tr("Action"), tr("Expected final score"), tr("Loss")};
+    if (winning)
+        //: As the scoreboard's row of the chances of winning reads.
+        headers << tr("Winning (%)");
+    return headers;
+}
+
+QString CoachTexts::share(double share) const { return percentFigure(locale(), share); }
+
+QString CoachTexts::percent(double share) const
+{
+    //: A share in per cent, %1 its figure with one decimal.
+    return tr("%1%").arg(this->share(share));
+}
+
+QString CoachTexts::playToWin(const solver::Action& toWin, double itsChance, const solver::Action& bestScore,
+                              double bestScoresChance) const
+{
+    //: %1 the action with the best chance of winning, %2 that chance; %3 the action of the best expected score, %4 its chance.
+    return tr("To win: %1, %2 of winning. For the best score: %3, %4.")
+        .arg(action(toWin), percent(itsChance), action(bestScore), percent(bestScoresChance));
+}
 
 QString CoachTexts::chartTitle() const
 {
@@ -174,6 +198,12 @@ QString CoachTexts::aboutAssisted() const
 {
     return tr("A game played with a hint, the coach window, an undo or the cheat mode does not enter the high "
                 "scores.");
+}
+
+QString CoachTexts::aboutWinning() const
+{
+    return tr("Your chance of winning after the action, playing perfectly from there, against the others as they "
+              "play.");
 }
 
 QString CoachTexts::aboutSummary() const

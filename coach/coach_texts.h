@@ -45,7 +45,14 @@ public:
 
     QString summary(const solver::Judgement& judgement) const;
     QStringList decisionHeaders() const;    // turn, throw, dice, choice, best choice, loss
-    QStringList actionHeaders() const;      // action, expected final score, loss
+    // Action, expected final score, loss, and at a table the chance of winning.
+    QStringList actionHeaders(bool winning) const;
+    QString share(double share) const;      // a chance in per cent, "48,2"
+    QString percent(double share) const;    // the same with its sign, "48,2 %"
+    // At a table, the action that plays to win and the best score's, each
+    // with its chance of winning.
+    QString playToWin(const solver::Action& toWin, double itsChance, const solver::Action& bestScore,
+                      double bestScoresChance) const;
     QString chartTitle() const;
     QString turnAxis() const;
     QString pointsAxis() const;
@@ -59,6 +66,7 @@ public:
     QString aboutExpected() const;
     QString aboutLoss() const;
     QString aboutAssisted() const;
+    QString aboutWinning() const;
     QString aboutSummary() const;           // the loss and the perfect decisions
 
 private:

@@ -60,6 +60,7 @@ CoachWindow::CoachWindow(QWidget& board, Coach& coach)
     actions_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(actions_, 1);
 
+    toWin_ = addLabel(layout, "PourGagner");
     verdict_ = addLabel(layout, "Verdict");
 
     analyse_ = new QPushButton(QString::fromUtf8("&Analyse de la partie"));
@@ -102,10 +103,14 @@ void CoachWindow::render()
     assisted_->setVisible(coach_.assisted() && !cheated);
     explain(assisted_, texts.aboutAssisted());
     explain(expected_, texts.aboutExpected());
-    const QStringList headers = texts.actionHeaders();
+    const std::vector<double>* chances = coach_.chancesNow();
+    const QStringList headers = texts.actionHeaders(chances != nullptr);
+    actions_->setColumnCount(static_cast<int>(headers.size()));
     actions_->setHorizontalHeaderLabels(headers);
     actions_->horizontalHeaderItem(1)->setToolTip(texts.aboutExpected());
     actions_->horizontalHeaderItem(2)->setToolTip(texts.aboutLoss());
+    if (chances)
+        actions_->horizontalHeaderItem(3)->setToolTip(texts.aboutWinning());
     actions_->setAccessibleName(title_->text());
     explain(actions_, texts.aboutLoss());
 
@@ -115,6 +120,8 @@ void CoachWindow::render()
     expected_->setVisible(judging);
     for (QWidget* part : std::initializer_list<QWidget*>{title_, actions_, verdict_})
         part->setVisible(judging && !over);
+    toWin_->setVisible(false);
+    toWin_->clear();
     analyse_->setDefault(over);
     auto stand = [&](const QString& text) {
         standing_->setText(text);
@@ -146,8 +153,16 @@ void CoachWindow::render()
         const solver::Action& action = actions[i];
         ranks << QString::number(i + 1);
         rows.push_back({texts.action(action), texts.points(now.scored + action.value), texts.points(action.loss)});
+        if (chances)
+            rows.back() << texts.share((*chances)[i]);
     }
-    setRows(*actions_, ranks, rows, {1, 2});
+    setRows(*actions_, ranks, rows, {1, 2, 3});
+
+    // Where playing to win parts from playing for points, both are said.
+    if (const std::size_t toWin = coach_.toWin(); chances && toWin != 0) {
+        toWin_->setText(texts.playToWin(actions[toWin], (*chances)[toWin], actions.front(), chances->front()));
+        toWin_->setVisible(true);
+    }
 
     const auto& decisions = judgement->decisions;
     const bool costly = !decisions.empty() && CoachTexts::isCostly(decisions.back().chosen.loss);

@@ -14,7 +14,9 @@ class Coach;
 // The window `Entraîneur`: the coach's judgement of the game in play, live.
 // The expected final score of perfect play from where the game stands, the
 // best actions and what each would lose, and the loss of the last choice,
-// pointed out when it cost 0.2 points or more; once the game is over, its
+// pointed out when it cost 0.2 points or more; at a table, each action's
+// chance of winning, and the action that plays to win when it is not the
+// best score's; once the game is over, its
 // final score and the way to its analysis. Showing the best actions of a
 // game makes it assisted, and the window says so. Closing only hides it.
 class CoachWindow final : public SecondaryWindow {
@@ -43,6 +45,7 @@ private:
     QLabel* assisted_ = nullptr;    // Assistee
     QLabel* title_ = nullptr;       // Titre1
     QTableWidget* actions_ = nullptr;
+    QLabel* toWin_ = nullptr;       // PourGagner
     QLabel* verdict_ = nullptr;
     QPushButton* analyse_ = nullptr; // Analyser
 };

@@ -74,11 +74,12 @@ public:
 } // namespace
 
 ScoreboardWindow::ScoreboardWindow(QWidget& board, Game& game, Seating& seating, StrategySource& strategies,
-                                   PrinterPort& printers, PlayerMessages& messages)
+                                   ChancesSource& chances, PrinterPort& printers, PlayerMessages& messages)
     : SecondaryWindow(board, "Marque", QSize(420, 470), QSize(260, 300), Keyboard::Leaves)
     , game_(game)
     , seating_(seating)
     , strategies_(strategies)
+    , chances_(chances)
     , printers_(printers)
     , messages_(messages)
 {
@@ -100,8 +101,7 @@ ScoreboardWindow::ScoreboardWindow(QWidget& board, Game& game, Seating& seating,
     table_->viewport()->installEventFilter(this);
     table_->setItemDelegate(new ChanceBars(table_));
     layout->addWidget(table_, 1);
-    chances_ = new ChancesSource(strategies_, this);
-    connect(chances_, &ChancesSource::ready, this, &ScoreboardWindow::render);
+    connect(&chances_, &ChancesSource::ready, this, &ScoreboardWindow::render);
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
     connect(print, &QPushButton::clicked, this, &ScoreboardWindow::print);
@@ -149,27 +149,15 @@ Scoreboard ScoreboardWindow::scoreboard() const
     }
     const TableTexts texts(game_.languageCode());
     return scoreboardOf(seating_.seats(), records, inPlay, game_.record().start().game, strategies_.strategy(),
-                        {chances_->chances(), chances_->working()}, texts);
+                        {chances_.chances(), chances_.working()}, texts);
 }
 
-bool ScoreboardWindow::chancesComing() const { return chances_->working(); }
-
-void ScoreboardWindow::askChances()
-{
-    const Table* table = seating_.table();
-    if (!table || !isVisible())
-        return;
-    std::vector<Opponent> players;
-    for (int seat = 0; seat < static_cast<int>(seating_.seats().size()); ++seat) {
-        const Seat& player = seating_.seats()[static_cast<std::size_t>(seat)];
-        players.push_back({solver::pointOf(table->recordOf(seat)), player.human() ? nullptr : levelNamed(player.level)});
-    }
-    chances_->ask(game_.record().start().game, players, table->over() ? -1 : table->seatInPlay());
-}
+bool ScoreboardWindow::chancesComing() const { return chances_.working(); }
 
 void ScoreboardWindow::render()
 {
-    askChances();
+    if (isVisible())
+        chances_.request();
     const Scoreboard board = scoreboard();
     const TableTexts texts(game_.languageCode());
     heading_->setText(board.heading);

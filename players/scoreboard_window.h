@@ -24,8 +24,8 @@ class ScoreboardWindow final : public SecondaryWindow, private GameListener {
     Q_OBJECT
 public:
     // What it is given must outlive the window.
-    ScoreboardWindow(QWidget& board, Game& game, Seating& seating, StrategySource& strategies, PrinterPort& printers,
-                     PlayerMessages& messages);
+    ScoreboardWindow(QWidget& board, Game& game, Seating& seating, StrategySource& strategies, ChancesSource& chances,
+                     PrinterPort& printers, PlayerMessages& messages);
     ~ScoreboardWindow() override;
 
     void retranslate() override;
@@ -42,18 +42,16 @@ private:
     void recordChanged(const GameRecord& record) override;
     void render();
     void fitColumns();
-    // Asks for the chances at the point the table's game has reached.
-    void askChances();
 
     Game& game_;
     Seating& seating_;
     StrategySource& strategies_;
+    ChancesSource& chances_;
     PrinterPort& printers_;
     PlayerMessages& messages_;
     QLabel* heading_ = nullptr; // Tour
     QTableWidget* table_ = nullptr; // Feuilles
     QStringList heads_; // each column's head, whole
-    ChancesSource* chances_ = nullptr;
 };
 
 } // namespace daxo

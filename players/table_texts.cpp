@@ -2,6 +2,7 @@
 
 #include "pace.h"
 #include "table/levels.h"
+#include "widgets/figure_table.h"
 #include "widgets/languages.h"
 #include "widgets/level_names.h"
 
@@ -220,9 +221,7 @@ QString TableTexts::chanceTip() const
 
 QString TableTexts::share(double share) const
 {
-    // All of it needs no decimal, and is then no wider than the others.
-    const double tenths = std::round(1000 * share);
-    return windowLanguage(code_).locale().toString(tenths / 10, 'f', tenths == 1000 ? 0 : 1);
+    return percentFigure(windowLanguage(code_).locale(), share);
 }
 
 QString TableTexts::percent(double share) const

@@ -66,4 +66,14 @@ std::vector<WinChance> winChances(std::span<const PointsDistribution> finals)
     return chances;
 }
 
+std::size_t bestChance(std::span<const double> chances)
+{
+    std::size_t first = 0;
+    for (std::size_t i = 1; i < chances.size(); ++i) {
+        if (chances[i] > chances[first] + 1e-12)
+            first = i;
+    }
+    return first;
+}
+
 } // namespace daxo::solver

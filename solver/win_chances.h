@@ -39,4 +39,10 @@ private:
 // share, and the total each can expect. The wins sum to 1.
 std::vector<WinChance> winChances(std::span<const PointsDistribution> finals);
 
+// Of actions ranked by expected score, the one with the best chance of
+// winning: the first of the best, a later one taking the lead only with a
+// chance better by more than rounding, so that among equal chances the
+// best expected score wins.
+std::size_t bestChance(std::span<const double> chances);
+
 } // namespace daxo::solver

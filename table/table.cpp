@@ -67,6 +67,16 @@ const GameRecord& Table::recordOf(int seat) const
     return seat == current_ ? game_.record() : sheets_[static_cast<std::size_t>(seat)].record();
 }
 
+std::vector<Opponent> Table::players() const
+{
+    std::vector<Opponent> players;
+    for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat) {
+        const Seat& player = seats_[static_cast<std::size_t>(seat)];
+        players.push_back({solver::pointOf(recordOf(seat)), player.human() ? nullptr : levelNamed(player.level)});
+    }
+    return players;
+}
+
 std::vector<int> Table::places() const
 {
     std::vector<int> totals;
@@ -197,13 +207,8 @@ const solver::Action& Table::chooseToWin(const solver::Strategy& strategy, const
         winning_ = std::make_unique<WinningChoice>(strategy);
         winningFor_ = &strategy;
     }
-    std::vector<Opponent> others;
-    for (int seat = 0; seat < static_cast<int>(seats_.size()); ++seat) {
-        if (seat != current_) {
-            const Seat& other = seats_[static_cast<std::size_t>(seat)];
-            others.push_back({solver::pointOf(recordOf(seat)), other.human() ? nullptr : levelNamed(other.level)});
-        }
-    }
+    std::vector<Opponent> others = players();
+    others.erase(others.begin() + current_);
     return winning_->choose(point, actions, others);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "opponent.h"
 #include "seat.h"
 #include "solver/game_analysis.h"
 
@@ -56,6 +57,8 @@ public:
     bool over() const { return over_; }
     // Each seat's record as it stands, the one in play from the board.
     const GameRecord& recordOf(int seat) const;
+    // Every player as the others see them, in the seats' order.
+    std::vector<Opponent> players() const;
     // The places the totals give now, equal totals sharing one.
     std::vector<int> places() const;
 

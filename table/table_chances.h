@@ -37,6 +37,13 @@ public:
     // is too early in their game.
     std::optional<std::vector<solver::WinChance>> at(std::span<const Opponent> players);
 
+    // The chance of winning of `players[inPlay]` after each of `actions`
+    // at their point, the action then perfect play (a human's choices as
+    // the coach weighs them), or nothing while some player is too early in
+    // their game.
+    std::optional<std::vector<double>> afterActions(std::span<const Opponent> players, std::size_t inPlay,
+                                                    std::span<const solver::Action> actions);
+
     // Works out, until stopped, what the chances after the throws of this
     // player's turn need, while the board waits for its first: a turn
     // beyond the openings needs what is left of the player's game.
@@ -45,6 +52,8 @@ public:
     std::size_t positionsKnown() const { return futures_.positionsKnown(); }
 
 private:
+    bool farEnough(std::span<const Opponent> players) const;
+
     LevelFutures futures_;
 };
 

@@ -5,21 +5,19 @@
 #include <bit>
 
 namespace daxo {
-namespace {
 
-// The first of the best: the actions come ranked by expected score, and a
-// later one takes the lead only with a chance better by more than rounding.
-std::size_t best(const std::vector<double>& chances)
+std::vector<double> chancesAfter(const solver::GamePoint& point, std::span<const solver::Action> actions,
+                                 std::span<const Opponent> others, LevelFutures& futures)
 {
-    std::size_t first = 0;
-    for (std::size_t i = 1; i < chances.size(); ++i) {
-        if (chances[i] > chances[first] + 1e-12)
-            first = i;
-    }
-    return first;
+    std::vector<solver::PointsDistribution> theirs;
+    for (const Opponent& other : others)
+        theirs.push_back(solver::finalTotal(other.point, futures.of(other.level)));
+    const solver::WinShares shares(theirs);
+    std::vector<double> chances;
+    for (const solver::PointsDistribution& mine : solver::finalTotalsAfter(point, actions, futures.of(nullptr)))
+        chances.push_back(shares.chanceOfWinning(mine));
+    return chances;
 }
-
-} // namespace
 
 WinningChoice::WinningChoice(const solver::Strategy& strategy) : futures_(strategy) {}
 
@@ -31,14 +29,7 @@ const solver::Action& WinningChoice::choose(const solver::GamePoint& point, cons
     const int turnsLeft = solver::kBoxCount - std::popcount(point.position.used);
     if (actions.size() <= 1 || others.empty() || turnsLeft > kTurnsReckonedExactly)
         return actions.front();
-    std::vector<solver::PointsDistribution> theirs;
-    for (const Opponent& other : others)
-        theirs.push_back(solver::finalTotal(other.point, futures_.of(other.level)));
-    const solver::WinShares shares(theirs);
-    std::vector<double> chances;
-    for (const solver::PointsDistribution& mine : solver::finalTotalsAfter(point, actions, futures_.of(nullptr)))
-        chances.push_back(shares.chanceOfWinning(mine));
-    return actions[best(chances)];
+    return actions[solver::bestChance(chancesAfter(point, actions, others, futures_))];
 }
 
 } // namespace daxo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "level_futures.h"
+#include "opponent.h"
 #include "solver/game_analysis.h"
 
 #include <span>
@@ -8,13 +9,10 @@
 
 namespace daxo {
 
-// A player at the table as the others see them: where their game stands,
-// within its turn too, and how they play (a human as perfect play).
-struct Opponent {
-    solver::GamePoint point;
-    const Level* level = nullptr;
-    friend bool operator==(const Opponent&, const Opponent&) = default;
-};
+// The chance of winning after each of `actions` at `point`, the action then
+// perfect play, against the others' final totals as each of them plays.
+std::vector<double> chancesAfter(const solver::GamePoint& point, std::span<const solver::Action> actions,
+                                 std::span<const Opponent> others, LevelFutures& futures);
 
 // How a computer that plays to win decides: of the engine's actions, the one
 // with the best chance of winning against the others' final totals (the

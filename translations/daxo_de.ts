@@ -651,7 +651,7 @@
 <context>
     <name>CoachTexts</name>
     <message>
-        <location filename="../coach/coach_texts.cpp" line="+47"/>
+        <location filename="../coach/coach_texts.cpp" line="+48"/>
         <source>Throw the dice</source>
         <translation>Würfeln</translation>
     </message>
@@ -751,12 +751,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+10"/>
+        <location line="+33"/>
         <source>Turn</source>
         <translation>Runde</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-33"/>
         <source>Throw</source>
         <translation>Wurf</translation>
     </message>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Loss</source>
         <translation>Verlust</translation>
     </message>
@@ -788,12 +788,30 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>Expected final score</source>
         <translation>Erwartetes Endergebnis</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-29"/>
+        <source>Winning (%)</source>
+        <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
+        <translation>Siegchance (%)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To win: %1, %2 of winning. For the best score: %3, %4.</source>
+        <extracomment>%1 the action with the best chance of winning, %2 that chance; %3 the action of the best expected score, %4 its chance.</extracomment>
+        <translation>Um zu gewinnen: %1, %2 Siegchance. Für die beste Punktzahl: %3, %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Expected final score after each decision</source>
         <translation>Erwartetes Endergebnis nach jeder Entscheidung</translation>
     </message>
@@ -831,6 +849,11 @@
         <location line="+6"/>
         <source>A game played with a hint, the coach window, an undo or the cheat mode does not enter the high scores.</source>
         <translation>Ein Spiel mit Tipp, Trainerfenster, Rückgängig oder Mogelmodus kommt nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your chance of winning after the action, playing perfectly from there, against the others as they play.</source>
+        <translation>Die Siegchance nach der Aktion, von dort an perfekt gespielt, gegen die anderen, so wie sie spielen.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1235,7 +1258,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — spielt auf Sieg, etwa %1 Punkte je Spiel</translation>
@@ -1428,7 +1451,7 @@
         <translation>Die Siegchance jedes Spielers: die eines Computers, wie er spielt, die eines Menschen, wenn er von hier an perfekt spielt.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>

@@ -651,7 +651,7 @@
 <context>
     <name>CoachTexts</name>
     <message>
-        <location filename="../coach/coach_texts.cpp" line="+47"/>
+        <location filename="../coach/coach_texts.cpp" line="+48"/>
         <source>Throw the dice</source>
         <translation>Tirar los dados</translation>
     </message>
@@ -751,12 +751,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+10"/>
+        <location line="+33"/>
         <source>Turn</source>
         <translation>Ronda</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-33"/>
         <source>Throw</source>
         <translation>Tirada</translation>
     </message>
@@ -777,7 +777,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Loss</source>
         <translation>Pérdida</translation>
     </message>
@@ -788,12 +788,30 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>Expected final score</source>
         <translation>Puntuación final esperada</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-29"/>
+        <source>Winning (%)</source>
+        <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
+        <translation>Victoria (%)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To win: %1, %2 of winning. For the best score: %3, %4.</source>
+        <extracomment>%1 the action with the best chance of winning, %2 that chance; %3 the action of the best expected score, %4 its chance.</extracomment>
+        <translation>Para ganar: %1, %2 de victoria. Para la mejor puntuación: %3, %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Expected final score after each decision</source>
         <translation>Puntuación final esperada tras cada decisión</translation>
     </message>
@@ -831,6 +849,11 @@
         <location line="+6"/>
         <source>A game played with a hint, the coach window, an undo or the cheat mode does not enter the high scores.</source>
         <translation>Una partida jugada con una pista, la ventana del entrenador, un deshacer o el modo trampa no entra en las mejores puntuaciones.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your chance of winning after the action, playing perfectly from there, against the others as they play.</source>
+        <translation>Tu probabilidad de ganar tras la acción, jugando perfectamente desde ahí, frente a los demás tal como juegan.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1235,7 +1258,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — juega para ganar, unos %1 puntos por partida</translation>
@@ -1428,7 +1451,7 @@
         <translation>La probabilidad de ganar de cada jugador: la de un ordenador tal como juega, la de un humano si juega perfectamente desde aquí.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>

@@ -651,7 +651,7 @@
 <context>
     <name>CoachTexts</name>
     <message>
-        <location filename="../coach/coach_texts.cpp" line="+47"/>
+        <location filename="../coach/coach_texts.cpp" line="+48"/>
         <source>Throw the dice</source>
         <translation>Rzuć kośćmi</translation>
     </message>
@@ -752,12 +752,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+10"/>
+        <location line="+33"/>
         <source>Turn</source>
         <translation>Kolejka</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-33"/>
         <source>Throw</source>
         <translation>Rzut</translation>
     </message>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Loss</source>
         <translation>Strata</translation>
     </message>
@@ -789,12 +789,30 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>Expected final score</source>
         <translation>Oczekiwany wynik końcowy</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-29"/>
+        <source>Winning (%)</source>
+        <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
+        <translation>Wygrana (%)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To win: %1, %2 of winning. For the best score: %3, %4.</source>
+        <extracomment>%1 the action with the best chance of winning, %2 that chance; %3 the action of the best expected score, %4 its chance.</extracomment>
+        <translation>Aby wygrać: %1, %2 szans na wygraną. Dla najlepszego wyniku: %3, %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Expected final score after each decision</source>
         <translation>Oczekiwany wynik końcowy po każdej decyzji</translation>
     </message>
@@ -832,6 +850,11 @@
         <location line="+6"/>
         <source>A game played with a hint, the coach window, an undo or the cheat mode does not enter the high scores.</source>
         <translation>Gra z podpowiedzią, oknem trenera, cofnięciem ruchu lub oszukiwaniem nie trafia do najlepszych wyników.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your chance of winning after the action, playing perfectly from there, against the others as they play.</source>
+        <translation>Szansa na wygraną po tym ruchu przy doskonałej grze od tego miejsca, przeciw innym grającym tak, jak grają.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1237,7 +1260,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — gra o zwycięstwo, około %1 pkt na grę</translation>
@@ -1432,7 +1455,7 @@
         <translation>Szansa wygranej każdego gracza: komputera tak, jak gra, człowieka, jeśli odtąd zagra idealnie.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>

@@ -651,7 +651,7 @@
 <context>
     <name>CoachTexts</name>
     <message>
-        <location filename="../coach/coach_texts.cpp" line="+47"/>
+        <location filename="../coach/coach_texts.cpp" line="+48"/>
         <source>Throw the dice</source>
         <translation>Бросить кубики</translation>
     </message>
@@ -752,12 +752,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+10"/>
+        <location line="+33"/>
         <source>Turn</source>
         <translation>Ход</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-33"/>
         <source>Throw</source>
         <translation>Бросок</translation>
     </message>
@@ -778,7 +778,7 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>Loss</source>
         <translation>Потеря</translation>
     </message>
@@ -789,12 +789,30 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+11"/>
+        <location line="+32"/>
         <source>Expected final score</source>
         <translation>Ожидаемый итог</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-29"/>
+        <source>Winning (%)</source>
+        <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
+        <translation>Победа (%)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1%</source>
+        <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>To win: %1, %2 of winning. For the best score: %3, %4.</source>
+        <extracomment>%1 the action with the best chance of winning, %2 that chance; %3 the action of the best expected score, %4 its chance.</extracomment>
+        <translation>Чтобы победить: %1, шанс победы %2. Для лучшего счёта: %3, %4.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Expected final score after each decision</source>
         <translation>Ожидаемый итог после каждого решения</translation>
     </message>
@@ -832,6 +850,11 @@
         <location line="+6"/>
         <source>A game played with a hint, the coach window, an undo or the cheat mode does not enter the high scores.</source>
         <translation>Партия, сыгранная с подсказкой, окном тренера, отменой хода или читами, не попадает в лучшие результаты.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Your chance of winning after the action, playing perfectly from there, against the others as they play.</source>
+        <translation>Шанс победы после этого действия при идеальной игре дальше против остальных, как они играют.</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1237,7 +1260,7 @@
 <context>
     <name>TableTexts</name>
     <message>
-        <location filename="../players/table_texts.cpp" line="+45"/>
+        <location filename="../players/table_texts.cpp" line="+46"/>
         <source> — plays to win, about %1 points a game</source>
         <extracomment>Follows the name of the level that plays to win rather than to score, in the players window: %1, the points it scores on average against perfect play.</extracomment>
         <translation> — играет на победу, в среднем %1 очк. за партию</translation>
@@ -1432,7 +1455,7 @@
         <translation>Шанс на победу каждого игрока: компьютера — как он играет, человека — если он будет играть безупречно с этого момента.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>

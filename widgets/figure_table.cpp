@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace daxo {
 
@@ -40,6 +41,12 @@ void setRows(QTableWidget& table, const QStringList& headers, const std::vector<
             item->setTextAlignment(right ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
+}
+
+QString percentFigure(const QLocale& locale, double share)
+{
+    const double tenths = std::round(1000 * share);
+    return locale.toString(tenths / 10, 'f', tenths == 1000 ? 0 : 1);
 }
 
 } // namespace daxo

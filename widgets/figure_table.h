@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QStringList>
 
 #include <vector>
@@ -22,5 +23,9 @@ QTableWidget* newFigureTable(const char* name, int columns);
 // the keyboard had chosen in it.
 void setRows(QTableWidget& table, const QStringList& headers, const std::vector<QStringList>& rows,
              const std::vector<int>& alignedRight = {});
+
+// A share as the tables show it, in per cent with one decimal: "48,2" in
+// French; all of it needs no decimal, and is then no wider than the others.
+QString percentFigure(const QLocale& locale, double share);
 
 } // namespace daxo

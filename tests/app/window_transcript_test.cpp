@@ -9,6 +9,7 @@
 // difference before committing it):
 //   DAXO_WRITE_TRANSCRIPTS=1 build/tests/daxo_coach_ui_tests --gtest_filter='Windows/*'
 
+#include "coach/coach.h"
 #include "game/random_dice_source.h"
 #include "players/computer_turns.h"
 #include "players/scoreboard_window.h"
@@ -132,6 +133,7 @@ protected:
             test::eventually([&] { return !windows->seating().computerInPlay(); });
         if (const auto* scoreboard = qobject_cast<const ScoreboardWindow*>(windows->existingWindow("Marque")))
             test::eventually([&] { return !scoreboard->chancesComing(); });
+        test::eventually([&] { return !windows->coach().oddsComing(); });
         // Perfect play's own games, once its table is ready.
         if (const QWidget* statistics = windows->existingWindow("Statistiques"); statistics && strategies.strategy()) {
             const QString coming = ScoresTexts(windows->game().languageCode()).perfectPlayComing();

@@ -309,6 +309,36 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     }
     const std::vector<Opponent> tooEarly{{late, perfect}, {early, perfect}};
     EXPECT_FALSE(chances.at(tooEarly));
+    EXPECT_FALSE(chances.afterActions(tooEarly, 0, solver::actionsAt(late, test::wholeTable())));
+
+    // Where playing to win parts from playing for points: the last box is
+    // the Plus, one throw left, 6 6 4 2 2 shown (20) against a finished
+    // 119. Throwing the 2s again scores most on average (16 and two dice,
+    // 23), but loses on a 2 and ties on a 3: 34/36. Scoring the 20 now
+    // wins surely.
+    solver::GamePoint plusLeft = pointWith({Box::Plus}, 100);
+    plusLeft.throwsMade = 2;
+    plusLeft.dice = {0, 2, 0, 1, 0, 2};
+    const std::vector<solver::Action> actions = solver::actionsAt(plusLeft, test::wholeTable());
+    const std::vector<Opponent> chasing{{pointWith({}, 119), perfect}, {plusLeft, nullptr}};
+    const auto odds = chances.afterActions(chasing, 1, actions);
+    ASSERT_TRUE(odds);
+    ASSERT_EQ(odds->size(), actions.size());
+    EXPECT_EQ(actions.front().kept, (solver::FaceCounts{0, 0, 0, 1, 0, 2}));
+    EXPECT_NEAR(odds->front(), 34.0 / 36, 1e-9);
+    const solver::Action& toWin = actions[solver::bestChance(*odds)];
+    EXPECT_NEAR((*odds)[solver::bestChance(*odds)], 1.0, 1e-9);
+    EXPECT_NEAR(toWin.value, 20.0, 1e-9) << "the sure 20";
+    const std::vector<Opponent> farAhead{{pointWith({}, 50), perfect}, {plusLeft, nullptr}};
+    const auto sure = chances.afterActions(farAhead, 1, actions);
+    ASSERT_TRUE(sure);
+    EXPECT_TRUE(std::ranges::all_of(*sure, [](double chance) { return chance > 1 - 1e-9; }));
+    EXPECT_EQ(solver::bestChance(*sure), 0u) << "among equal chances, the best score";
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        if (actions[i].kind == solver::Action::Kind::Keep && actions[i].kept == solver::FaceCounts{0, 1, 0, 1, 0, 2}) {
+            EXPECT_NEAR((*odds)[i], 11.0 / 12, 1e-9) << "one 2 again: a tie on a 1";
+        }
+    }
 
     // With the openings the build works out, from the first throw on.
     const std::optional<solver::OpeningFutures> openings = solver::OpeningFutures::read(DAXO_TEST_OPENINGS);
