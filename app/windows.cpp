@@ -10,6 +10,7 @@
 #include "i18n/language_window.h"
 #include "players/chances_source.h"
 #include "players/computer_turns.h"
+#include "players/course_source.h"
 #include "players/players_window.h"
 #include "players/ranking_window.h"
 #include "players/remembered_table.h"
@@ -50,6 +51,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
     , desktopLanguages_(std::move(desktopLanguages))
     , seating_(std::make_unique<Seating>(game_, messages))
     , chances_(std::make_unique<ChancesSource>(game_, *seating_, strategies_, nullptr))
+    , course_(std::make_unique<CourseSource>(strategies_, nullptr))
     , about_([this] { return new AboutWindow(main(), game_, main()); })
     , rules_([this] { return new RulesWindow(main(), *this); })
     , pictures_([this] { return inActiveLanguage(new PicturesWindow(main(), game_, main()), "Pictures"); })
@@ -62,7 +64,7 @@ Windows::Windows(DiceSource& dice, PlayerMessages& messages, PrinterPort& printe
         QObject::connect(window, &CoachWindow::analysisWanted, window, [this] { showAnalysis(false); });
         return window;
     })
-    , analysis_([this] { return inActiveLanguage(new AnalysisWindow(main(), coach(), printers_, messages_), "Analyse"); })
+    , analysis_([this] { return inActiveLanguage(new AnalysisWindow(main(), coach(), *course_, printers_, messages_), "Analyse"); })
     , waiting_([this] { return inActiveLanguage(new WaitingWindow(main(), coach()), "Calcul"); })
     , offer_([this] {
         auto* window = inActiveLanguage(new AnalysisOffer(main()), "Fin");
@@ -229,6 +231,7 @@ void Windows::restoreTable()
 void Windows::tableChanged(Table* table)
 {
     keeper().setTable(table);
+    finishedTable_.clear();
     if (table && preferences_->scoreboardAtTable())
         showNotModal(scoreboard());
 }
@@ -240,8 +243,10 @@ void Windows::tableEnded(const std::vector<int>& places)
     std::vector<int> totals;
     const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_->seats());
     finishedHumans_.clear();
+    finishedTable_.clear();
     for (int seat = 0; seat < static_cast<int>(places.size()); ++seat) {
         totals.push_back(summarize(table->recordOf(seat)).total);
+        finishedTable_.push_back(table->recordOf(seat));
         if (seating_->seats()[static_cast<std::size_t>(seat)].human())
             finishedHumans_.push_back({names[seat], table->recordOf(seat)});
     }
@@ -280,11 +285,14 @@ void Windows::askForHint() { coach().askForHint(); }
 void Windows::showAnalysis(bool finished)
 {
     const Table* table = seating_->table();
+    const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_->seats());
     std::vector<AnalysisWindow::PlayersGame> games;
+    std::vector<GameRecord> tableGame = table ? finishedTable_ : std::vector<GameRecord>{};
     int shown = 0;
     if (table && !finished && summarize(game_.record()).begun) {
-        const QStringList names = TableTexts(game_.languageCode()).seatNames(seating_->seats());
+        tableGame.clear();
         for (int seat = 0; seat < static_cast<int>(seating_->seats().size()); ++seat) {
+            tableGame.push_back(table->recordOf(seat));
             if (!seating_->seats()[static_cast<std::size_t>(seat)].human())
                 continue;
             if (seat == table->seatInPlay())
@@ -298,6 +306,8 @@ void Windows::showAnalysis(bool finished)
     } else {
         games.push_back({QString(), finished ? *coach().finishedGame() : coach().gameToAnalyse()});
     }
+    // The table's own course, of the game the analysis is of.
+    course_->ask(seating_->seats(), std::move(tableGame));
     analysis().analyse(std::move(games), shown);
     showNotModal(analysis());
 }

@@ -29,6 +29,7 @@ class AnalysisWindow;
 class Coach;
 class CoachGuide;
 class ChancesSource;
+class CourseSource;
 class CoachWindow;
 class ComputerTurns;
 class Table;
@@ -161,6 +162,7 @@ private:
     QStringList desktopLanguages_;
     std::unique_ptr<Seating> seating_;
     std::unique_ptr<ChancesSource> chances_; // the table's, for the scoreboard and the coach
+    std::unique_ptr<CourseSource> course_;   // of a table's game, for its analysis
     std::unique_ptr<Coach> coach_; // outlives the windows that show it
     std::unique_ptr<HistoryKeeper> keeper_;
     std::unique_ptr<PerfectPlaySource> perfectPlay_;
@@ -183,6 +185,7 @@ private:
     std::deque<HistoryKeeper::HighScoreNews> highScoreNews_;
     // The humans' games of the table's last finished game, for its analysis.
     std::vector<AnalysisWindow::PlayersGame> finishedHumans_;
+    std::vector<GameRecord> finishedTable_; // every seat's, of the table's last game over
     EndOfGame endOfGame_;
     SingleInstance<StatisticsWindow> statistics_;
     SingleInstance<PlayersWindow> players_;

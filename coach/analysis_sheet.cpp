@@ -1,5 +1,6 @@
 #include "analysis_sheet.h"
 
+#include "chances_chart.h"
 #include "coach_texts.h"
 #include "expected_score_chart.h"
 #include "widgets/fonts.h"
@@ -36,9 +37,21 @@ QString decisionTable(const solver::Judgement& judgement, const CoachTexts& text
     return html + "</table>";
 }
 
+QChartView* printedChart(QChart* drawn)
+{
+    // Played back on a printer, the legend's clip of its own items cut away
+    // the colour keys and a name; on paper it has nothing to scroll.
+    drawn->legend()->setFlag(QGraphicsItem::ItemClipsChildrenToShape, false);
+    auto* chart = new QChartView(drawn);
+    chart->setRenderHint(QPainter::Antialiasing);
+    chart->setFixedHeight(260);
+    return chart;
+}
+
 } // namespace
 
-AnalysisSheet::AnalysisSheet(const QString& title, const solver::Judgement& judgement, const CoachTexts& texts)
+AnalysisSheet::AnalysisSheet(const QString& title, const solver::Judgement& judgement, const CoachTexts& texts,
+                             const CourseShown& course)
 {
     setAttribute(Qt::WA_DontShowOnScreen);
     setObjectName("PrintAnalyse");
@@ -57,14 +70,15 @@ AnalysisSheet::AnalysisSheet(const QString& title, const solver::Judgement& judg
     summary->setWordWrap(true);
     layout->addWidget(summary);
 
-    QChart* drawn = expectedScoreChart(judgement, texts);
-    // Played back on a printer, the legend's clip of its own items cut away
-    // the colour keys and a name; on paper it has nothing to scroll.
-    drawn->legend()->setFlag(QGraphicsItem::ItemClipsChildrenToShape, false);
-    auto* chart = new QChartView(drawn);
-    chart->setRenderHint(QPainter::Antialiasing);
-    chart->setFixedHeight(260);
-    layout->addWidget(chart);
+    layout->addWidget(printedChart(expectedScoreChart(judgement, texts)));
+    if (course.course && !course.course->steps.empty()) {
+        if (const std::optional<std::size_t> won = course.course->winningStep()) {
+            auto* said = new QLabel(texts.wonAt(*course.course, *won, course.players));
+            said->setWordWrap(true);
+            layout->addWidget(said);
+        }
+        layout->addWidget(printedChart(chancesChart(*course.course, course.players, texts)));
+    }
 
     auto* table = new QLabel(decisionTable(judgement, texts));
     table->setTextFormat(Qt::RichText);

@@ -2,9 +2,11 @@
 
 #include "analysis_sheet.h"
 #include "coach.h"
+#include "chances_chart.h"
 #include "coach_texts.h"
 #include "expected_score_chart.h"
 #include "widgets/chart_views.h"
+#include "widgets/course_odds.h"
 #include "widgets/figure_table.h"
 #include "widgets/fonts.h"
 #include "widgets/player_messages.h"
@@ -25,9 +27,11 @@
 
 namespace daxo {
 
-AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printers, PlayerMessages& messages)
+AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, CourseOdds& course, PrinterPort& printers,
+                               PlayerMessages& messages)
     : SecondaryWindow(board, "Analyse", QSize(720, 600), QSize(560, 420), Keyboard::Leaves)
     , coach_(coach)
+    , course_(course)
     , printers_(printers)
     , messages_(messages)
 {
@@ -62,6 +66,13 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
 
     chart_ = newChartView("Graphique", 250);
     layout->addWidget(chart_, 1);
+    won_ = new QLabel;
+    won_->setObjectName("Tournant");
+    won_->setWordWrap(true);
+    won_->setTextFormat(Qt::PlainText);
+    layout->addWidget(won_);
+    chances_ = newChartView("Victoires", 250);
+    layout->addWidget(chances_, 1);
 
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
@@ -70,11 +81,14 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printe
     auto* printKey = new QShortcut(QKeySequence::Print, this);
     connect(printKey, &QShortcut::activated, this, &AnalysisWindow::print);
 
-    // The table coming, and the language changing, redraw it.
-    connect(&coach_, &Coach::changed, this, [this] {
+    // The table coming, the course of a table's game, and the language
+    // changing, redraw it.
+    auto renderShown = [this] {
         if (isVisible())
             render();
-    });
+    };
+    connect(&coach_, &Coach::changed, this, renderShown);
+    connect(&course_, &CourseOdds::ready, this, renderShown);
 }
 
 void AnalysisWindow::retranslate() { render(); }
@@ -133,6 +147,7 @@ void AnalysisWindow::render()
     const bool shown = judged && judged->judged && begun;
     decisions_->setVisible(shown);
     chart_->setVisible(shown);
+    renderCourse(texts);
     if (!shown) {
         summary_->setText(cheated   ? texts.cannotJudge()
                           : !begun ? texts.nothingToAnalyse()
@@ -157,6 +172,23 @@ void AnalysisWindow::render()
     showChart(*chart_, expectedScoreChart(*judged, texts), texts.chartTitle());
 }
 
+bool AnalysisWindow::courseComing() const { return course_.working(); }
+
+// A table's game, once its course is worked out: every player's chance
+// after each turn, and the turn where the game was won.
+void AnalysisWindow::renderCourse(const CoachTexts& texts)
+{
+    const solver::TableCourse* course = course_.course();
+    const bool drawn = course && !course->steps.empty();
+    chances_->setVisible(drawn);
+    const std::optional<std::size_t> won = drawn ? course->winningStep() : std::nullopt;
+    won_->setVisible(won.has_value());
+    const QStringList players = course_.players(coach_.languageCode());
+    won_->setText(won ? texts.wonAt(*course, *won, players) : QString());
+    if (drawn)
+        showChart(*chances_, chancesChart(*course, players, texts), texts.chancesChartTitle());
+}
+
 // On one page, through the sheets' own printing.
 void AnalysisWindow::print()
 {
@@ -166,7 +198,7 @@ void AnalysisWindow::print()
     const CoachTexts texts(coach_.languageCode());
     const QString player = games_.size() > 1 ? player_->currentText() : QString();
     AnalysisSheet sheet(player.isEmpty() ? windowTitle() : windowTitle() + QString::fromUtf8(" — ") + player, *judged,
-                        texts);
+                        texts, {course_.course(), course_.players(coach_.languageCode())});
     const std::unique_ptr<QPrinter> printer = printers_.choosePrinter(this, windowTitle());
     if (printer && !printSheet(sheet, *printer))
         messages_.inform(windowTitle(), texts.printFailed());

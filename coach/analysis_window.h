@@ -16,6 +16,8 @@ class QTableWidget;
 namespace daxo {
 
 class Coach;
+class CoachTexts;
+class CourseOdds;
 class PlayerMessages;
 class PrinterPort;
 
@@ -23,12 +25,13 @@ class PrinterPort;
 // play. Every decision with its loss, the total and mean loss and the share
 // of perfect decisions, and a chart of the expected final score after each
 // decision. Ctrl+P prints it on one page. A table's game is each of its
-// humans' own, to choose from (`Joueur`).
+// humans' own, to choose from (`Joueur`), and the table's too: every
+// player's chance of winning after each turn, and where the game was won.
 class AnalysisWindow final : public SecondaryWindow {
     Q_OBJECT
 public:
     // What it is given must outlive the window.
-    AnalysisWindow(QWidget& board, Coach& coach, PrinterPort& printers, PlayerMessages& messages);
+    AnalysisWindow(QWidget& board, Coach& coach, CourseOdds& course, PrinterPort& printers, PlayerMessages& messages);
 
     // A player's game: the name is the table's, empty for the game alone.
     struct PlayersGame {
@@ -41,12 +44,16 @@ public:
     void analyse(std::vector<PlayersGame> games, int shown);
     void print();
     void retranslate() override;
+    // Whether the course of a table's game is still being worked out.
+    bool courseComing() const;
 
 private:
     void render();
+    void renderCourse(const CoachTexts& texts);
     std::optional<solver::Judgement> judgement() const;
 
     Coach& coach_;
+    CourseOdds& course_;
     PrinterPort& printers_;
     PlayerMessages& messages_;
     const GameRecord* record() const;
@@ -58,6 +65,8 @@ private:
     QProgressBar* progress_ = nullptr; // Progression
     QTableWidget* decisions_ = nullptr;
     QChartView* chart_ = nullptr;      // Graphique
+    QLabel* won_ = nullptr;            // Tournant
+    QChartView* chances_ = nullptr;    // Victoires
 };
 
 } // namespace daxo

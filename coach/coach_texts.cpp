@@ -140,8 +140,7 @@ QStringList CoachTexts::actionHeaders(bool winning) const
 {
     QStringList headers{tr("Action"), tr("Expected final score"), tr("Loss")};
     if (winning)
-        //: As the scoreboard's row of the chances of winning reads.
-        headers << tr("Winning (%)");
+        headers << chancesAxis();
     return headers;
 }
 
@@ -175,6 +174,24 @@ QString CoachTexts::expectedSeries() const { return tr("Expected final score"); 
 QString CoachTexts::scoreSeries(bool over) const
 {
     return over ? tr("Final score") : tr("Score so far");
+}
+
+QString CoachTexts::chancesChartTitle() const { return tr("Chance of winning after each turn"); }
+
+QString CoachTexts::chancesAxis() const
+{
+    //: As the scoreboard's row of the chances of winning reads.
+    return tr("Winning (%)");
+}
+
+QString CoachTexts::wonAt(const solver::TableCourse& course, std::size_t step, const QStringList& players) const
+{
+    const solver::CourseStep& made = course.steps[step];
+    const std::size_t winner = *course.winner;
+    //: %1 the turn's number, %2 whose turn it was, %3 the winner, %4 and %5 the winner's chance before and after.
+    return tr("The game was won at turn %1, %2's: %3's chance of winning rose from %4 to %5.")
+        .arg(QString::number(made.turn), players.value(made.seat), players.value(static_cast<int>(winner)),
+             percent(course.steps[step - 1].chances[winner]), percent(made.chances[winner]));
 }
 
 QString CoachTexts::printFailed() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/game_analysis.h"
+#include "solver/win_chances.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -59,6 +60,11 @@ public:
     QString expectedSeries() const;
     // The line across the chart: the final score, or the score so far.
     QString scoreSeries(bool over) const;
+    // A table's analysis: the chances of winning after each turn, and
+    // where the winner's rose most, `step` of `course`.
+    QString chancesChartTitle() const;
+    QString chancesAxis() const;
+    QString wonAt(const solver::TableCourse& course, std::size_t step, const QStringList& players) const;
     QString printFailed() const;
     QString whoseGame() const;              // the choice of a table's human, "&Partie de :"
 

@@ -71,10 +71,11 @@ namespace {
 
 // Follows a record decision by decision, telling `decide` of each (the
 // point before it and the action taken) before the point moves on: each
-// throw after the first of a turn (the dice kept for it), each box scored.
-// The point where the record leaves the game.
-template <typename Decide>
-GamePoint follow(const GameRecord& record, Decide&& decide)
+// throw after the first of a turn (the dice kept for it), each box scored;
+// and `turnEnded` of the point after each box. The point where the record
+// leaves the game.
+template <typename Decide, typename TurnEnded>
+GamePoint follow(const GameRecord& record, Decide&& decide, TurnEnded&& turnEnded)
 {
     GamePoint point;
     for (const GameEvent& event : record.events()) {
@@ -100,6 +101,7 @@ GamePoint follow(const GameRecord& record, Decide&& decide)
             ++point.turn;
             point.throwsMade = 0;
             point.dice = {};
+            turnEnded(point);
         }
     }
     return point;
@@ -109,7 +111,14 @@ GamePoint follow(const GameRecord& record, Decide&& decide)
 
 GamePoint pointOf(const GameRecord& record)
 {
-    return follow(record, [](const GamePoint&, const Action&) {});
+    return follow(record, [](const GamePoint&, const Action&) {}, [](const GamePoint&) {});
+}
+
+std::vector<GamePoint> turnStartsOf(const GameRecord& record)
+{
+    std::vector<GamePoint> starts{GamePoint{}};
+    follow(record, [](const GamePoint&, const Action&) {}, [&](const GamePoint& point) { starts.push_back(point); });
+    return starts;
 }
 
 Judgement judge(const GameRecord& record, const Strategy& strategy)
@@ -134,7 +143,7 @@ Judgement judge(const GameRecord& record, const Strategy& strategy)
         decision.expectedFinal = point.scored + decision.chosen.value;
         judgement.totalLoss += decision.chosen.loss;
         judgement.decisions.push_back(decision);
-    });
+    }, [](const GamePoint&) {});
     return judgement;
 }
 

@@ -51,6 +51,10 @@ Judgement judge(const GameRecord& record, const Strategy& strategy);
 // Where a record leaves its game: the point of its next decision.
 GamePoint pointOf(const GameRecord& record);
 
+// Where a record's game stood at the start of each of its turns, from the
+// empty sheet, and once over at its end: one more than its boxes scored.
+std::vector<GamePoint> turnStartsOf(const GameRecord& record);
+
 // The actions open at a point of a game, best first; none once it is over.
 std::vector<Action> actionsAt(const GamePoint& point, const Strategy& strategy);
 

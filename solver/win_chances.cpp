@@ -66,6 +66,22 @@ std::vector<WinChance> winChances(std::span<const PointsDistribution> finals)
     return chances;
 }
 
+std::optional<std::size_t> TableCourse::winningStep() const
+{
+    if (!winner)
+        return std::nullopt;
+    std::optional<std::size_t> most;
+    double rise = 0;
+    for (std::size_t step = 1; step < steps.size(); ++step) {
+        const double by = steps[step].chances[*winner] - steps[step - 1].chances[*winner];
+        if (!most || by > rise) {
+            most = step;
+            rise = by;
+        }
+    }
+    return most;
+}
+
 std::size_t bestChance(std::span<const double> chances)
 {
     std::size_t first = 0;

@@ -2,6 +2,7 @@
 
 #include "future_scores.h"
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -38,6 +39,23 @@ private:
 // each one's total beats every other's, a first place shared counting its
 // share, and the total each can expect. The wins sum to 1.
 std::vector<WinChance> winChances(std::span<const PointsDistribution> finals);
+
+// A point of a table's game: every player's chance of winning once a
+// player's turn is over, or at the start.
+struct CourseStep {
+    int seat = -1; // whose turn it was, -1 at the start
+    int turn = 0;  // its number, 1 to 12; 0 at the start
+    std::vector<double> chances; // by seat
+};
+
+// A table's game turn by turn, as far as it went, and its winner once over
+// if one player has the best total alone.
+struct TableCourse {
+    std::vector<CourseStep> steps;
+    std::optional<std::size_t> winner;
+    // The step where the winner's chance rose most: where the game was won.
+    std::optional<std::size_t> winningStep() const;
+};
 
 // Of actions ranked by expected score, the one with the best chance of
 // winning: the first of the best, a later one taking the lead only with a

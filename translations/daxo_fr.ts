@@ -751,12 +751,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Turn</source>
         <translation>Tour</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-32"/>
         <source>Throw</source>
         <translation>Jet</translation>
     </message>
@@ -788,18 +788,23 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>Expected final score</source>
         <translation>Score final attendu</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="+7"/>
+        <source>Chance of winning after each turn</source>
+        <translation>Chance de victoire après chaque tour</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Victoire en&#xa0;%</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-32"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>
@@ -831,7 +836,13 @@
         <translation>Score jusqu&apos;ici</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+16"/>
+        <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
+        <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
+        <translation>La partie s&apos;est gagnée au tour %1, celui de %2&#xa0;: la chance de victoire de %3 est passée de %4 à %5.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The analysis could not be printed.</source>
         <translation>L&apos;analyse n&apos;a pas pu être imprimée.</translation>
     </message>

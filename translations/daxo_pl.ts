@@ -752,12 +752,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Turn</source>
         <translation>Kolejka</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-32"/>
         <source>Throw</source>
         <translation>Rzut</translation>
     </message>
@@ -789,18 +789,23 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>Expected final score</source>
         <translation>Oczekiwany wynik końcowy</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="+7"/>
+        <source>Chance of winning after each turn</source>
+        <translation>Szansa na wygraną po każdej kolejce</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Wygrana (%)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-32"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>
@@ -832,7 +837,13 @@
         <translation>Dotychczasowy wynik</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+16"/>
+        <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
+        <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
+        <translation>Gra rozstrzygnęła się w kolejce %1, gracza %2: szansa na wygraną gracza %3 wzrosła z %4 do %5.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The analysis could not be printed.</source>
         <translation>Nie udało się wydrukować analizy.</translation>
     </message>

@@ -751,12 +751,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Turn</source>
         <translation>Rodada</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-32"/>
         <source>Throw</source>
         <translation>Lançamento</translation>
     </message>
@@ -788,18 +788,23 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>Expected final score</source>
         <translation>Pontuação final esperada</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="+7"/>
+        <source>Chance of winning after each turn</source>
+        <translation>Chance de vitória após cada rodada</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Vitória (%)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-32"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>
@@ -831,7 +836,13 @@
         <translation>Pontuação até agora</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+16"/>
+        <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
+        <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
+        <translation>A partida foi ganha na rodada %1, a de %2: a chance de vitória de %3 subiu de %4 para %5.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The analysis could not be printed.</source>
         <translation>Não foi possível imprimir a análise.</translation>
     </message>

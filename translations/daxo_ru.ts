@@ -752,12 +752,12 @@
     </message>
     <message>
         <location line="+9"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Turn</source>
         <translation>Ход</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-32"/>
         <source>Throw</source>
         <translation>Бросок</translation>
     </message>
@@ -789,18 +789,23 @@
     </message>
     <message>
         <location line="+0"/>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>Expected final score</source>
         <translation>Ожидаемый итог</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="+7"/>
+        <source>Chance of winning after each turn</source>
+        <translation>Шанс победы после каждого хода</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Победа (%)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-32"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>
@@ -832,7 +837,13 @@
         <translation>Счёт на сейчас</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+16"/>
+        <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
+        <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
+        <translation>Партия решилась на ходу %1 игрока %2: шанс победы игрока %3 вырос с %4 до %5.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>The analysis could not be printed.</source>
         <translation>Не удалось напечатать анализ.</translation>
     </message>

@@ -134,6 +134,8 @@ protected:
         if (const auto* scoreboard = qobject_cast<const ScoreboardWindow*>(windows->existingWindow("Marque")))
             test::eventually([&] { return !scoreboard->chancesComing(); });
         test::eventually([&] { return !windows->coach().oddsComing(); });
+        if (const AnalysisWindow* analysis = windows->findAnalysis())
+            test::eventually([&] { return !analysis->courseComing(); }, 60000);
         // Perfect play's own games, once its table is ready.
         if (const QWidget* statistics = windows->existingWindow("Statistiques"); statistics && strategies.strategy()) {
             const QString coming = ScoresTexts(windows->game().languageCode()).perfectPlayComing();

@@ -10,6 +10,7 @@
 #include "table/levels.h"
 #include "table/table.h"
 #include "table/table_chances.h"
+#include "table/table_course.h"
 #include "table/winning_choice.h"
 
 #include <gtest/gtest.h>
@@ -372,6 +373,87 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     thrown.dice = {0, 0, 0, 0, 2, 3};
     ASSERT_TRUE(ahead.at(std::vector<Opponent>{{thrown, regular}, {fifthTurn, regular}}));
     EXPECT_LE(ahead.positionsKnown(), prepared + 1);
+}
+
+// A table's game turn by turn: a seeded game of three computers played to
+// its end, then cut short in its ninth round. Every step's chances make a
+// whole, in the order the seats played; the last is the ranking itself;
+// the game is won where the winner's chance rose most; a game not over has
+// no winner. With the openings, from the start; without, once every sheet
+// has six boxes.
+TEST(TableCourse, FollowsTheGameTurnByTurnToItsWinner)
+{
+    const solver::Strategy& strategy = test::wholeTable();
+    test::AcceptingRefusals confirming;
+    RandomDiceSource dice(17);
+    ComputerAnswers answers(confirming);
+    Game game(dice, answers);
+    game.setCaption(Label::Label20, "E");
+    Table table(game, {computer("beginner"), computer("regular"), computer("strong")});
+    answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    game.Nouveau_Click();
+    for (int step = 0; step < 3000 && !table.over(); ++step)
+        ASSERT_TRUE(table.playComputerStep(strategy));
+    ASSERT_TRUE(table.over());
+    std::vector<SeatGame> seats;
+    std::vector<int> totals;
+    for (int seat = 0; seat < 3; ++seat) {
+        seats.push_back({solver::turnStartsOf(table.recordOf(seat)), levelNamed(table.seats()[seat].level)});
+        ASSERT_EQ(seats.back().turnStarts.size(), 13u);
+        EXPECT_EQ(seats.back().turnStarts.back(), solver::pointOf(table.recordOf(seat)));
+        totals.push_back(seats.back().turnStarts.back().scored);
+    }
+    const std::vector<int> places = placesOf(totals);
+    const auto winner = static_cast<std::size_t>(std::ranges::find(places, 1) - places.begin());
+    ASSERT_EQ(std::ranges::count(places, 1), 1) << "a seed with one winner";
+
+    const std::optional<solver::OpeningFutures> openings = solver::OpeningFutures::read(DAXO_TEST_OPENINGS);
+    std::vector<const solver::OpeningFutures*> reads{nullptr};
+    if (openings)
+        reads.push_back(&*openings);
+    for (const solver::OpeningFutures* read : reads) {
+        SCOPED_TRACE(read ? "with the openings" : "without");
+        TableChances chances(strategy, read);
+        const solver::TableCourse course = tableCourse(seats, chances);
+        const int first = read ? 0 : TableChances::kBoxesScoredFirst;
+        ASSERT_EQ(course.steps.size(), static_cast<std::size_t>((read ? 1 : 0) + 3 * (12 - first) + (read ? 0 : 1)));
+        int seat = read ? -1 : 2, turn = first;
+        double mostRise = -1;
+        for (std::size_t i = 0; i < course.steps.size(); ++i) {
+            const solver::CourseStep& step = course.steps[i];
+            EXPECT_EQ(std::pair(step.seat, step.turn), std::pair(seat, turn)) << "step " << i;
+            std::tie(seat, turn) = seat == 2 || seat < 0 ? std::pair(0, turn + 1) : std::pair(seat + 1, turn);
+            EXPECT_NEAR(step.chances[0] + step.chances[1] + step.chances[2], 1.0, 1e-9);
+            if (i > 0)
+                mostRise = std::max(mostRise, step.chances[winner] - course.steps[i - 1].chances[winner]);
+        }
+        for (std::size_t other = 0; other < 3; ++other)
+            EXPECT_NEAR(course.steps.back().chances[other], other == winner ? 1.0 : 0.0, 1e-9) << "the ranking";
+        EXPECT_EQ(course.winner, winner);
+        const std::optional<std::size_t> won = course.winningStep();
+        ASSERT_TRUE(won);
+        EXPECT_NEAR(course.steps[*won].chances[winner] - course.steps[*won - 1].chances[winner], mostRise, 1e-12);
+    }
+
+    // Equal at the top: a shared first place, no one winner.
+    std::vector<SeatGame> tied = seats;
+    const std::size_t other = (winner + 1) % 3;
+    tied[other].turnStarts.back().scored = tied[winner].turnStarts.back().scored;
+    TableChances tiedChances(strategy);
+    const solver::TableCourse shared = tableCourse(tied, tiedChances);
+    EXPECT_FALSE(shared.winner);
+    EXPECT_NEAR(shared.steps.back().chances[other], 0.5, 1e-9);
+
+    // Cut short in the ninth round, after the second seat's turn.
+    std::vector<SeatGame> cut = seats;
+    for (std::size_t other = 0; other < 3; ++other)
+        cut[other].turnStarts.resize(other < 2 ? 10 : 9);
+    TableChances chances(strategy);
+    const solver::TableCourse unfinished = tableCourse(cut, chances);
+    ASSERT_FALSE(unfinished.steps.empty());
+    EXPECT_EQ(std::pair(unfinished.steps.back().seat, unfinished.steps.back().turn), std::pair(1, 9));
+    EXPECT_FALSE(unfinished.winner);
+    EXPECT_FALSE(unfinished.winningStep());
 }
 
 TEST(TableGame, IsWhatItsTranscriptSays)
