@@ -157,6 +157,9 @@ void CoachWindow::render()
             rows.back() << texts.share((*chances)[i]);
     }
     setRows(*actions_, ranks, rows, {1, 2, 3});
+    // A narrow window cuts an action short: whole on hovering.
+    for (int row = 0; row < actions_->rowCount(); ++row)
+        actions_->item(row, 0)->setToolTip(actions_->item(row, 0)->text());
 
     // Where playing to win parts from playing for points, both are said.
     if (const std::size_t toWin = coach_.toWin(); chances && toWin != 0) {

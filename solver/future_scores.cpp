@@ -70,6 +70,8 @@ const PointsDistribution& FutureScores::toCome(const Position& position)
 
 void FutureScores::workOutTurnFrom(const Position& position, std::stop_token stop)
 {
+    if (position.used == kAllBoxes)
+        return; // a full sheet has no turn left: the board passes it on
     const TurnValues turn = strategy_.turn(position);
     for (const TurnEnding& ending : turnEndings(position, turn, policy_)) {
         if (stop.stop_requested())
