@@ -22,10 +22,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace daxo {
+namespace {
+
+constexpr int kChartHeight = 250;
+
+} // namespace
 
 AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, CourseOdds& course, PrinterPort& printers,
                                PlayerMessages& messages)
@@ -64,15 +70,21 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, CourseOdds& course,
     decisions_ = newFigureTable("Decisions", 6);
     layout->addWidget(decisions_, 1);
 
-    chart_ = newChartView("Graphique", 250);
-    layout->addWidget(chart_, 1);
+    // A table's chances a tab away from the player's own chart: stacked or
+    // side by side, the two would not fit a small screen legibly.
+    charts_ = new QTabWidget;
+    charts_->setObjectName("Graphiques");
+    charts_->setTabBarAutoHide(true);
+    chart_ = newChartView("Graphique", kChartHeight);
+    charts_->addTab(chart_, QString());
+    chances_ = newChartView("Victoires", kChartHeight);
+    charts_->addTab(chances_, QString());
+    layout->addWidget(charts_, 1);
     won_ = new QLabel;
     won_->setObjectName("Tournant");
     won_->setWordWrap(true);
     won_->setTextFormat(Qt::PlainText);
     layout->addWidget(won_);
-    chances_ = newChartView("Victoires", 250);
-    layout->addWidget(chances_, 1);
 
     auto* print = new QPushButton("&Imprimer");
     print->setObjectName("Imprimer");
@@ -146,7 +158,9 @@ void AnalysisWindow::render()
     summary_->setAccessibleDescription(texts.aboutSummary());
     const bool shown = judged && judged->judged && begun;
     decisions_->setVisible(shown);
-    chart_->setVisible(shown);
+    charts_->setVisible(shown);
+    charts_->setTabText(0, texts.expectedSeries());
+    charts_->setTabText(1, texts.chancesAxis());
     renderCourse(texts);
     if (!shown) {
         summary_->setText(cheated   ? texts.cannotJudge()
@@ -180,7 +194,7 @@ void AnalysisWindow::renderCourse(const CoachTexts& texts)
 {
     const solver::TableCourse* course = course_.course();
     const bool drawn = course && !course->steps.empty();
-    chances_->setVisible(drawn);
+    charts_->setTabVisible(1, drawn);
     const std::optional<std::size_t> won = drawn ? course->winningStep() : std::nullopt;
     won_->setVisible(won.has_value());
     const QStringList players = course_.players(coach_.languageCode());

@@ -11,6 +11,7 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QProgressBar;
+class QTabWidget;
 class QTableWidget;
 
 namespace daxo {
@@ -64,6 +65,7 @@ private:
     QLabel* summary_ = nullptr;        // Resume
     QProgressBar* progress_ = nullptr; // Progression
     QTableWidget* decisions_ = nullptr;
+    QTabWidget* charts_ = nullptr;     // Graphiques
     QChartView* chart_ = nullptr;      // Graphique
     QLabel* won_ = nullptr;            // Tournant
     QChartView* chances_ = nullptr;    // Victoires

@@ -839,7 +839,7 @@
         <location line="+16"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
-        <translation>Die Partie wurde in Runde %1 entschieden, der von %2: Die Siegchance von %3 stieg von %4 auf %5.</translation>
+        <translation>Entschieden in Runde %1, gespielt von %2: Die Siegchance für %3 stieg von %4 auf %5.</translation>
     </message>
     <message>
         <location line="+7"/>

@@ -839,7 +839,7 @@
         <location line="+16"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
-        <translation>La partie s&apos;est gagnée au tour %1, celui de %2&#xa0;: la chance de victoire de %3 est passée de %4 à %5.</translation>
+        <translation>Tour décisif&#xa0;: le tour %1, joué par %2. Chance de victoire pour %3&#xa0;: de %4 à %5.</translation>
     </message>
     <message>
         <location line="+7"/>
