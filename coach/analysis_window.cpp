@@ -22,7 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTabWidget>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,16 +70,27 @@ AnalysisWindow::AnalysisWindow(QWidget& board, Coach& coach, CourseOdds& course,
     decisions_ = newFigureTable("Decisions", 6);
     layout->addWidget(decisions_, 1);
 
-    // A table's chances a tab away from the player's own chart: stacked or
-    // side by side, the two would not fit a small screen legibly.
-    charts_ = new QTabWidget;
+    // A table's chances a choice away from the player's own chart: stacked
+    // or side by side, the two would not fit a small screen legibly.
+    auto* chartRow = new QHBoxLayout;
+    chartLabel_ = new QLabel;
+    chartLabel_->setObjectName("Label2");
+    chartShown_ = new QComboBox;
+    chartShown_->setObjectName("Courbe");
+    chartShown_->addItems({QString(), QString()});
+    chartLabel_->setBuddy(chartShown_);
+    chartRow->addWidget(chartLabel_);
+    chartRow->addWidget(chartShown_);
+    chartRow->addStretch();
+    layout->addLayout(chartRow);
+    charts_ = new QStackedWidget;
     charts_->setObjectName("Graphiques");
-    charts_->setTabBarAutoHide(true);
     chart_ = newChartView("Graphique", kChartHeight);
-    charts_->addTab(chart_, QString());
+    charts_->addWidget(chart_);
     chances_ = newChartView("Victoires", kChartHeight);
-    charts_->addTab(chances_, QString());
+    charts_->addWidget(chances_);
     layout->addWidget(charts_, 1);
+    connect(chartShown_, &QComboBox::currentIndexChanged, charts_, &QStackedWidget::setCurrentIndex);
     won_ = new QLabel;
     won_->setObjectName("Tournant");
     won_->setWordWrap(true);
@@ -159,8 +170,9 @@ void AnalysisWindow::render()
     const bool shown = judged && judged->judged && begun;
     decisions_->setVisible(shown);
     charts_->setVisible(shown);
-    charts_->setTabText(0, texts.expectedSeries());
-    charts_->setTabText(1, texts.chancesAxis());
+    chartLabel_->setText(texts.chartShown());
+    chartShown_->setItemText(0, texts.chartTitle());
+    chartShown_->setItemText(1, texts.chancesChartTitle());
     renderCourse(texts);
     if (!shown) {
         summary_->setText(cheated   ? texts.cannotJudge()
@@ -194,7 +206,10 @@ void AnalysisWindow::renderCourse(const CoachTexts& texts)
 {
     const solver::TableCourse* course = course_.course();
     const bool drawn = course && !course->steps.empty();
-    charts_->setTabVisible(1, drawn);
+    chartLabel_->setVisible(drawn);
+    chartShown_->setVisible(drawn);
+    if (!drawn)
+        chartShown_->setCurrentIndex(0);
     const std::optional<std::size_t> won = drawn ? course->winningStep() : std::nullopt;
     won_->setVisible(won.has_value());
     const QStringList players = course_.players(coach_.languageCode());

@@ -11,7 +11,7 @@ class QChartView;
 class QComboBox;
 class QLabel;
 class QProgressBar;
-class QTabWidget;
+class QStackedWidget;
 class QTableWidget;
 
 namespace daxo {
@@ -65,7 +65,9 @@ private:
     QLabel* summary_ = nullptr;        // Resume
     QProgressBar* progress_ = nullptr; // Progression
     QTableWidget* decisions_ = nullptr;
-    QTabWidget* charts_ = nullptr;     // Graphiques
+    QLabel* chartLabel_ = nullptr;     // Label2, at a table: which chart is shown
+    QComboBox* chartShown_ = nullptr;  // Courbe
+    QStackedWidget* charts_ = nullptr; // Graphiques
     QChartView* chart_ = nullptr;      // Graphique
     QLabel* won_ = nullptr;            // Tournant
     QChartView* chances_ = nullptr;    // Victoires

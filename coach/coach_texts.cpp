@@ -178,6 +178,8 @@ QString CoachTexts::scoreSeries(bool over) const
 
 QString CoachTexts::chancesChartTitle() const { return tr("Chance of winning after each turn"); }
 
+QString CoachTexts::chartShown() const { return tr("C&hart:"); }
+
 QString CoachTexts::chancesAxis() const
 {
     //: As the scoreboard's row of the chances of winning reads.

@@ -63,6 +63,7 @@ public:
     // A table's analysis: the chances of winning after each turn, and
     // where the winner's rose most, `step` of `course`.
     QString chancesChartTitle() const;
+    QString chartShown() const;             // the choice of a table's chart, "&Courbe :"
     QString chancesAxis() const;
     QString wonAt(const solver::TableCourse& course, std::size_t step, const QStringList& players) const;
     QString printFailed() const;

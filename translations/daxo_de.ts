@@ -798,13 +798,13 @@
         <translation>Siegchance nach jeder Runde</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Siegchance (%)</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-34"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>
@@ -836,7 +836,12 @@
         <translation>Bisherige Punkte</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
+        <source>C&amp;hart:</source>
+        <translation>Dia&amp;gramm:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
         <translation>Entschieden in Runde %1, gespielt von %2: Die Siegchance für %3 stieg von %4 auf %5.</translation>

@@ -798,13 +798,13 @@
         <translation>Chance de victoire après chaque tour</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Victoire en&#xa0;%</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-34"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1&#xa0;%</translation>
@@ -836,7 +836,12 @@
         <translation>Score jusqu&apos;ici</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Courbe&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
         <translation>Tour décisif&#xa0;: le tour %1, joué par %2. Chance de victoire pour %3&#xa0;: de %4 à %5.</translation>

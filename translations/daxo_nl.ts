@@ -798,13 +798,13 @@
         <translation>Winkans na elke beurt</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Winkans (%)</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-34"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>
@@ -836,7 +836,12 @@
         <translation>Score tot nu toe</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Grafiek:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
         <translation>Het spel werd gewonnen in beurt %1, die van %2: de winkans van %3 steeg van %4 naar %5.</translation>

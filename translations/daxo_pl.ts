@@ -799,13 +799,13 @@
         <translation>Szansa na wygraną po każdej kolejce</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Wygrana (%)</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-34"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>
@@ -837,7 +837,12 @@
         <translation>Dotychczasowy wynik</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Wykres:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
         <translation>Gra rozstrzygnęła się w kolejce %1, gracza %2: szansa na wygraną gracza %3 wzrosła z %4 do %5.</translation>

@@ -798,13 +798,13 @@
         <translation>Chance de vitória após cada rodada</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Winning (%)</source>
         <extracomment>As the scoreboard&apos;s row of the chances of winning reads.</extracomment>
         <translation>Vitória (%)</translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="-34"/>
         <source>%1%</source>
         <extracomment>A share in per cent, %1 its figure with one decimal.</extracomment>
         <translation>%1%</translation>
@@ -836,7 +836,12 @@
         <translation>Pontuação até agora</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+5"/>
+        <source>C&amp;hart:</source>
+        <translation>&amp;Gráfico:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>The game was won at turn %1, %2&apos;s: %3&apos;s chance of winning rose from %4 to %5.</source>
         <extracomment>%1 the turn&apos;s number, %2 whose turn it was, %3 the winner, %4 and %5 the winner&apos;s chance before and after.</extracomment>
         <translation>A partida foi ganha na rodada %1, a de %2: a chance de vitória de %3 subiu de %4 para %5.</translation>
