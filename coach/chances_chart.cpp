@@ -1,6 +1,7 @@
 #include "chances_chart.h"
 
 #include "coach_texts.h"
+#include "expected_score_chart.h"
 
 #include <QChart>
 #include <QLineSeries>
@@ -23,22 +24,12 @@ QChart* chancesChart(const solver::TableCourse& course, const QStringList& playe
         }
         chart->addSeries(line);
     }
-    auto* turns = new QValueAxis;
-    turns->setTitleText(texts.turnAxis());
-    turns->setRange(0, 12);
-    turns->setTickCount(13);
-    turns->setLabelFormat("%d");
     auto* chances = new QValueAxis;
     chances->setTitleText(texts.chancesAxis());
     chances->setRange(0, 100);
     chances->setTickCount(6);
     chances->setLabelFormat("%d");
-    chart->addAxis(turns, Qt::AlignBottom);
-    chart->addAxis(chances, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(turns);
-        series->attachAxis(chances);
-    }
+    againstTheTurns(*chart, chances, texts);
     return chart;
 }
 

@@ -39,23 +39,28 @@ QChart* expectedScoreChart(const solver::Judgement& judgement, const CoachTexts&
     chart->addSeries(expected);
     chart->addSeries(final);
 
-    auto* turns = new QValueAxis;
-    turns->setTitleText(texts.turnAxis());
-    turns->setRange(0, 12);
-    turns->setTickCount(13);
-    turns->setLabelFormat("%d");
     auto* points = new QValueAxis;
     points->setTitleText(texts.pointsAxis());
     points->setRange(std::max(0.0, low - 10), high + 10);
     points->applyNiceNumbers();
     points->setLabelFormat("%d");
-    chart->addAxis(turns, Qt::AlignBottom);
-    chart->addAxis(points, Qt::AlignLeft);
-    for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(turns);
-        series->attachAxis(points);
-    }
+    againstTheTurns(*chart, points, texts);
     return chart;
+}
+
+void againstTheTurns(QChart& chart, QValueAxis* values, const CoachTexts& texts)
+{
+    auto* turns = new QValueAxis;
+    turns->setTitleText(texts.turnAxis());
+    turns->setRange(0, 12);
+    turns->setTickCount(13);
+    turns->setLabelFormat("%d");
+    chart.addAxis(turns, Qt::AlignBottom);
+    chart.addAxis(values, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart.series()) {
+        series->attachAxis(turns);
+        series->attachAxis(values);
+    }
 }
 
 } // namespace daxo

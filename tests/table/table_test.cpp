@@ -167,24 +167,42 @@ TEST(ComputerChoice, EachDecisionDrawsANumberOfItsOwn)
     EXPECT_EQ(draws.size(), 6u * 12 * 3);
 }
 
+// A table of computers on a seeded game, a refusal always confirmed.
+struct ComputersTable {
+    ComputersTable(std::uint64_t seed, Seats seats)
+        : dice(seed)
+        , answers(confirming)
+        , game(dice, answers)
+        , table(game, std::move(seats))
+    {
+        game.setCaption(Label::Label20, "E");
+        answers.setComputerInPlay([this] { return table.computerInPlay(); });
+    }
+    // A New game, then every computer's step to its end.
+    void playAGame(const solver::Strategy& strategy)
+    {
+        game.Nouveau_Click();
+        for (int step = 0; step < 3000 && !table.over(); ++step)
+            ASSERT_TRUE(table.playComputerStep(strategy));
+    }
+    test::AcceptingRefusals confirming;
+    RandomDiceSource dice;
+    ComputerAnswers answers;
+    Game game;
+    Table table;
+};
+
 // A computer that plays to win against perfect play: until its last turns
 // it plays as perfect play does, and in them it leaves perfect play's
 // choice at times, for a better chance.
 TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
 {
     const solver::Strategy& strategy = test::wholeTable();
-    test::AcceptingRefusals confirming;
-    RandomDiceSource dice(5);
-    ComputerAnswers answers(confirming);
-    Game game(dice, answers);
-    game.setCaption(Label::Label20, "E");
-    Table table(game, {computer("competitive"), computer("perfect")});
-    answers.setComputerInPlay([&] { return table.computerInPlay(); });
+    ComputersTable played(5, {computer("competitive"), computer("perfect")});
+    const Table& table = played.table;
     int departures = 0;
-    for (int played = 0; played < 6; ++played) {
-        game.Nouveau_Click();
-        for (int step = 0; step < 2000 && !table.over(); ++step)
-            ASSERT_TRUE(table.playComputerStep(strategy));
+    for (int games = 0; games < 6; ++games) {
+        played.playAGame(strategy);
         ASSERT_TRUE(table.over());
         for (const solver::JudgedDecision& decision : solver::judge(table.recordOf(0), strategy).decisions) {
             const bool late = decision.before.turn > 12 - WinningChoice::kTurnsReckonedExactly;
@@ -385,16 +403,9 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
 TEST(TableCourse, FollowsTheGameTurnByTurnToItsWinner)
 {
     const solver::Strategy& strategy = test::wholeTable();
-    test::AcceptingRefusals confirming;
-    RandomDiceSource dice(17);
-    ComputerAnswers answers(confirming);
-    Game game(dice, answers);
-    game.setCaption(Label::Label20, "E");
-    Table table(game, {computer("beginner"), computer("regular"), computer("strong")});
-    answers.setComputerInPlay([&] { return table.computerInPlay(); });
-    game.Nouveau_Click();
-    for (int step = 0; step < 3000 && !table.over(); ++step)
-        ASSERT_TRUE(table.playComputerStep(strategy));
+    ComputersTable played(17, {computer("beginner"), computer("regular"), computer("strong")});
+    const Table& table = played.table;
+    played.playAGame(strategy);
     ASSERT_TRUE(table.over());
     std::vector<SeatGame> seats;
     std::vector<int> totals;
