@@ -44,7 +44,7 @@ double residentMiB()
 }
 
 struct Times {
-    std::vector<double> afterBox, afterThrow, ahead;
+    std::vector<double> afterBox, afterThrow, ahead, odds;
 };
 
 void report(const char* what, std::vector<double>& millis)
@@ -126,6 +126,15 @@ int main(int argc, char** argv)
                 chances.prepareTurn(points[static_cast<std::size_t>(table.seatInPlay())], {});
                 times.ahead.push_back(std::chrono::duration<double, std::milli>(Clock::now() - prepared).count());
             }
+            // The coach's odds of every action, for a player in play at
+            // perfect play's level as a human is reckoned, once the turn is
+            // worked out ahead.
+            const std::size_t inPlay = static_cast<std::size_t>(table.seatInPlay());
+            if (!table.over() && shown && points[inPlay].point.throwsMade > 0 && points[inPlay].level == &perfectLevel()) {
+                const auto weighed = Clock::now();
+                chances.afterActions(points, inPlay, solver::actionsAt(points[inPlay].point, strategy));
+                times.odds.push_back(std::chrono::duration<double, std::milli>(Clock::now() - weighed).count());
+            }
             mostKnown = std::max(mostKnown, chances.positionsKnown());
             mostMiB = std::max(mostMiB, residentMiB() - before);
         }
@@ -134,6 +143,8 @@ int main(int argc, char** argv)
     report("a box", times.afterBox);
     report("a throw", times.afterThrow);
     report("a step, the player in play's turn worked out ahead", times.ahead);
+    if (!times.odds.empty())
+        report("a throw, the odds of every action", times.odds);
     std::printf("  longest reckoning, shown or not: %.1f ms\n", longest);
     // The exact reckoning's own distributions would count in the memory.
     if (!everyone)
