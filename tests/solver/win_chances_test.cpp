@@ -92,6 +92,9 @@ TEST(FutureScores, ArePerfectPlaysExpectationAndWhole)
     const Strategy& strategy = subGame(position.used);
     FutureScores perfect(strategy, {});
     EXPECT_NEAR(perfect.toCome(position).mean(), strategy.expectedToCome(position), 1e-9);
+    const std::size_t known = perfect.positionsKnown();
+    perfect.workOutTurnFrom(Position{.used = kAllBoxes}, {});
+    EXPECT_EQ(perfect.positionsKnown(), known) << "a full sheet has no turn to work out";
     FutureScores beginner(strategy, {2.62});
     const PointsDistribution& played = beginner.toCome(position);
     double whole = 0;

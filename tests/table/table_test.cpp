@@ -391,7 +391,6 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     thrown.dice = {0, 0, 0, 0, 2, 3};
     ASSERT_TRUE(ahead.at(std::vector<Opponent>{{thrown, regular}, {fifthTurn, regular}}));
     EXPECT_LE(ahead.positionsKnown(), prepared + 1);
-    ahead.prepareTurn({over, regular}, {}); // the last box scored, before the board passes
 }
 
 // A table's game turn by turn: a seeded game of three computers played to
