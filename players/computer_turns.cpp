@@ -218,7 +218,7 @@ void ComputerTurns::step()
     // A box scored passes the board on, or ends the game: the news of
     // the pass, or of the end, tells it first.
     scoringSeat_ = table->seatInPlay();
-    const std::optional<Table::Step> done = table->playComputerStep(*strategy);
+    const std::optional<Table::Step> done = table->playComputerStep(*strategy, strategies_.openings());
     scoringSeat_.reset();
     // A turn played out at once is said whole with its box.
     if (done && done->kind != Table::Step::Kind::Score && sayingPace() != Pace::Instant) {

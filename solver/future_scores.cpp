@@ -4,6 +4,7 @@
 #include "state_space.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace daxo::solver {
 
@@ -50,23 +51,36 @@ FutureScores::FutureScores(const Strategy& strategy, Policy policy, const Openin
 {
 }
 
-const PointsDistribution& FutureScores::toCome(const Position& position)
+const PointsDistribution& FutureScores::toCome(const Position& position) { return *reckon(position, {}); }
+
+const PointsDistribution* FutureScores::reckon(const Position& position, std::stop_token stop)
 {
     static const PointsDistribution nothingMore = PointsDistribution::certainly(0);
     if (position.used == kAllBoxes)
-        return nothingMore;
+        return &nothingMore;
     const std::size_t state = StateSpace::instance().stateOf(position);
     if (const auto found = known_.find(state); found != known_.end())
-        return found->second;
+        return &found->second;
     if (openings_) {
         if (std::optional<PointsDistribution> read = openings_->toCome(policy_, position))
-            return known_.emplace(state, std::move(*read)).first->second;
+            return &known_.emplace(state, std::move(*read)).first->second;
     }
-    const TurnValues turn = strategy_.turn(position);
-    PointsDistribution points = toComeAfter(position, turnEndings(position, turn, policy_));
-    points.shrink();
-    return known_.emplace(state, std::move(points)).first->second;
+    if (stop.stop_requested())
+        return nullptr;
+    std::optional<PointsDistribution> points = reckonAfter(position, turnEndings(position, strategy_.turn(position), policy_), stop);
+    if (!points)
+        return nullptr;
+    points->shrink();
+    return &known_.emplace(state, std::move(*points)).first->second;
 }
+
+bool FutureScores::knows(const Position& position) const
+{
+    return position.used == kAllBoxes || known_.contains(StateSpace::instance().stateOf(position)) ||
+           (openings_ && openings_->holds(policy_) && std::popcount(position.used) <= OpeningFutures::kBoxesScored);
+}
+
+bool FutureScores::workOut(const Position& position, std::stop_token stop) { return reckon(position, stop) != nullptr; }
 
 void FutureScores::workOutTurnFrom(const Position& position, std::stop_token stop)
 {
@@ -74,11 +88,12 @@ void FutureScores::workOutTurnFrom(const Position& position, std::stop_token sto
         return; // a full sheet has no turn left: the board passes it on
     const TurnValues turn = strategy_.turn(position);
     for (const TurnEnding& ending : turnEndings(position, turn, policy_)) {
-        if (stop.stop_requested())
+        if (!reckon(afterScoring(position, ending.box, ending.points).position, stop))
             return;
-        toCome(afterScoring(position, ending.box, ending.points).position);
     }
 }
+
+void FutureScores::adopt(FutureScores&& other) { known_.merge(other.known_); }
 
 void FutureScores::forgetAllBut(std::span<const unsigned> boxSets)
 {
@@ -97,10 +112,19 @@ PointsDistribution FutureScores::toComeAfterThrow(const Position& position, cons
 
 PointsDistribution FutureScores::toComeAfter(const Position& position, const std::vector<TurnEnding>& endings)
 {
+    return *reckonAfter(position, endings, {});
+}
+
+std::optional<PointsDistribution> FutureScores::reckonAfter(const Position& position, const std::vector<TurnEnding>& endings,
+                                                            std::stop_token stop)
+{
     PointsDistribution points;
     for (const TurnEnding& ending : endings) {
         const Scored after = afterScoring(position, ending.box, ending.points);
-        points.addShifted(toCome(after.position), ending.points + after.bonus, ending.chance);
+        const PointsDistribution* then = reckon(after.position, stop);
+        if (!then)
+            return std::nullopt;
+        points.addShifted(*then, ending.points + after.bonus, ending.chance);
     }
     return points;
 }

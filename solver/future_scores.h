@@ -2,6 +2,7 @@
 
 #include "turn_endings.h"
 
+#include <optional>
 #include <span>
 #include <stop_token>
 #include <unordered_map>
@@ -54,9 +55,16 @@ public:
     PointsDistribution toComeAfter(const Position& position, const std::vector<TurnEnding>& endings);
 
     std::size_t positionsKnown() const { return known_.size(); }
+    // Whether the future from `position` is at hand, worked out or read.
+    bool knows(const Position& position) const;
+    // Works out the future from `position` until stopped; whether it is
+    // whole.
+    bool workOut(const Position& position, std::stop_token stop);
     // Works out the futures of every way the turn from `position` can end,
     // ahead of its throws, until stopped.
     void workOutTurnFrom(const Position& position, std::stop_token stop);
+    // Takes over what `other`, under the same policy, has worked out.
+    void adopt(FutureScores&& other);
     // Lets go of the positions that follow none of these box sets: those
     // that the players at them can no longer reach.
     void forgetAllBut(std::span<const unsigned> boxSets);
@@ -64,6 +72,12 @@ public:
     const Policy& policy() const { return policy_; }
 
 private:
+    // The future from `position`, worked out as far as needed; nothing
+    // once stopped.
+    const PointsDistribution* reckon(const Position& position, std::stop_token stop);
+    std::optional<PointsDistribution> reckonAfter(const Position& position, const std::vector<TurnEnding>& endings,
+                                                  std::stop_token stop);
+
     const Strategy& strategy_;
     Policy policy_;
     const OpeningFutures* openings_;

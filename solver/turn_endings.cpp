@@ -1,5 +1,6 @@
 #include "turn_endings.h"
 
+#include "dice_throws.h"
 #include "game/dice_rules.h"
 #include "outcome_scores.h"
 
@@ -12,60 +13,6 @@ namespace {
 
 // The most points one box can make: a Daxo.
 constexpr int kMostPoints = kDaxoScore;
-
-// What the turn's dice can become, worked out once.
-struct Throws {
-    // For each outcome, the sets of its dice a player may keep, in the
-    // order the engine lists them; all five kept is no choice.
-    std::vector<std::vector<int>> keeps;
-    // For each set of fewer than five dice, the outcomes of throwing the
-    // others, with their chances.
-    std::vector<std::vector<std::pair<int, double>>> after;
-
-    Throws() : keeps(kSetCount), after(kSetCount)
-    {
-        const DiceSets& sets = DiceSets::instance();
-        for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
-            const FaceCounts& dice = sets.counts(outcome);
-            FaceCounts kept{};
-            auto each = [&](auto&& self, int f) -> void {
-                if (f == kFaces) {
-                    if (const int set = sets.indexOf(kept); set != outcome)
-                        keeps[static_cast<std::size_t>(outcome)].push_back(set);
-                    return;
-                }
-                for (int n = 0; n <= dice[static_cast<std::size_t>(f)]; ++n) {
-                    kept[static_cast<std::size_t>(f)] = static_cast<std::uint8_t>(n);
-                    self(self, f + 1);
-                }
-            };
-            each(each, 0);
-        }
-        for (int set = 0; set < kFirstOutcome; ++set) {
-            const int thrown = kDiceCount - sets.size(set);
-            std::vector<double> chances(kSetCount, 0.0);
-            int ways = 1;
-            for (int d = 0; d < thrown; ++d)
-                ways *= kFaces;
-            for (int way = 0; way < ways; ++way) {
-                FaceCounts dice = sets.counts(set);
-                for (int d = 0, w = way; d < thrown; ++d, w /= kFaces)
-                    ++dice[static_cast<std::size_t>(w % kFaces)];
-                chances[static_cast<std::size_t>(sets.indexOf(dice))] += 1.0 / ways;
-            }
-            for (int outcome = kFirstOutcome; outcome < kSetCount; ++outcome) {
-                if (chances[static_cast<std::size_t>(outcome)] > 0)
-                    after[static_cast<std::size_t>(set)].emplace_back(outcome, chances[static_cast<std::size_t>(outcome)]);
-            }
-        }
-    }
-};
-
-const Throws& throws()
-{
-    static const Throws table;
-    return table;
-}
 
 // The chances of the ways the turn ends, by box and points.
 using Endings = std::array<std::array<double, kMostPoints + 1>, kBoxCount>;
@@ -120,14 +67,6 @@ public:
     {
         std::array<double, kSetCount> at{};
         at[static_cast<std::size_t>(DiceSets::instance().indexOf(dice))] = 1.0;
-        fromThrows(at, throwsLeft);
-    }
-
-    void fromKept(const FaceCounts& kept, int throwsLeft)
-    {
-        std::array<double, kSetCount> at{};
-        for (const auto& [outcome, chance] : throws().after[static_cast<std::size_t>(DiceSets::instance().indexOf(kept))])
-            at[static_cast<std::size_t>(outcome)] = chance;
         fromThrows(at, throwsLeft);
     }
 
@@ -220,10 +159,7 @@ private:
     // The dice `outcome` shown with `mass`: a box scored, or some kept.
     void decide(int outcome, double mass, int throwsLeft, std::array<double, kSetCount>& kept)
     {
-        const auto& scoring = turn_.scoring[static_cast<std::size_t>(outcome)];
-        const std::vector<int> noKeep;
-        const std::vector<int>& keeps = throwsLeft > 0 ? throws().keeps[static_cast<std::size_t>(outcome)] : noKeep;
-        const std::vector<double>& keepValues = throwsLeft >= 2 ? turn_.keepWithTwoLeft : turn_.keepWithOneLeft;
+        const std::span<const int> keeps = keepsOf(outcome, throwsLeft);
         if (drawn_) {
             const auto& keepWeights = keepWeights_[throwsLeft >= 2 ? 1 : 0];
             double total = 0;
@@ -242,18 +178,7 @@ private:
                 return;
             }
         }
-        // The first of the best in the engine's order: the boxes, then the
-        // keeps.
-        std::size_t first = 0;
-        double best = scoring[static_cast<std::size_t>(free_[0])];
-        for (std::size_t i = 1; i < free_.size(); ++i) {
-            if (const double value = scoring[static_cast<std::size_t>(free_[i])]; value > best)
-                best = value, first = i;
-        }
-        for (std::size_t k = 0; k < keeps.size(); ++k) {
-            if (const double value = keepValues[static_cast<std::size_t>(keeps[k])]; value > best)
-                best = value, first = free_.size() + k;
-        }
+        const std::size_t first = firstOfTheBest(turn_, free_, outcome, throwsLeft);
         if (first < free_.size())
             end(free_[first], points_[this->at(outcome, first)], mass);
         else
@@ -285,14 +210,6 @@ std::vector<TurnEnding> turnEndingsAfterThrow(const Position& position, const Tu
 {
     TurnWalk walk(position, turn, policy);
     walk.fromDice(dice, throwsLeft);
-    return walk.endings();
-}
-
-std::vector<TurnEnding> turnEndingsAfterKeeping(const Position& position, const TurnValues& turn,
-                                                const FaceCounts& kept, int throwsLeft, const Policy& policy)
-{
-    TurnWalk walk(position, turn, policy);
-    walk.fromKept(kept, throwsLeft);
     return walk.endings();
 }
 

@@ -34,10 +34,5 @@ struct TurnEnding {
 std::vector<TurnEnding> turnEndings(const Position& position, const TurnValues& turn, const Policy& policy);
 std::vector<TurnEnding> turnEndingsAfterThrow(const Position& position, const TurnValues& turn,
                                               const FaceCounts& dice, int throwsLeft, const Policy& policy);
-// The ways it ends once the dice `kept` are kept and the others thrown,
-// with `throwsLeft` throws left after that throw: all five thrown with 2
-// left is the turn's first throw.
-std::vector<TurnEnding> turnEndingsAfterKeeping(const Position& position, const TurnValues& turn,
-                                                const FaceCounts& kept, int throwsLeft, const Policy& policy);
 
 } // namespace daxo::solver

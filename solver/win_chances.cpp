@@ -35,12 +35,12 @@ WinShares::WinShares(std::span<const PointsDistribution> others)
     }
 }
 
-double WinShares::chanceOfWinning(const PointsDistribution& final) const
+double WinShares::chanceOfWinning(const PointsDistribution& toCome, int banked) const
 {
     double chance = 0;
-    for (int total = 0; total <= final.most(); ++total) {
-        const auto at = static_cast<std::size_t>(total);
-        chance += final.chance(total) * (at < shares_.size() ? shares_[at] : 1.0);
+    for (int points = 0; points <= toCome.most(); ++points) {
+        const auto at = static_cast<std::size_t>(banked + points);
+        chance += toCome.chance(points) * (at < shares_.size() ? shares_[at] : 1.0);
     }
     return chance;
 }

@@ -25,7 +25,9 @@ public:
 
     // The chances of winning, and of a first place shared, of a player
     // whose final total has this distribution.
-    double chanceOfWinning(const PointsDistribution& final) const;
+    double chanceOfWinning(const PointsDistribution& final) const { return chanceOfWinning(final, 0); }
+    // The same of a final total of `banked` and then these points to come.
+    double chanceOfWinning(const PointsDistribution& toCome, int banked) const;
     double chanceOfSharing(const PointsDistribution& final) const;
 
 private:

@@ -4,6 +4,7 @@
 #include "game_analysis.h"
 #include "win_chances.h"
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -14,14 +15,17 @@ namespace daxo::solver {
 // with the throws left once the turn's first throw is made.
 PointsDistribution finalTotal(const GamePoint& point, FutureScores& scores);
 
-// The ways the turn in play ends after `action` at `point`, then play by
-// `policy`.
-std::vector<TurnEnding> endingsAfter(const GamePoint& point, const Action& action, const TurnValues& turn,
-                                     const Policy& policy);
+// Every position a turn from `position` can leave: each free box scored
+// with each of its scores, those of dice and nothing.
+std::vector<Position> positionsAfterTurn(const Position& position);
 
-// The final total after each of `actions` (as actionsAt gives them) at a
-// point of a turn, the action then play by the policy of `scores`.
-std::vector<PointsDistribution> finalTotalsAfter(const GamePoint& point, std::span<const Action> actions,
-                                                 FutureScores& scores);
+// What a final total is worth to a player: given the points still to come
+// from the position after the turn, and those banked before them.
+using FinalWorth = std::function<double(const PointsDistribution& toCome, int banked)>;
+
+// What each of `actions` (as actionsAt gives them) at a point of a turn is
+// worth, the action then perfect play, whose futures `perfect` holds.
+std::vector<double> worthAfter(const GamePoint& point, std::span<const Action> actions, FutureScores& perfect,
+                               const FinalWorth& worth);
 
 } // namespace daxo::solver

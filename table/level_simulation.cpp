@@ -8,6 +8,7 @@
 #include <atomic>
 #include <bit>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -175,16 +176,17 @@ HeadToHead simulateHeadToHead(const solver::Strategy& strategy, const Level& lev
 {
     // Each game's outcome, -1 lost, 0 tied, 1 won, and the points of
     // `level`. The two play turn about, `level` first in the
-    // even games; each thread keeps its own reckoning of the chances.
+    // even games; each thread keeps its own reckoning of the chances,
+    // made on its first game (each thread's copy of the play starts empty).
     struct Play {
         const solver::Strategy* strategy;
         const Level* level;
         const Level* against;
-        std::optional<WinningChoice> winning;
+        std::shared_ptr<WinningChoice> winning;
         std::pair<int, int> operator()(std::mt19937_64& random, int game)
         {
             if (!winning)
-                winning.emplace(*strategy);
+                winning = std::make_shared<WinningChoice>(*strategy, nullptr, WinningChoice::Pace::Unhurried);
             std::array players{LevelPlayer(*strategy, *level), LevelPlayer(*strategy, *against)};
             const std::size_t first = game % 2 == 0 ? 0 : 1;
             while (!players[1].over()) {

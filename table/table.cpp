@@ -160,7 +160,8 @@ void Table::takeBack()
     passTo(*lastBox_, false, std::nullopt);
 }
 
-std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strategy)
+std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strategy,
+                                                   const solver::OpeningFutures* openings)
 {
     if (!computerInPlay())
         return std::nullopt;
@@ -178,7 +179,7 @@ std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strat
     const Level* named = levelNamed(seats_[static_cast<std::size_t>(current_)].level);
     const Level& level = named ? *named : perfectLevel();
     const solver::Action chosen =
-        level.playsToWin ? chooseToWin(strategy, point, actions)
+        level.playsToWin ? chooseToWin(strategy, openings, point, actions)
                          : chooseAction(actions, level, decisionDraw(record.start().seed, current_, point.turn, point.throwsMade));
     switch (chosen.kind) {
     case solver::Action::Kind::Throw:
@@ -200,12 +201,13 @@ std::optional<Table::Step> Table::playComputerStep(const solver::Strategy& strat
     return step;
 }
 
-const solver::Action& Table::chooseToWin(const solver::Strategy& strategy, const solver::GamePoint& point,
-                                         const std::vector<solver::Action>& actions)
+const solver::Action& Table::chooseToWin(const solver::Strategy& strategy, const solver::OpeningFutures* openings,
+                                         const solver::GamePoint& point, const std::vector<solver::Action>& actions)
 {
-    if (!winning_ || winningFor_ != &strategy) {
-        winning_ = std::make_unique<WinningChoice>(strategy);
+    if (!winning_ || winningFor_ != &strategy || winningReads_ != openings) {
+        winning_ = std::make_unique<WinningChoice>(strategy, openings, WinningChoice::Pace::Quick);
         winningFor_ = &strategy;
+        winningReads_ = openings;
     }
     std::vector<Opponent> others = players();
     others.erase(others.begin() + current_);

@@ -11,6 +11,9 @@
 #include <vector>
 
 namespace daxo {
+namespace solver {
+class OpeningFutures;
+}
 
 class WinningChoice;
 
@@ -64,7 +67,8 @@ public:
 
     // One step of the computer in play, done on the board for all to see:
     // its throw, the dice it keeps (ticked first, thrown at the next step),
-    // or the box it scores. Nothing when no computer is in play.
+    // or the box it scores. Nothing when no computer is in play. The
+    // strategy, and the openings if any, must outlive the table.
     struct Step {
         enum class Kind { Throw, Keep, Score };
         Kind kind = Kind::Throw;
@@ -72,7 +76,8 @@ public:
         std::array<bool, 5> held{}; // Keep: the dice kept
         Button box = Button::Command2; // Score
     };
-    std::optional<Step> playComputerStep(const solver::Strategy& strategy);
+    std::optional<Step> playComputerStep(const solver::Strategy& strategy,
+                                         const solver::OpeningFutures* openings = nullptr);
 
 private:
     // TablePort
@@ -92,8 +97,8 @@ private:
     void notify(Notify&& call);
     // The decision of a computer that plays to win, against the others'
     // games as they stand.
-    const solver::Action& chooseToWin(const solver::Strategy& strategy, const solver::GamePoint& point,
-                                      const std::vector<solver::Action>& actions);
+    const solver::Action& chooseToWin(const solver::Strategy& strategy, const solver::OpeningFutures* openings,
+                                      const solver::GamePoint& point, const std::vector<solver::Action>& actions);
 
     Game& game_;
     Seats seats_;
@@ -108,6 +113,7 @@ private:
     // What a computer that plays to win has worked out, kept from game to game.
     std::unique_ptr<WinningChoice> winning_;
     const solver::Strategy* winningFor_ = nullptr;
+    const solver::OpeningFutures* winningReads_ = nullptr;
 };
 
 } // namespace daxo

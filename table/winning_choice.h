@@ -4,7 +4,10 @@
 #include "opponent.h"
 #include "solver/game_analysis.h"
 
+#include <atomic>
+#include <memory>
 #include <span>
+#include <thread>
 #include <vector>
 
 namespace daxo {
@@ -17,20 +20,27 @@ std::vector<double> chancesAfter(const solver::GamePoint& point, std::span<const
 // How a computer that plays to win decides: of the engine's actions, the one
 // with the best chance of winning against the others' final totals (the
 // action, then perfect play), the best expected score among equal chances.
-// The chances are worked out exactly in the last turns only: before, they
-// cost far more than a step may take, and a reckoning from each total's mean
-// and spread won no more games than perfect play's choice does there.
 class WinningChoice {
 public:
-    // The turns left, this one included, whose chances are worked out exactly.
-    static constexpr int kTurnsReckonedExactly = 5;
+    // How long a step may take. Unhurried, a step works out whatever its
+    // chances need, up to the whole of what is left of the game. Quick, as
+    // at the table, a step works out at once only what its last turns need,
+    // some milliseconds: before them, what the chances need and is not at
+    // hand (the openings' hold a game's first turns) is worked out on a
+    // thread of its own, and until it is in, the step plays perfect play's
+    // action. Without the openings, the quick choice plays perfect play's
+    // until its fifth turn, whose futures are each a game's last eight.
+    enum class Pace { Unhurried, Quick };
+
+    // The turns left, this one included, that a quick step works out at once.
+    static constexpr int kTurnsWorkedOutAtOnce = 5;
 
     // The positions worked out that a table keeps from game to game: about
     // 100 MB of distributions.
     static constexpr std::size_t kMostPositionsKept = 120000;
 
-    // The strategy must outlive the choice.
-    explicit WinningChoice(const solver::Strategy& strategy);
+    // The strategy, and the openings if any, must outlive the choice.
+    WinningChoice(const solver::Strategy& strategy, const solver::OpeningFutures* openings, Pace pace);
 
     // `actions` as the engine ranks them at `point`.
     const solver::Action& choose(const solver::GamePoint& point, const std::vector<solver::Action>& actions,
@@ -39,7 +49,18 @@ public:
     std::size_t positionsKnown() const;
 
 private:
+    bool atHand(const solver::Position& mine, std::span<const Opponent> others);
+    void workOutAhead(const solver::Position& mine, std::span<const Opponent> others);
+    // Takes over what the thread has worked out, once it is done.
+    void adoptWorkedOut();
+
+    const solver::Strategy& strategy_;
+    const solver::OpeningFutures* openings_;
+    Pace pace_;
     LevelFutures futures_; // kept while the choice lives
+    std::unique_ptr<LevelFutures> ahead_; // being worked out on the thread
+    std::atomic<bool> aheadDone_ = false;
+    std::jthread worker_; // stopped and joined first, before what it works on goes
 };
 
 } // namespace daxo

@@ -15,10 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <optional>
 #include <set>
+#include <thread>
 
 namespace daxo {
 namespace {
@@ -192,10 +194,10 @@ struct ComputersTable {
     Table table;
 };
 
-// A computer that plays to win against perfect play: until its last turns
-// it plays as perfect play does, and in them it leaves perfect play's
-// choice at times, for a better chance.
-TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
+// A computer that plays to win against perfect play, without the openings:
+// until its fifth turn it plays as perfect play does, and from there it
+// leaves perfect play's choice at times, for a better chance.
+TEST(WinningChoice, PlaysAsPerfectPlayUntilItsFifthTurnAndThenToWin)
 {
     const solver::Strategy& strategy = test::wholeTable();
     ComputersTable played(5, {computer("competitive"), computer("perfect")});
@@ -205,7 +207,7 @@ TEST(WinningChoice, PlaysAsPerfectPlayUntilTheLastTurnsAndThenToWin)
         played.playAGame(strategy);
         ASSERT_TRUE(table.over());
         for (const solver::JudgedDecision& decision : solver::judge(table.recordOf(0), strategy).decisions) {
-            const bool late = decision.before.turn > 12 - WinningChoice::kTurnsReckonedExactly;
+            const bool late = decision.before.turn > solver::OpeningFutures::kBoxesScored;
             EXPECT_TRUE(late || decision.chosen.loss < solver::kNoLoss) << "turn " << decision.before.turn;
             departures += decision.chosen.loss >= solver::kNoLoss;
         }
@@ -391,6 +393,36 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     thrown.dice = {0, 0, 0, 0, 2, 3};
     ASSERT_TRUE(ahead.at(std::vector<Opponent>{{thrown, regular}, {fifthTurn, regular}}));
     EXPECT_LE(ahead.positionsKnown(), prepared + 1);
+}
+
+// At the table a step of the computer that plays to win never waits: what
+// the chances of its fifth turn need is worked out on a thread of its own,
+// perfect play's action taken meanwhile, and once it is in, the step plays
+// to win as an unhurried one. Twenty points behind, with a bonus out of
+// reach, 1 2 3 4 6 chases the Suite where the best score keeps the 6.
+TEST(WinningChoice, WorksOutAheadWhatAQuickStepNeeds)
+{
+    const std::optional<solver::OpeningFutures> openings = solver::OpeningFutures::read(DAXO_TEST_OPENINGS);
+    if (!openings)
+        return;
+    const solver::Strategy& strategy = test::wholeTable();
+    using solver::Box;
+    const auto open = {Box::Fives, Box::Sixes, Box::Full, Box::Suite, Box::Carre, Box::Daxo, Box::Plus, Box::Moins};
+    solver::GamePoint behind = pointWith(open, 0);
+    behind.throwsMade = 1;
+    behind.dice = {1, 1, 1, 1, 0, 1};
+    const Opponent ahead{pointWith(open, 20), &perfectLevel()};
+    const std::vector<solver::Action> actions = solver::actionsAt(behind, strategy);
+    WinningChoice unhurried(strategy, &*openings, WinningChoice::Pace::Unhurried);
+    WinningChoice quick(strategy, &*openings, WinningChoice::Pace::Quick);
+    const solver::Action& toWin = unhurried.choose(behind, actions, std::span(&ahead, 1));
+    EXPECT_EQ(solver::describe(toWin), "keep:2346");
+    EXPECT_EQ(&quick.choose(behind, actions, std::span(&ahead, 1)), &actions.front()) << "nothing at hand yet";
+    for (int waited = 0; quick.positionsKnown() == 0 && waited < 600; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        quick.choose(behind, actions, std::span(&ahead, 1));
+    }
+    EXPECT_EQ(&quick.choose(behind, actions, std::span(&ahead, 1)), &toWin);
 }
 
 // A table's game turn by turn: a seeded game of three computers played to
