@@ -42,6 +42,7 @@ void ChancesSource::ask(Point point)
     if (!asked_ || asked_->game != point.game || asked_->players.size() != point.players.size())
         chances_.reset();
     asked_ = std::move(point);
+    workingAhead_.request_stop();
     strategies_.request();
     start();
 }
@@ -65,7 +66,9 @@ void ChancesSource::start()
         table_ = std::make_unique<TableChances>(*strategy, strategies_.openings());
     worked_ = asked_;
     delivered_ = actionsDelivered_ = false;
-    worker_ = std::jthread([this, point = *asked_, table = table_.get(), strategy](std::stop_token stop) {
+    workingAhead_ = {};
+    worker_ = std::jthread([this, point = *asked_, table = table_.get(), strategy,
+                            ahead = workingAhead_](std::stop_token stop) mutable {
         std::optional<std::vector<solver::WinChance>> chances = table->at(point.players);
         QMetaObject::invokeMethod(
             this, [this, point, chances = std::move(chances)]() mutable { deliver(point, std::move(chances)); },
@@ -83,6 +86,14 @@ void ChancesSource::start()
                 this, [this, point, odds = std::move(odds)]() mutable { deliverActions(point, std::move(odds)); },
                 Qt::QueuedConnection);
         }
+        // Then the turns of the players after them, in the order they
+        // come, until another point is asked: the next player's first
+        // throw finds their turn worked out whenever the turns before it
+        // took longer than working it out (seconds, a fifth turn).
+        const std::stop_callback stopped(stop, [&ahead] { ahead.request_stop(); });
+        for (std::size_t next = 1; point.inPlay >= 0 && next < point.players.size(); ++next)
+            table->prepareTurn(point.players[(static_cast<std::size_t>(point.inPlay) + next) % point.players.size()],
+                               ahead.get_token());
         QMetaObject::invokeMethod(this, [this] { done(); }, Qt::QueuedConnection);
     });
 }

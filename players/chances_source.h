@@ -62,6 +62,7 @@ private:
     std::optional<solver::GamePoint> actionsAt_; // where the actions' odds are of
     std::vector<double> actionChances_;
     std::unique_ptr<TableChances> table_; // of worked_'s game, used by one worker at a time
+    std::stop_source workingAhead_;       // the worker's turns ahead, stopped by the next point asked
     std::jthread worker_; // last: it stops before what it uses goes
 };
 
