@@ -1,11 +1,13 @@
 // Measures a computer's decision at the table once perfect play is worked
 // out: each step of its turns (the engine's actions at the point of the
 // game, one drawn at its level, done on the game), over whole games of a
-// table of two computers, the first seat's steps measured.
-//   table_bench [games] [level] [against]
+// table of two computers, the first seat's steps measured, reading the
+// first turns' futures from the openings when given, as the table does.
+//   table_bench [games] [level] [against] [openings]
 
 #include "accepting_port.h"
 #include "game/random_dice_source.h"
+#include "solver/opening_futures.h"
 #include "table/computer_answers.h"
 #include "table/table.h"
 
@@ -13,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,11 @@ int main(int argc, char** argv)
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     const std::string level = argc > 2 ? argv[2] : "beginner";
     const std::string against = argc > 3 ? argv[3] : "perfect";
+    std::optional<solver::OpeningFutures> openings;
+    if (argc > 4 && !(openings = solver::OpeningFutures::read(argv[4]))) {
+        std::fprintf(stderr, "table_bench: %s holds no openings\n", argv[4]);
+        return 1;
+    }
     const solver::Strategy strategy = *solver::Strategy::solve();
     RandomDiceSource dice(1);
     bench::Accepting player;
@@ -41,7 +49,7 @@ int main(int argc, char** argv)
         while (!table.over()) {
             const bool first = table.seatInPlay() == 0;
             const auto start = Clock::now();
-            table.playComputerStep(strategy);
+            table.playComputerStep(strategy, openings ? &*openings : nullptr);
             if (first)
                 micros.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
         }
