@@ -35,42 +35,37 @@ const solver::Action& WinningChoice::choose(const solver::GamePoint& point, cons
     if (pace_ == Pace::Quick) {
         adoptWorkedOut();
         const int scored = std::popcount(point.position.used);
-        const bool last = solver::kBoxCount - scored <= kTurnsWorkedOutAtOnce;
-        if (!last && !atHand(point.position, others)) {
-            if (futures_.readsOpenings() || scored >= solver::OpeningFutures::kBoxesScored)
-                workOutAhead(point.position, others);
-            return actions.front();
+        if (solver::kBoxCount - scored > kTurnsWorkedOutAtOnce) {
+            std::vector<Needed> needed = notAtHand(point.position, others);
+            if (!needed.empty()) {
+                if (futures_.readsOpenings() || scored >= solver::OpeningFutures::kBoxesScored)
+                    workOutAhead(std::move(needed));
+                return actions.front();
+            }
         }
     }
     return actions[solver::bestChance(chancesAfter(point, actions, others, futures_))];
 }
 
-bool WinningChoice::atHand(const solver::Position& mine, std::span<const Opponent> others)
+std::vector<WinningChoice::Needed> WinningChoice::notAtHand(const solver::Position& mine,
+                                                            std::span<const Opponent> others)
 {
+    std::vector<Needed> needed;
     for (const solver::Position& after : solver::positionsAfterTurn(mine)) {
         if (!futures_.of(nullptr).knows(after))
-            return false;
+            needed.push_back({nullptr, after});
     }
     for (const Opponent& other : others) {
         if (!futures_.of(other.level).knows(other.point.position))
-            return false;
+            needed.push_back({other.level, other.point.position});
     }
-    return true;
+    return needed;
 }
 
-void WinningChoice::workOutAhead(const solver::Position& mine, std::span<const Opponent> others)
+void WinningChoice::workOutAhead(std::vector<Needed> needed)
 {
     if (worker_.joinable())
-        return; // the thread is at it; what it misses, the next asks
-    std::vector<std::pair<const Level*, solver::Position>> needed;
-    for (const solver::Position& after : solver::positionsAfterTurn(mine)) {
-        if (!futures_.of(nullptr).knows(after))
-            needed.emplace_back(nullptr, after);
-    }
-    for (const Opponent& other : others) {
-        if (!futures_.of(other.level).knows(other.point.position))
-            needed.emplace_back(other.level, other.point.position);
-    }
+        return; // the thread is at it; what it misses, the next step asks
     ahead_ = std::make_unique<LevelFutures>(strategy_, openings_);
     aheadDone_ = false;
     worker_ = std::jthread([this, needed = std::move(needed)](std::stop_token stop) {

@@ -49,8 +49,14 @@ public:
     std::size_t positionsKnown() const;
 
 private:
-    bool atHand(const solver::Position& mine, std::span<const Opponent> others);
-    void workOutAhead(const solver::Position& mine, std::span<const Opponent> others);
+    // A future a step needs: from a position, under a level's play.
+    struct Needed {
+        const Level* level; // nullptr: perfect play
+        solver::Position position;
+    };
+    // What the chances at a decision from `mine` need and is not at hand.
+    std::vector<Needed> notAtHand(const solver::Position& mine, std::span<const Opponent> others);
+    void workOutAhead(std::vector<Needed> needed);
     // Takes over what the thread has worked out, once it is done.
     void adoptWorkedOut();
 
