@@ -135,6 +135,10 @@ int main(int argc, char** argv)
                 chances.afterActions(points, inPlay, solver::actionsAt(points[inPlay].point, strategy));
                 times.odds.push_back(std::chrono::duration<double, std::milli>(Clock::now() - weighed).count());
             }
+            // Then, as the source does until the next point is asked, the
+            // turn of the player after the one in play.
+            if (!table.over())
+                chances.prepareNextTurn(points[(inPlay + 1) % points.size()], {});
             mostKnown = std::max(mostKnown, chances.positionsKnown());
             mostMiB = std::max(mostMiB, residentMiB() - before);
         }

@@ -86,13 +86,13 @@ void ChancesSource::start()
                 this, [this, point, odds = std::move(odds)]() mutable { deliverActions(point, std::move(odds)); },
                 Qt::QueuedConnection);
         }
-        // Then the turns of the players after them, in the order they
-        // come, until another point is asked: the next player's first
-        // throw finds their turn worked out whenever the turns before it
-        // took longer than working it out (seconds, a fifth turn).
+        // Then the turn of the player after them, until another point is
+        // asked: their first throw finds it worked out whenever the turn
+        // before it took longer than working it out (seconds, a fifth
+        // turn).
         const std::stop_callback stopped(stop, [&ahead] { ahead.request_stop(); });
-        for (std::size_t next = 1; point.inPlay >= 0 && next < point.players.size(); ++next)
-            table->prepareTurn(point.players[(static_cast<std::size_t>(point.inPlay) + next) % point.players.size()],
+        if (point.inPlay >= 0 && point.players.size() > 1)
+            table->prepareNextTurn(point.players[(static_cast<std::size_t>(point.inPlay) + 1) % point.players.size()],
                                ahead.get_token());
         QMetaObject::invokeMethod(this, [this] { done(); }, Qt::QueuedConnection);
     });

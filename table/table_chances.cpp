@@ -60,4 +60,10 @@ void TableChances::prepareTurn(const Opponent& player, std::stop_token stop)
         futures_.of(player.level).workOutTurnFrom(player.point.position, stop);
 }
 
+void TableChances::prepareNextTurn(const Opponent& player, std::stop_token stop)
+{
+    if (positionsKnown() < kMostKeptAhead)
+        prepareTurn(player, stop);
+}
+
 } // namespace daxo

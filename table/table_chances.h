@@ -48,6 +48,12 @@ public:
     // player's turn need, while the board waits for its first: a turn
     // beyond the openings needs what is left of the player's game.
     void prepareTurn(const Opponent& player, std::stop_token stop);
+    // The same for the player after the one in play, ahead of their turn,
+    // while the chances keep fewer than kMostKeptAhead positions: a fifth
+    // turn's futures are the most a game keeps, and two of them besides the
+    // rest at a table of six would take more room than the chances may.
+    static constexpr std::size_t kMostKeptAhead = 60000;
+    void prepareNextTurn(const Opponent& player, std::stop_token stop);
 
     std::size_t positionsKnown() const { return futures_.positionsKnown(); }
 

@@ -393,6 +393,9 @@ TEST(TableChances, AreThoseOfEachOnesFutureUnderTheirPlay)
     thrown.dice = {0, 0, 0, 0, 2, 3};
     ASSERT_TRUE(ahead.at(std::vector<Opponent>{{thrown, regular}, {fifthTurn, regular}}));
     EXPECT_LE(ahead.positionsKnown(), prepared + 1);
+    TableChances next(test::wholeTable(), &*openings);
+    next.prepareNextTurn({fifthTurn, regular}, {});
+    EXPECT_EQ(next.positionsKnown(), prepared) << "the next player's turn, with room to keep it";
 }
 
 // At the table a step of the computer that plays to win never waits: what
