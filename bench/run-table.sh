@@ -29,6 +29,7 @@ done
 build-bench/tools/daxo-coach simulate --level competitive --against perfect --games "${2:-1000000}" --seed 11
 build-bench/bench/table_bench 2000
 build-bench/bench/table_bench 300 competitive perfect "$openings"
+build-bench/bench/table_bench 20 competitive perfect "$openings" 100
 for players in 2 3 6; do
     build-bench/bench/chances_bench 20 "$players" "$openings"
 done

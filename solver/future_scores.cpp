@@ -93,8 +93,6 @@ void FutureScores::workOutTurnFrom(const Position& position, std::stop_token sto
     }
 }
 
-void FutureScores::adopt(FutureScores&& other) { known_.merge(other.known_); }
-
 void FutureScores::forgetAllBut(std::span<const unsigned> boxSets)
 {
     const StateSpace& space = StateSpace::instance();

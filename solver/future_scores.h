@@ -63,8 +63,6 @@ public:
     // Works out the futures of every way the turn from `position` can end,
     // ahead of its throws, until stopped.
     void workOutTurnFrom(const Position& position, std::stop_token stop);
-    // Takes over what `other`, under the same policy, has worked out.
-    void adopt(FutureScores&& other);
     // Lets go of the positions that follow none of these box sets: those
     // that the players at them can no longer reach.
     void forgetAllBut(std::span<const unsigned> boxSets);

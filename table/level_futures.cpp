@@ -11,18 +11,8 @@ LevelFutures::LevelFutures(const solver::Strategy& strategy, const solver::Openi
 
 solver::FutureScores& LevelFutures::of(const Level* level)
 {
-    return at(reckonedTemperature(level));
-}
-
-solver::FutureScores& LevelFutures::at(double temperature)
-{
+    const double temperature = reckonedTemperature(level);
     return scores_.try_emplace(temperature, strategy_, solver::Policy{temperature}, openings_).first->second;
-}
-
-void LevelFutures::adopt(LevelFutures&& other)
-{
-    for (auto& [temperature, scores] : other.scores_)
-        at(temperature).adopt(std::move(scores));
 }
 
 void LevelFutures::forgetAllBut(std::span<const Opponent> players)

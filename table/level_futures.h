@@ -23,14 +23,10 @@ public:
 
     solver::FutureScores& of(const Level* level);
     std::size_t positionsKnown() const;
-    // Takes over what `other`, with the same strategy, has worked out.
-    void adopt(LevelFutures&& other);
     // Lets go of the futures that none of the players can reach any more.
     void forgetAllBut(std::span<const Opponent> players);
 
 private:
-    solver::FutureScores& at(double temperature);
-
     const solver::Strategy& strategy_;
     const solver::OpeningFutures* openings_;
     std::map<double, solver::FutureScores> scores_; // by temperature

@@ -21,11 +21,15 @@ std::vector<double> chancesAfter(const solver::GamePoint& point, std::span<const
 }
 
 WinningChoice::WinningChoice(const solver::Strategy& strategy, const solver::OpeningFutures* openings, Pace pace)
-    : strategy_(strategy), openings_(openings), pace_(pace), futures_(strategy, openings)
+    : pace_(pace), futures_(strategy, openings)
 {
 }
 
-std::size_t WinningChoice::positionsKnown() const { return futures_.positionsKnown(); }
+std::size_t WinningChoice::positionsKnown()
+{
+    settle();
+    return futures_.positionsKnown();
+}
 
 const solver::Action& WinningChoice::choose(const solver::GamePoint& point, const std::vector<solver::Action>& actions,
                                             std::span<const Opponent> others)
@@ -33,9 +37,17 @@ const solver::Action& WinningChoice::choose(const solver::GamePoint& point, cons
     if (actions.size() <= 1 || others.empty())
         return actions.front();
     if (pace_ == Pace::Quick) {
-        adoptWorkedOut();
         const int scored = std::popcount(point.position.used);
-        if (solver::kBoxCount - scored > kTurnsWorkedOutAtOnce) {
+        const bool last = solver::kBoxCount - scored <= kTurnsWorkedOutAtOnce;
+        // The thread works on the futures themselves: while it does, a
+        // step leaves them alone, but for the last turns, which stop it
+        // at once and go on from what it has.
+        if (worker_.joinable()) {
+            if (!aheadDone_ && !last)
+                return actions.front();
+            settle();
+        }
+        if (!last) {
             std::vector<Needed> needed = notAtHand(point.position, others);
             if (!needed.empty()) {
                 if (futures_.readsOpenings() || scored >= solver::OpeningFutures::kBoxesScored)
@@ -64,26 +76,21 @@ std::vector<WinningChoice::Needed> WinningChoice::notAtHand(const solver::Positi
 
 void WinningChoice::workOutAhead(std::vector<Needed> needed)
 {
-    if (worker_.joinable())
-        return; // the thread is at it; what it misses, the next step asks
-    ahead_ = std::make_unique<LevelFutures>(strategy_, openings_);
     aheadDone_ = false;
     worker_ = std::jthread([this, needed = std::move(needed)](std::stop_token stop) {
         for (const auto& [level, position] : needed) {
-            if (!ahead_->of(level).workOut(position, stop))
+            if (!futures_.of(level).workOut(position, stop))
                 return;
         }
         aheadDone_ = true;
     });
 }
 
-void WinningChoice::adoptWorkedOut()
+void WinningChoice::settle()
 {
-    if (!worker_.joinable() || !aheadDone_)
-        return;
-    worker_.join();
-    futures_.adopt(std::move(*ahead_));
-    ahead_.reset();
+    worker_.request_stop();
+    if (worker_.joinable())
+        worker_.join();
 }
 
 } // namespace daxo

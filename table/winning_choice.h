@@ -5,7 +5,6 @@
 #include "solver/game_analysis.h"
 
 #include <atomic>
-#include <memory>
 #include <span>
 #include <thread>
 #include <vector>
@@ -26,10 +25,11 @@ public:
     // chances need, up to the whole of what is left of the game. Quick, as
     // at the table, a step works out at once only what its last turns need,
     // some milliseconds: before them, what the chances need and is not at
-    // hand (the openings' hold a game's first turns) is worked out on a
-    // thread of its own, and until it is in, the step plays perfect play's
-    // action. Without the openings, the quick choice plays perfect play's
-    // until its fifth turn, whose futures are each a game's last eight.
+    // hand (the openings hold a game's first turns) is worked out on a
+    // thread of its own, and until it is done, the step plays perfect
+    // play's action. Without the openings, the quick choice plays perfect
+    // play's until its fifth turn, whose futures are each a game's last
+    // eight.
     enum class Pace { Unhurried, Quick };
 
     // The turns left, this one included, that a quick step works out at once.
@@ -46,7 +46,8 @@ public:
     const solver::Action& choose(const solver::GamePoint& point, const std::vector<solver::Action>& actions,
                                  std::span<const Opponent> others);
 
-    std::size_t positionsKnown() const;
+    // What the steps have worked out; stops the thread first.
+    std::size_t positionsKnown();
 
 private:
     // A future a step needs: from a position, under a level's play.
@@ -57,14 +58,11 @@ private:
     // What the chances at a decision from `mine` need and is not at hand.
     std::vector<Needed> notAtHand(const solver::Position& mine, std::span<const Opponent> others);
     void workOutAhead(std::vector<Needed> needed);
-    // Takes over what the thread has worked out, once it is done.
-    void adoptWorkedOut();
+    // Stops the thread, if any, at once, and joins it.
+    void settle();
 
-    const solver::Strategy& strategy_;
-    const solver::OpeningFutures* openings_;
     Pace pace_;
-    LevelFutures futures_; // kept while the choice lives
-    std::unique_ptr<LevelFutures> ahead_; // being worked out on the thread
+    LevelFutures futures_; // kept while the choice lives; the thread's alone while it runs
     std::atomic<bool> aheadDone_ = false;
     std::jthread worker_; // stopped and joined first, before what it works on goes
 };
